@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine lacks to build, run and test Quorvane:
+# the MinGW-w64 cross compilers, 32-bit Wine, Xvfb, doctest, CMake and ImageMagick.
+# Does nothing when everything is already there.
+set -euo pipefail
+
+need_i386=0
+dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
+
+packages=(
+  cmake make
+  g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686
+  wine wine32:i386 wine64
+  xvfb xauth x11-utils imagemagick
+  doctest-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ "$need_i386" -eq 0 ] && [ "${#missing[@]}" -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+if [ "$need_i386" -eq 1 ]; then
+  $SUDO dpkg --add-architecture i386
+fi
+echo "setup: installing ${missing[*]}" >&2
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,123 @@
+#include "common/number_text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace quorvane {
+
+double RoundHalfEven(double value) {
+  if (!std::isfinite(value)) return value;
+  double floorValue = std::floor(value);
+  double fraction = value - floorValue;
+  if (fraction > 0.5) return floorValue + 1.0;
+  if (fraction < 0.5) return floorValue;
+  return std::fmod(floorValue, 2.0) == 0.0 ? floorValue : floorValue + 1.0;
+}
+
+std::optional<int32_t> ToInt32(double value) {
+  if (!std::isfinite(value)) return std::nullopt;
+  double rounded = RoundHalfEven(value);
+  if (rounded < -2147483648.0 || rounded > 2147483647.0) return std::nullopt;
+  return static_cast<int32_t>(rounded);
+}
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Scans sign, digits and fraction from pos; returns the end of the numeric part
+// (pos itself when there is none) and its value.
+size_t ScanNumber(std::string_view text, size_t pos, double* value) {
+  size_t i = pos;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  double result = 0.0;
+  bool anyDigit = false;
+  while (i < text.size() && IsDigit(text[i])) {
+    result = result * 10.0 + (text[i++] - '0');
+    anyDigit = true;
+  }
+  if (i < text.size() && text[i] == '.') {
+    size_t afterPoint = i + 1;
+    double scale = 0.1;
+    size_t j = afterPoint;
+    while (j < text.size() && IsDigit(text[j])) {
+      result += (text[j++] - '0') * scale;
+      scale /= 10.0;
+    }
+    if (j > afterPoint || anyDigit) {
+      anyDigit = anyDigit || j > afterPoint;
+      i = j;
+    }
+  }
+  if (!anyDigit) return pos;
+  *value = negative ? -result : result;
+  return i;
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+  size_t pos = 0;
+  while (pos < text.size() && IsBlank(text[pos])) ++pos;
+  double value = 0.0;
+  return ScanNumber(text, pos, &value) == pos ? 0.0 : value;
+}
+
+bool ParseNumber(std::string_view text, double* value) {
+  size_t pos = 0;
+  while (pos < text.size() && IsBlank(text[pos])) ++pos;
+  double parsed = 0.0;
+  size_t end = ScanNumber(text, pos, &parsed);
+  if (end == pos) return false;
+  while (end < text.size() && IsBlank(text[end])) ++end;
+  if (end != text.size()) return false;
+  *value = parsed;
+  return true;
+}
+
+std::optional<int64_t> ParseWholeNumber(std::string_view text) {
+  size_t i = 0;
+  bool negative = false;
+  if (!text.empty() && text[0] == '-') {
+    negative = true;
+    i = 1;
+  }
+  if (i == text.size() || text.size() - i > 18) return std::nullopt;
+  int64_t result = 0;
+  for (; i < text.size(); ++i) {
+    if (!IsDigit(text[i])) return std::nullopt;
+    result = result * 10 + (text[i] - '0');
+  }
+  return negative ? -result : result;
+}
+
+std::string NumberToText(double value) {
+  char buffer[40];
+  if (value == 0.0) return "0";
+  if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 1e15) {
+    std::snprintf(buffer, sizeof buffer, "%.0f", value);
+  } else {
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+  }
+  return buffer;
+}
+
+}  // namespace quorvane
+
+namespace quorvane {
+
+int64_t LeadingInteger(std::string_view text) {
+  size_t i = 0;
+  bool negative = !text.empty() && text[0] == '-';
+  if (negative) i = 1;
+  int64_t result = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    if (result < 1000000000000000000LL) result = result * 10 + (text[i] - '0');
+  }
+  return negative ? -result : result;
+}
+
+}  // namespace quorvane

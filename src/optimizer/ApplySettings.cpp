@@ -1,0 +1,39 @@
+#include "optimizer/ApplySettings.h"
+
+#include "optimizer/Adapters.h"
+#include "optimizer/BackupFiles.h"
+#include "optimizer/RegRootKey.h"
+#include "optimizer/TcpSettings.h"
+#include "registry/SetKeyValue.h"
+#include "shell/ProgramFolder.h"
+#include "shell/mdlOSVersion.h"
+
+namespace quorvane {
+
+ApplyResult ApplySettings() { return ApplySettings(BackupsFolder()); }
+
+ApplyResult ApplySettings(const std::string& backupFolder) {
+  ApplyResult result;
+  const Layout layout = LayoutFor(OSVersionId);
+  if (layout == Layout::None) return result;
+
+  BackupWriteResult backup = WriteBackupFile(OSVersionId, backupFolder);
+  if (!backup.written) {
+    result.status = ApplyStatus::BackupFailed;
+    result.error = backup.error;
+    return result;
+  }
+  result.backupPath = backup.path;
+
+  const DWORD type = layout == Layout::Win9x ? REG_SZ : REG_DWORD;
+  result.writes = PlanApplyWrites(CurrentSettings, layout, EnumerateAdapters(layout));
+  for (const PlannedWrite& write : result.writes) {
+    // A failed single write is skipped; the rest still go in.
+    SetKeyValue(ToHkey(write.root), write.key, write.valueName, type, static_cast<double>(write.value),
+                write.remove);
+  }
+  result.status = ApplyStatus::Applied;
+  return result;
+}
+
+}  // namespace quorvane

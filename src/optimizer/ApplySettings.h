@@ -1,0 +1,31 @@
+// The one operation that changes the machine's TCP/IP configuration.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "optimizer/RegistryLayout.h"
+
+namespace quorvane {
+
+enum class ApplyStatus {
+  Applied,        // backup written, every write attempted
+  NoLayout,       // OSVersionId outside 1..8: nothing done
+  BackupFailed,   // the backup could not be written: the registry is untouched
+};
+
+struct ApplyResult {
+  ApplyStatus status = ApplyStatus::NoLayout;
+  std::string backupPath;
+  std::string error;                 // for BackupFailed
+  std::vector<PlannedWrite> writes;  // what was written or removed, in order
+};
+
+// Backs up the values the registry holds now into the Backups folder, then writes
+// CurrentSettings into the layout of OSVersionId's family.
+ApplyResult ApplySettings();
+
+// The same with the backup folder given (tests, benchmarks).
+ApplyResult ApplySettings(const std::string& backupFolder);
+
+}  // namespace quorvane

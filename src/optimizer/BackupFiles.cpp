@@ -1,0 +1,204 @@
+#include "optimizer/BackupFiles.h"
+
+#include <windows.h>
+
+#include "common/SystemError.h"
+#include "common/number_text.h"
+#include "optimizer/Adapters.h"
+#include "optimizer/RegRootKey.h"
+#include "registry/CRegister.h"
+#include "registry/SetKeyValue.h"
+
+namespace quorvane {
+
+namespace {
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() { Close(); }
+  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+  void Close() {
+    if (Valid()) CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+bool EnsureFolder(const std::string& folder, std::string* error) {
+  DWORD attributes = GetFileAttributesA(folder.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
+  if (CreateDirectoryA(folder.c_str(), nullptr)) return true;
+  *error = "The backup folder " + folder + " cannot be created: " + SystemErrorText(GetLastError());
+  return false;
+}
+
+std::vector<std::string> BackupFileNames(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*" + kBackupExtension).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return names;
+}
+
+// The number line of one value as the registry holds it now; the null item when
+// the value or its key is missing.
+std::string CurrentValueItem(Layout layout, RegRoot root, const std::string& key,
+                             const std::string& valueName) {
+  CRegister registry;
+  std::string data;
+  // An empty name means the default value, which CRegister spells "*".
+  if (!registry.ReadValueData(ToHkey(root), key, valueName.empty() ? "*" : valueName, &data))
+    return kNullItem;
+  if (layout == Layout::Win9x) {
+    data.pop_back();  // terminator
+    return FormatNumberItem(LeadingInteger(data));
+  }
+  double number = LittleEndianNumber(data);
+  // A DWORD with its top bit set is recorded as the signed number it was written
+  // as (-1 for 0xFFFFFFFF), so it restores to the same bits.
+  if (number >= 2147483648.0 && number < 4294967296.0) number -= 4294967296.0;
+  return FormatNumberItem(static_cast<int64_t>(number));
+}
+
+std::string BackupText(int osVersionId) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  std::string text;
+  auto line = [&text](const std::string& item) { text += item + "\r\n"; };
+  line(FormatDateItem({now.wYear, now.wMonth, now.wDay}));
+  line(FormatTimeItem({now.wHour, now.wMinute, now.wSecond}));
+  line(FormatNumberItem(osVersionId));
+  Layout layout = LayoutFor(osVersionId);
+  for (const BackupRecord& record : PlanBackupRecords(layout, EnumerateAdapters(layout))) {
+    line(FormatTextItem(record.key));
+    for (const std::string& name : record.valueNames) {
+      line(FormatTextItem(name));
+      line(CurrentValueItem(layout, record.root, record.key, name));
+    }
+  }
+  return text;
+}
+
+bool WriteNewFile(const std::string& path, const std::string& text, std::string* error) {
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) {
+    *error = "The backup file " + path + " cannot be created: " + SystemErrorText(GetLastError());
+    return false;
+  }
+  DWORD written = 0;
+  if (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
+      written != text.size() || !FlushFileBuffers(file.get())) {
+    *error = "The backup file " + path + " cannot be written: " + SystemErrorText(GetLastError());
+    file.Close();
+    DeleteFileA(path.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string NextBackupPath(const std::string& folder, std::string* error) {
+  if (!EnsureFolder(folder, error)) return std::string();
+  std::string name = BackupFileName(NextBackupNumber(BackupFileNames(folder)));
+  if (name.empty()) {
+    *error = "No backup number is left: " + folder + "\\" + BackupFileName(kLastBackupNumber) +
+             " exists. Delete or move old backups, then try again.";
+    return std::string();
+  }
+  return folder + "\\" + name;
+}
+
+BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder) {
+  BackupWriteResult result;
+  if (!EnsureFolder(folder, &result.error)) return result;
+  std::string text = BackupText(osVersionId);
+
+  const std::string temporary =
+      folder + "\\~backup-" + std::to_string(GetCurrentProcessId()) + ".tmp";
+  if (!WriteNewFile(temporary, text, &result.error)) return result;
+
+  // Another writer may take the number between choosing and renaming: choose again.
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    std::string path = NextBackupPath(folder, &result.error);
+    if (path.empty()) break;
+    if (MoveFileA(temporary.c_str(), path.c_str())) {
+      result.written = true;
+      result.path = path;
+      result.error.clear();
+      return result;
+    }
+    DWORD status = GetLastError();
+    if (status != ERROR_ALREADY_EXISTS && status != ERROR_FILE_EXISTS) {
+      result.error = "The backup file " + path + " cannot be written: " + SystemErrorText(status);
+      break;
+    }
+  }
+  if (result.error.empty()) result.error = "The backup file name kept changing; nothing was written.";
+  DeleteFileA(temporary.c_str());
+  return result;
+}
+
+bool ReadWholeFile(const std::string& path, std::string* text, std::string* error) {
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) {
+    *error = "The file " + path + " cannot be opened: " + SystemErrorText(GetLastError());
+    return false;
+  }
+  text->clear();
+  char buffer[16384];
+  DWORD got = 0;
+  while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) text->append(buffer, got);
+  return true;
+}
+
+RestoreResult RestoreBackupFile(const std::string& path, int osVersionId) {
+  RestoreResult result;
+  std::string text;
+  if (!ReadWholeFile(path, &text, &result.error)) return result;
+
+  RestorePlan plan = PlanRestore(text, osVersionId);
+  result.fileOsVersionId = plan.fileOsVersionId;
+  if (plan.check == RestoreCheck::OtherSystem) {
+    result.outcome = RestoreOutcome::OtherSystem;
+    return result;
+  }
+  if (plan.check == RestoreCheck::Failed) {
+    result.error = plan.error;
+    return result;
+  }
+  const DWORD type = plan.layout == Layout::Win9x ? REG_SZ : REG_DWORD;
+  for (const RestoreWrite& write : plan.writes) {
+    // Single failed writes are not reported, as with every optimizer write.
+    SetKeyValue(ToHkey(write.root), write.key, write.valueName, type,
+                static_cast<double>(write.value.value_or(0)), !write.value);
+    ++(write.value ? result.valuesWritten : result.valuesRemoved);
+  }
+  result.outcome = RestoreOutcome::Restored;
+  return result;
+}
+
+std::vector<BackupListing> ListBackupFiles(const std::string& folder) {
+  std::vector<BackupListing> listing;
+  for (const std::string& name : BackupFileNames(folder)) {
+    BackupListing entry{name, std::nullopt};
+    std::string text, error;
+    if (ReadWholeFile(folder + "\\" + name, &text, &error)) entry.stamp = ReadBackupStamp(text);
+    listing.push_back(std::move(entry));
+  }
+  return listing;
+}
+
+}  // namespace quorvane

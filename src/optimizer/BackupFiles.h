@@ -1,0 +1,53 @@
+// Backup files on disk: choosing the next number, writing the values the registry
+// holds now, and restoring a file's values.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "optimizer/BackupFormat.h"
+
+namespace quorvane {
+
+// The full path of the next backup file in the folder (created when missing), or
+// empty with *error set when the folder cannot be made or 999.BCK exists.
+std::string NextBackupPath(const std::string& folder, std::string* error);
+
+struct BackupWriteResult {
+  bool written = false;
+  std::string path;   // the new file
+  std::string error;  // why nothing was written
+};
+
+// Records the current registry values of the family of osVersionId in a new file.
+// The file is written under a temporary name and renamed to its number only when
+// complete; an existing file is never replaced.
+BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder);
+
+enum class RestoreOutcome { Restored, OtherSystem, Failed };
+
+struct RestoreResult {
+  RestoreOutcome outcome = RestoreOutcome::Failed;
+  int fileOsVersionId = 0;
+  std::string error;  // for Failed
+  int valuesWritten = 0;
+  int valuesRemoved = 0;
+};
+
+// Checks the whole file first; writes nothing unless every line is sound and the
+// file comes from a system with the same number.
+RestoreResult RestoreBackupFile(const std::string& path, int osVersionId);
+
+struct BackupListing {
+  std::string fileName;
+  std::optional<BackupStamp> stamp;  // none when the file does not begin with a date and a time
+};
+
+// The *.BCK files of the folder, in the order the file system lists them.
+std::vector<BackupListing> ListBackupFiles(const std::string& folder);
+
+// Reads a whole file into text; false with *error set when it cannot be read.
+bool ReadWholeFile(const std::string& path, std::string* text, std::string* error);
+
+}  // namespace quorvane

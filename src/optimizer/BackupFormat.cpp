@@ -1,0 +1,203 @@
+#include "optimizer/BackupFormat.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "common/number_text.h"
+
+namespace quorvane {
+
+std::string BackupFileName(int number) {
+  if (number < 1 || number > kLastBackupNumber) return std::string();
+  char name[16];
+  std::snprintf(name, sizeof name, "%03d%s", number, kBackupExtension);
+  return name;
+}
+
+int BackupNumberOfFileName(const std::string& fileName) {
+  std::string stem = fileName;
+  size_t dot = stem.rfind('.');
+  if (dot != std::string::npos) stem.resize(dot);
+  if (stem.size() > 3) stem = stem.substr(stem.size() - 3);
+  auto number = ToInt32(LeadingNumber(stem));
+  return number ? *number : 0;
+}
+
+int NextBackupNumber(const std::vector<std::string>& fileNames) {
+  int largest = 0;
+  for (const std::string& name : fileNames) largest = std::max(largest, BackupNumberOfFileName(name));
+  return largest + 1;
+}
+
+std::string FormatTextItem(const std::string& text) { return "\"" + text + "\""; }
+
+std::string FormatNumberItem(int64_t number) { return std::to_string(number); }
+
+std::string FormatDateItem(const BackupDate& d) {
+  char item[32];
+  std::snprintf(item, sizeof item, "#%04d-%02d-%02d#", d.year, d.month, d.day);
+  return item;
+}
+
+std::string FormatTimeItem(const BackupTime& t) {
+  char item[32];
+  std::snprintf(item, sizeof item, "#%02d:%02d:%02d#", t.hour, t.minute, t.second);
+  return item;
+}
+
+namespace {
+
+// Reads exactly `count` digits at `pos`.
+bool Digits(std::string_view text, size_t pos, size_t count, int* value) {
+  if (pos + count > text.size()) return false;
+  int result = 0;
+  for (size_t i = pos; i < pos + count; ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+    result = result * 10 + (text[i] - '0');
+  }
+  *value = result;
+  return true;
+}
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+}  // namespace
+
+std::optional<BackupDate> ParseDateItem(std::string_view line) {
+  BackupDate d;
+  if (line.size() != 12 || line[0] != '#' || line[5] != '-' || line[8] != '-' || line[11] != '#' ||
+      !Digits(line, 1, 4, &d.year) || !Digits(line, 6, 2, &d.month) || !Digits(line, 9, 2, &d.day))
+    return std::nullopt;
+  if (d.year < 100 || d.month < 1 || d.month > 12 || d.day < 1 || d.day > DaysInMonth(d.year, d.month))
+    return std::nullopt;
+  return d;
+}
+
+std::optional<BackupTime> ParseTimeItem(std::string_view line) {
+  BackupTime t;
+  if (line.size() != 10 || line[0] != '#' || line[3] != ':' || line[6] != ':' || line[9] != '#' ||
+      !Digits(line, 1, 2, &t.hour) || !Digits(line, 4, 2, &t.minute) || !Digits(line, 7, 2, &t.second))
+    return std::nullopt;
+  if (t.hour > 23 || t.minute > 59 || t.second > 59) return std::nullopt;
+  return t;
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    size_t next = end == std::string_view::npos ? text.size() : end + 1;
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    start = next;
+  }
+  return lines;
+}
+
+std::optional<BackupStamp> ReadBackupStamp(std::string_view fileText) {
+  auto lines = SplitLines(fileText.substr(0, 64));
+  if (lines.size() < 2) return std::nullopt;
+  auto date = ParseDateItem(lines[0]);
+  auto time = ParseTimeItem(lines[1]);
+  if (!date || !time) return std::nullopt;
+  return BackupStamp{*date, *time};
+}
+
+namespace {
+
+// Reads a file's lines as items, in order, remembering where it is for messages.
+class ItemReader {
+ public:
+  explicit ItemReader(std::string_view text) : lines_(SplitLines(text)) {}
+
+  bool AtEnd() const { return next_ >= lines_.size(); }
+  size_t LineNumber() const { return next_; }  // 1-based number of the line last read
+
+  std::string_view Take() { return lines_[next_++]; }
+
+ private:
+  std::vector<std::string_view> lines_;
+  size_t next_ = 0;
+};
+
+std::string LineError(size_t lineNumber, const std::string& what) {
+  return "Line " + std::to_string(lineNumber) + ": " + what + ".";
+}
+
+bool ParseTextItem(std::string_view line, std::string* text) {
+  if (line.size() < 2 || line.front() != '"' || line.back() != '"') return false;
+  std::string_view inner = line.substr(1, line.size() - 2);
+  if (inner.find('"') != std::string_view::npos) return false;
+  *text = std::string(inner);
+  return true;
+}
+
+}  // namespace
+
+RestorePlan PlanRestore(std::string_view fileText, int currentOsVersionId) {
+  RestorePlan plan;
+  ItemReader reader(fileText);
+  auto fail = [&plan, &reader](const std::string& what) {
+    plan.check = RestoreCheck::Failed;
+    plan.writes.clear();
+    plan.error = LineError(reader.LineNumber(), what);
+    return plan;
+  };
+
+  // Header: date, time, the number of the system that wrote the file.
+  if (reader.AtEnd()) return fail("the file is empty; a backup begins with its date");
+  if (!ParseDateItem(reader.Take())) return fail("expected the backup's date, as #yyyy-mm-dd#");
+  if (reader.AtEnd()) return fail("the file ends before the backup's time");
+  if (!ParseTimeItem(reader.Take())) return fail("expected the backup's time, as #hh:mm:ss#");
+  if (reader.AtEnd()) return fail("the file ends before the Windows version number");
+  auto fileOs = ParseWholeNumber(reader.Take());
+  if (!fileOs || *fileOs < INT32_MIN || *fileOs > INT32_MAX)
+    return fail("expected the Windows version number");
+  plan.fileOsVersionId = static_cast<int>(*fileOs);
+  if (plan.fileOsVersionId != currentOsVersionId) {
+    plan.check = RestoreCheck::OtherSystem;
+    return plan;
+  }
+  plan.layout = LayoutFor(plan.fileOsVersionId);
+  plan.check = RestoreCheck::Restorable;
+  if (plan.layout == Layout::None) return plan;  // a number with no layout restores nothing
+
+  for (int record = 0; !reader.AtEnd(); ++record) {
+    std::string key;
+    if (!ParseTextItem(reader.Take(), &key)) return fail("expected a key, in double quotes");
+    if (record > 2 && key.empty()) break;
+    std::string why;
+    auto root = CheckRecordKey(plan.layout, record, key, &why);
+    if (!root) return fail("the key \"" + key + "\" is not one this program writes: " + why);
+
+    int pairs = record == 0 ? FirstRecordPairCount(plan.layout) : record == 1 ? 2 : record == 2 ? 1 : 2;
+    for (int pair = 0; pair < pairs && !reader.AtEnd(); ++pair) {
+      std::string name;
+      if (!ParseTextItem(reader.Take(), &name)) return fail("expected a value name, in double quotes");
+      if (!IsRecordValueName(plan.layout, record, name))
+        return fail("the value name \"" + name + "\" does not belong to the key \"" + key + "\"");
+      if (reader.AtEnd()) break;
+      std::string_view valueLine = reader.Take();
+      RestoreWrite write{*root, key, name, std::nullopt};
+      if (valueLine != kNullItem) {
+        auto number = ParseWholeNumber(valueLine);
+        if (!number) return fail("expected a whole number or " + std::string(kNullItem));
+        if (*number < INT32_MIN || *number > INT32_MAX)
+          return fail("the number " + std::string(valueLine) + " does not fit in 32 bits (overflow)");
+        write.value = static_cast<int32_t>(*number);
+      }
+      plan.writes.push_back(std::move(write));
+    }
+  }
+  return plan;
+}
+
+}  // namespace quorvane

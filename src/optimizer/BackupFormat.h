@@ -1,0 +1,83 @@
+// The backup file format: ANSI text, one item per line, CR LF line ends. Items are
+// texts ("..."), whole numbers (-12), dates (#2007-10-04#), times (#17:05:03#) and
+// the null item (#NULL#) for a value that did not exist. Pure functions: naming,
+// formatting, and reading a file into the writes a restore would make.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "optimizer/RegistryLayout.h"
+
+namespace quorvane {
+
+constexpr int kLastBackupNumber = 999;
+inline constexpr const char* kBackupExtension = ".BCK";
+inline constexpr const char* kNullItem = "#NULL#";
+
+struct BackupDate {
+  int year = 0, month = 0, day = 0;
+  bool operator==(const BackupDate&) const = default;
+};
+struct BackupTime {
+  int hour = 0, minute = 0, second = 0;
+  bool operator==(const BackupTime&) const = default;
+};
+
+// "001.BCK" .. "999.BCK"; empty for numbers outside 1..999.
+std::string BackupFileName(int number);
+
+// The number a file name counts as: the last three characters of the name without
+// its extension, read as their leading number, rounded ("Copy of 005.BCK" -> 5,
+// "notes.BCK" -> 0).
+int BackupNumberOfFileName(const std::string& fileName);
+
+// One more than the largest number among the names (1 for none); may be 1000.
+int NextBackupNumber(const std::vector<std::string>& fileNames);
+
+std::string FormatTextItem(const std::string& text);
+std::string FormatNumberItem(int64_t number);
+std::string FormatDateItem(const BackupDate& date);
+std::string FormatTimeItem(const BackupTime& time);
+
+std::optional<BackupDate> ParseDateItem(std::string_view line);
+std::optional<BackupTime> ParseTimeItem(std::string_view line);
+
+// Splits file text into lines at LF, dropping a CR before it.
+std::vector<std::string_view> SplitLines(std::string_view text);
+
+// The date and time items a backup file begins with, if both are well formed.
+struct BackupStamp {
+  BackupDate date;
+  BackupTime time;
+};
+std::optional<BackupStamp> ReadBackupStamp(std::string_view fileText);
+
+// One SetKeyValue call of a restore; no value means the value is removed.
+struct RestoreWrite {
+  RegRoot root;
+  std::string key;
+  std::string valueName;
+  std::optional<int32_t> value;
+  bool operator==(const RestoreWrite&) const = default;
+};
+
+enum class RestoreCheck { Restorable, OtherSystem, Failed };
+
+struct RestorePlan {
+  RestoreCheck check = RestoreCheck::Failed;
+  int fileOsVersionId = 0;
+  Layout layout = Layout::None;  // decides text or number values
+  std::vector<RestoreWrite> writes;
+  std::string error;  // for Failed: what is wrong, naming the line
+};
+
+// Reads a whole backup file and checks every item, number and name before any
+// write is planned. Reaching the end of the file, anywhere, or an empty key line
+// after the fixed records ends the file normally.
+RestorePlan PlanRestore(std::string_view fileText, int currentOsVersionId);
+
+}  // namespace quorvane

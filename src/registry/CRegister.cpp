@@ -1,0 +1,112 @@
+#include "registry/CRegister.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "registry/RegKey.h"
+
+namespace quorvane {
+
+namespace {
+
+const char* ValueNameFor(const std::string& key) { return key == "*" ? "" : key.c_str(); }
+
+// Opens for reading: full access first, read access when that is denied.
+bool OpenForReading(RegKey& key, HKEY root, const std::string& path) {
+  LONG status = key.Open(root, path, KEY_ALL_ACCESS);
+  if (status == ERROR_ACCESS_DENIED) status = key.Open(root, path, KEY_READ);
+  return status == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+std::string CRegister::TrimKeyPath(const std::string& path) {
+  std::string trimmed = path;
+  if (!trimmed.empty() && trimmed.front() == '\\') trimmed.erase(0, 1);
+  if (!trimmed.empty() && trimmed.back() == '\\') trimmed.pop_back();
+  return trimmed;
+}
+
+bool CRegister::ReadValueData(HKEY root, const std::string& section, const std::string& key,
+                              std::string* data, DWORD* type) {
+  RegKey handle;
+  if (!OpenForReading(handle, root, TrimKeyPath(section))) return false;
+  const char* name = ValueNameFor(key);
+  DWORD size = 0;
+  DWORD valueType = 0;
+  if (RegQueryValueExA(handle.get(), name, nullptr, &valueType, nullptr, &size) != ERROR_SUCCESS ||
+      size == 0)
+    return false;
+  std::string buffer(size, '\0');
+  if (RegQueryValueExA(handle.get(), name, nullptr, &valueType,
+                       reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS)
+    return false;
+  buffer.resize(size);
+  *data = std::move(buffer);
+  if (type) *type = valueType;
+  return true;
+}
+
+std::string CRegister::REGGetSetting(HKEY root, const std::string& section, const std::string& key,
+                                     const std::string& defaultText) {
+  std::string data;
+  if (!ReadValueData(root, section, key, &data)) return defaultText;
+  data.pop_back();  // the terminator (size was at least 1)
+  return data;
+}
+
+double LittleEndianNumber(const std::string& data) {
+  double result = 0.0;
+  double weight = 1.0;
+  for (unsigned char byte : data) {
+    result += byte * weight;
+    weight *= 256.0;
+  }
+  return result;
+}
+
+double CRegister::myREGGetSetting(HKEY root, const std::string& section, const std::string& key) {
+  std::string data;
+  if (!ReadValueData(root, section, key, &data)) return 0.0;
+  return LittleEndianNumber(data);
+}
+
+bool CRegister::REGSaveSetting(HKEY root, const std::string& section, const std::string& key,
+                               const std::string& value) {
+  RegKey handle;
+  if (handle.Create(root, TrimKeyPath(section), KEY_ALL_ACCESS) != ERROR_SUCCESS) return false;
+  return RegSetValueExA(handle.get(), ValueNameFor(key), 0, REG_SZ,
+                        reinterpret_cast<const BYTE*>(value.c_str()),
+                        static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool CRegister::REGDeleteSetting(HKEY root, const std::string& section, const std::string& key) {
+  RegKey handle;
+  if (!key.empty()) {
+    if (handle.Open(root, TrimKeyPath(section), KEY_ALL_ACCESS) != ERROR_SUCCESS) return false;
+    return RegDeleteValueA(handle.get(), ValueNameFor(key)) == ERROR_SUCCESS;
+  }
+  if (handle.Open(root, "", KEY_ALL_ACCESS) != ERROR_SUCCESS) return false;
+  return RegDeleteKeyA(handle.get(), section.c_str()) == ERROR_SUCCESS;
+}
+
+std::vector<std::string> CRegister::GetAllKeys(HKEY root, const std::string& path) {
+  std::vector<std::string> names;
+  RegKey handle;
+  if (handle.Open(root, path, KEY_ALL_ACCESS) != ERROR_SUCCESS) return names;
+  for (DWORD index = 0;; ++index) {
+    char buffer[255];
+    std::fill(std::begin(buffer), std::end(buffer), ' ');
+    DWORD length = sizeof buffer;
+    if (RegEnumKeyExA(handle.get(), index, buffer, &length, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS)
+      break;
+    std::string name(buffer, sizeof buffer);
+    size_t nul = name.find('\0');
+    if (nul != std::string::npos) name.resize(nul);
+    names.push_back(std::move(name));
+  }
+  return names;
+}
+
+}  // namespace quorvane

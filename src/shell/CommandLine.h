@@ -1,0 +1,56 @@
+// Quorvane's command-line mode: one job done without any window, reported on the
+// console it was started from, with an exit status scripts can test.
+//
+//   quorvane.exe /optimize "<mode>"   back up, then apply one of the eight wizard modes
+//   quorvane.exe /backup              write a backup only
+//   quorvane.exe /restore <file>      restore a backup (name in Backups, or a path)
+//   quorvane.exe /list                the backups with their dates and times
+//   quorvane.exe /?                   usage
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quorvane {
+
+enum ExitStatus : int {
+  kExitSuccess = 0,
+  kExitBadArguments = 1,
+  kExitBackupFailed = 2,
+  kExitOtherSystem = 3,
+  kExitRestoreFailed = 4,
+};
+
+enum class CommandAction { None, Usage, Optimize, Backup, Restore, List, Invalid };
+
+struct CommandRequest {
+  CommandAction action = CommandAction::None;
+  int modeIndex = -1;     // Optimize: the preset
+  std::string file;       // Restore: the argument as given
+  std::string error;      // Invalid: what was wrong
+};
+
+// Splits a Windows command line into arguments (quotes group, backslashes before a
+// quote escape it), the program name included as the first.
+std::vector<std::string> SplitCommandLine(const std::string& commandLine);
+
+// Reads the arguments after the program name. No arguments: action None (the
+// window starts). A first argument starting with / or - is a switch.
+CommandRequest ParseCommandLine(const std::vector<std::string>& arguments);
+
+// Where the mode writes; the console in the program, a string in tests.
+class CommandOutput {
+ public:
+  virtual ~CommandOutput() = default;
+  virtual void Print(const std::string& line) = 0;
+  virtual void PrintError(const std::string& line) = 0;
+};
+
+// Runs a parsed request (never None) and returns the exit status. Needs only the
+// operating-system detection and the presets, which the caller has done.
+int RunCommand(const CommandRequest& request, CommandOutput& output);
+
+// The usage text, one line per element.
+std::vector<std::string> UsageLines();
+
+}  // namespace quorvane

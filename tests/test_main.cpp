@@ -1,0 +1,3 @@
+// The one doctest main shared by every test program.
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#include <doctest.h>
