@@ -1,0 +1,57 @@
+#include "ui/Effects.h"
+
+#include <mmsystem.h>
+#include <shellapi.h>
+
+namespace quorvane {
+
+namespace {
+
+class Win32Effects : public Effects {
+ public:
+  void EndProcess(UINT exitCode) override { ExitProcess(exitCode); }
+
+  bool RestartWindows(UINT flags) override { return ExitWindowsEx(flags, 0) != FALSE; }
+
+  bool StartProgram(const std::string& commandLine, int showCommand) override {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showCommand);
+    PROCESS_INFORMATION process{};
+    std::string mutableLine = commandLine;  // CreateProcess may write into it
+    if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+      return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+  }
+
+  bool OpenDocument(const std::string& target) override {
+    auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return result > 32;
+  }
+
+  int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT style) override {
+    return MessageBoxA(owner, text.c_str(), caption.c_str(), style);
+  }
+
+  void PlaySoundFile(const std::string& path) override {
+    PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+  }
+};
+
+Effects* g_installed = nullptr;
+
+}  // namespace
+
+Effects& CurrentEffects() {
+  static Win32Effects win32;
+  return g_installed ? *g_installed : win32;
+}
+
+void SetEffects(Effects* effects) { g_installed = effects; }
+
+}  // namespace quorvane

@@ -1,0 +1,43 @@
+// The one seam for what a test must neither do for real nor wait on: ending the
+// process, restarting Windows, starting another program, opening a document
+// through the shell, the standard message box and sounds. The program uses the
+// Win32 implementation; tests install one that records each call and answers.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace quorvane {
+
+class Effects {
+ public:
+  virtual ~Effects() = default;
+
+  // Ends the process with the code (the program's End).
+  virtual void EndProcess(UINT exitCode) = 0;
+
+  // ExitWindowsEx with the flags; true when Windows accepted the request.
+  virtual bool RestartWindows(UINT flags) = 0;
+
+  // Starts a program by command line with a ShowWindow style (e.g. SW_SHOW = 5).
+  virtual bool StartProgram(const std::string& commandLine, int showCommand) = 0;
+
+  // Opens a document or address with its associated program (ShellExecute "open").
+  virtual bool OpenDocument(const std::string& target) = 0;
+
+  // The standard system message box; returns the pressed button (IDYES, IDOK, ...).
+  virtual int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption,
+                             UINT style) = 0;
+
+  // Plays a WAV file asynchronously by file name.
+  virtual void PlaySoundFile(const std::string& path) = 0;
+};
+
+// The effects in force: the Win32 ones unless a test installed others.
+Effects& CurrentEffects();
+
+// Installs effects for tests; nullptr goes back to the Win32 ones.
+void SetEffects(Effects* effects);
+
+}  // namespace quorvane

@@ -1,0 +1,59 @@
+// Effects for tests: records every call, answers message boxes from a queue, and
+// installs itself for its lifetime.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "ui/Effects.h"
+
+namespace testing {
+
+class RecordingEffects : public quorvane::Effects {
+ public:
+  struct MessageBoxCall {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT style;
+  };
+
+  RecordingEffects() { quorvane::SetEffects(this); }
+  ~RecordingEffects() override { quorvane::SetEffects(nullptr); }
+
+  // Answers for the next message boxes, in order; IDOK once they run out.
+  std::deque<int> answers;
+
+  std::vector<UINT> endedProcesses;
+  std::vector<UINT> restarts;
+  bool restartSucceeds = true;
+  std::vector<std::pair<std::string, int>> startedPrograms;
+  std::vector<std::string> openedDocuments;
+  std::vector<MessageBoxCall> messageBoxes;
+  std::vector<std::string> sounds;
+
+  void EndProcess(UINT exitCode) override { endedProcesses.push_back(exitCode); }
+  bool RestartWindows(UINT flags) override {
+    restarts.push_back(flags);
+    return restartSucceeds;
+  }
+  bool StartProgram(const std::string& commandLine, int showCommand) override {
+    startedPrograms.emplace_back(commandLine, showCommand);
+    return true;
+  }
+  bool OpenDocument(const std::string& target) override {
+    openedDocuments.push_back(target);
+    return true;
+  }
+  int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT style) override {
+    messageBoxes.push_back({owner, text, caption, style});
+    if (answers.empty()) return IDOK;
+    int answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void PlaySoundFile(const std::string& path) override { sounds.push_back(path); }
+};
+
+}  // namespace testing
