@@ -18,7 +18,8 @@ _ws_free_display() {
 }
 
 wine_session_start() {
-  local build_dir=$1
+  local build_dir
+  build_dir=$(mkdir -p "$1" && cd "$1" && pwd)
   export WINEPREFIX="${WINEPREFIX_OVERRIDE:-$build_dir/wineprefix}"
   export WINEARCH=win32
   export WINEDEBUG=-all

@@ -116,3 +116,34 @@ class ScratchKey {
 };
 
 }  // namespace testing
+
+namespace testing {
+
+// Gives the key a DACL that lets everyone read it and nobody write it, so an
+// open with full access fails with ERROR_ACCESS_DENIED.
+inline bool SetKeyDacl(HKEY root, const std::string& path, DWORD everyoneAccess) {
+  HKEY key;
+  if (RegOpenKeyExA(root, path.c_str(), 0, WRITE_DAC, &key) != ERROR_SUCCESS) return false;
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+  PSID everyone = nullptr;
+  AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+  alignas(DWORD) BYTE aclBuffer[256];
+  ACL* acl = reinterpret_cast<ACL*>(aclBuffer);
+  InitializeAcl(acl, sizeof aclBuffer, ACL_REVISION);
+  AddAccessAllowedAce(acl, ACL_REVISION, everyoneAccess, everyone);
+  SECURITY_DESCRIPTOR descriptor;
+  InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+  SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+  LONG status = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
+  FreeSid(everyone);
+  RegCloseKey(key);
+  return status == ERROR_SUCCESS;
+}
+
+inline bool DenyWriteAccess(HKEY root, const std::string& path) {
+  return SetKeyDacl(root, path, KEY_READ | WRITE_DAC | DELETE);
+}
+
+inline bool AllowAllAccess(HKEY root, const std::string& path) { return SetKeyDacl(root, path, KEY_ALL_ACCESS); }
+
+}  // namespace testing
