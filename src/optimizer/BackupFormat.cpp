@@ -140,6 +140,12 @@ bool ParseTextItem(std::string_view line, std::string* text) {
   return true;
 }
 
+// An optional minus and digits, however many.
+bool IsDigitRun(std::string_view text) {
+  if (!text.empty() && text[0] == '-') text.remove_prefix(1);
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 }  // namespace
 
 RestorePlan PlanRestore(std::string_view fileText, int currentOsVersionId) {
@@ -153,7 +159,10 @@ RestorePlan PlanRestore(std::string_view fileText, int currentOsVersionId) {
   };
 
   // Header: date, time, the number of the system that wrote the file.
-  if (reader.AtEnd()) return fail("the file is empty; a backup begins with its date");
+  if (reader.AtEnd()) {
+    plan.error = LineError(1, "the file is empty; a backup begins with its date");
+    return plan;
+  }
   if (!ParseDateItem(reader.Take())) return fail("expected the backup's date, as #yyyy-mm-dd#");
   if (reader.AtEnd()) return fail("the file ends before the backup's time");
   if (!ParseTimeItem(reader.Take())) return fail("expected the backup's time, as #hh:mm:ss#");
@@ -189,8 +198,8 @@ RestorePlan PlanRestore(std::string_view fileText, int currentOsVersionId) {
       RestoreWrite write{*root, key, name, std::nullopt};
       if (valueLine != kNullItem) {
         auto number = ParseWholeNumber(valueLine);
-        if (!number) return fail("expected a whole number or " + std::string(kNullItem));
-        if (*number < INT32_MIN || *number > INT32_MAX)
+        if (!number && !IsDigitRun(valueLine)) return fail("expected a whole number or " + std::string(kNullItem));
+        if (!number || *number < INT32_MIN || *number > INT32_MAX)
           return fail("the number " + std::string(valueLine) + " does not fit in 32 bits (overflow)");
         write.value = static_cast<int32_t>(*number);
       }

@@ -1,0 +1,174 @@
+#include <doctest.h>
+
+#include "optimizer/BackupFormat.h"
+
+using namespace quorvane;
+
+TEST_CASE("backup files are numbered after the largest number present") {
+  CHECK(BackupFileName(1) == "001.BCK");
+  CHECK(BackupFileName(10) == "010.BCK");
+  CHECK(BackupFileName(999) == "999.BCK");
+  CHECK(BackupFileName(1000).empty());
+  CHECK(BackupFileName(0).empty());
+
+  CHECK(BackupNumberOfFileName("005.BCK") == 5);
+  CHECK(BackupNumberOfFileName("Copy of 005.BCK") == 5);
+  CHECK(BackupNumberOfFileName("notes.BCK") == 0);
+  CHECK(BackupNumberOfFileName("7.BCK") == 7);
+  CHECK(BackupNumberOfFileName("x12.BCK") == 0);   // only the last three characters count
+  CHECK(BackupNumberOfFileName("A012.BCK") == 12);
+  CHECK(BackupNumberOfFileName("2.7.BCK") == 3);  // "2.7" rounds to 3
+
+  CHECK(NextBackupNumber({}) == 1);
+  CHECK(NextBackupNumber({"001.BCK", "002.BCK", "010.BCK"}) == 11);  // gaps are not filled
+  CHECK(NextBackupNumber({"001.BCK", "002.BCK"}) == 3);
+  CHECK(NextBackupNumber({"notes.BCK"}) == 1);
+  CHECK(NextBackupNumber({"Copy of 005.BCK", "002.BCK"}) == 6);
+  CHECK(NextBackupNumber({"999.BCK"}) == 1000);
+}
+
+TEST_CASE("dates and times are read only in their fixed universal forms") {
+  CHECK(FormatDateItem({2007, 10, 4}) == "#2007-10-04#");
+  CHECK(FormatTimeItem({17, 5, 3}) == "#17:05:03#");
+  CHECK(ParseDateItem("#2007-10-04#") == BackupDate{2007, 10, 4});
+  CHECK(ParseDateItem("#2024-02-29#").has_value());
+  CHECK_FALSE(ParseDateItem("#2023-02-29#"));
+  CHECK_FALSE(ParseDateItem("#2007-13-01#"));
+  CHECK_FALSE(ParseDateItem("2007-10-04"));
+  CHECK_FALSE(ParseDateItem("#04.10.2007#"));
+  CHECK(ParseTimeItem("#00:00:00#") == BackupTime{0, 0, 0});
+  CHECK(ParseTimeItem("#23:59:59#") == BackupTime{23, 59, 59});
+  CHECK_FALSE(ParseTimeItem("#24:00:00#"));
+  CHECK_FALSE(ParseTimeItem("#5:05:03#"));
+
+  auto stamp = ReadBackupStamp("#2007-10-04#\r\n#17:05:03#\r\n6\r\n");
+  REQUIRE(stamp);
+  CHECK(stamp->date == BackupDate{2007, 10, 4});
+  CHECK(stamp->time == BackupTime{17, 5, 3});
+  CHECK_FALSE(ReadBackupStamp("\"System\"\r\n#17:05:03#\r\n"));
+  CHECK_FALSE(ReadBackupStamp(""));
+}
+
+namespace {
+
+std::string Lines(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
+const std::string kHeaderNt = Lines({"#2026-12-08#", "#07:30:00#", "7"});
+
+// A complete NT record 1 with every value 1 except the ones given.
+std::string NtFirstRecord(const std::string& ttlLine = "128") {
+  return Lines({"\"System\\CurrentControlSet\\Services\\Tcpip\\Parameters\"", "\"SackOpts\"", "1", "\"Tcp1323Opts\"",
+                "1", "\"TcpMaxDupAcks\"", "2", "\"DefaultReceiveWindow\"", "8192", "\"DefaultTTL\"", ttlLine,
+                "\"GlobalMaxTcpWindowSize\"", "#NULL#", "\"TcpWindowSize\"", "-1", "\"EnablePMTUBHDetect\"", "0",
+                "\"EnablePMTUDiscovery\"", "1", "\"KeepAliveTime\"", "600000", "\"KeepAliveInterval\"", "1000",
+                "\"SYNAttackProtect\"", "2", "\"EnableICMPRedirects\"", "0"});
+}
+
+const std::string kIeAndNdi =
+    Lines({"\"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\"", "\"MaxConnectionsPer1_0Server\"",
+           "16", "\"MaxConnectionsPerServer\"", "8",
+           "\"System\\CurrentControlSet\\Services\\VxD\\NWLink\\Ndi\\params\\cachesize\"", "\"\"", "0"});
+
+}  // namespace
+
+TEST_CASE("a sound file becomes the writes of a restore, #NULL# a removal") {
+  const std::string file = kHeaderNt + NtFirstRecord() + kIeAndNdi +
+                           Lines({"\"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{A}\"",
+                                  "\"MTU\"", "1500", "\"MSS\"", "#NULL#"});
+  RestorePlan plan = PlanRestore(file, 7);
+  REQUIRE(plan.check == RestoreCheck::Restorable);
+  CHECK(plan.layout == Layout::Nt);
+  REQUIRE(plan.writes.size() == 18);
+  CHECK(plan.writes[4] == RestoreWrite{RegRoot::LocalMachine, "System\\CurrentControlSet\\Services\\Tcpip\\Parameters",
+                                       "DefaultTTL", 128});
+  CHECK_FALSE(plan.writes[5].value.has_value());
+  CHECK(plan.writes[6].value == -1);
+  CHECK(plan.writes[13].root == RegRoot::CurrentUser);
+  CHECK(plan.writes[15].valueName.empty());
+  CHECK(plan.writes[16].value == 1500);
+  CHECK_FALSE(plan.writes[17].value.has_value());
+}
+
+TEST_CASE("the end of the file anywhere, or an empty key line, ends a restore normally") {
+  SUBCASE("header only") {
+    RestorePlan plan = PlanRestore(kHeaderNt, 7);
+    CHECK(plan.check == RestoreCheck::Restorable);
+    CHECK(plan.writes.empty());
+  }
+  SUBCASE("inside a pair") {
+    RestorePlan plan = PlanRestore(kHeaderNt + Lines({"\"System\\CurrentControlSet\\Services\\Tcpip\\Parameters\"",
+                                                      "\"SackOpts\"", "1", "\"Tcp1323Opts\""}),
+                                   7);
+    CHECK(plan.check == RestoreCheck::Restorable);
+    CHECK(plan.writes.size() == 1);
+  }
+  SUBCASE("an empty key line after the fixed records") {
+    RestorePlan plan = PlanRestore(kHeaderNt + NtFirstRecord() + kIeAndNdi + Lines({"\"\"", "\"MTU\"", "garbage"}), 7);
+    CHECK(plan.check == RestoreCheck::Restorable);
+    CHECK(plan.writes.size() == 16);
+  }
+  SUBCASE("no CR before the line ends") {
+    RestorePlan plan = PlanRestore("#2026-12-08#\n#07:30:00#\n7\n", 7);
+    CHECK(plan.check == RestoreCheck::Restorable);
+  }
+}
+
+TEST_CASE("a file from another system, or with no layout, writes nothing") {
+  RestorePlan plan = PlanRestore(Lines({"#2026-12-08#", "#07:30:00#", "2"}) + NtFirstRecord(), 6);
+  CHECK(plan.check == RestoreCheck::OtherSystem);
+  CHECK(plan.fileOsVersionId == 2);
+  CHECK(plan.writes.empty());
+
+  plan = PlanRestore(Lines({"#2026-12-08#", "#07:30:00#", "0", "\"anything\""}), 0);
+  CHECK(plan.check == RestoreCheck::Restorable);
+  CHECK(plan.writes.empty());
+}
+
+TEST_CASE("any fault anywhere fails the whole file and names its line") {
+  struct Case {
+    const char* what;
+    std::string file;
+    const char* line;
+  };
+  const std::string ifKey = "\"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{A}\"";
+  const Case cases[] = {
+      {"empty file", "", "Line 1:"},
+      {"bad date", Lines({"#08.12.2026#", "#07:30:00#", "7"}), "Line 1:"},
+      {"bad time", Lines({"#2026-12-08#", "07:30", "7"}), "Line 2:"},
+      {"version not a number", Lines({"#2026-12-08#", "#07:30:00#", "seven"}), "Line 3:"},
+      {"number beyond 32 bits", kHeaderNt + NtFirstRecord("4294967295"), "Line 14:"},
+      {"a value that is not a number", kHeaderNt + NtFirstRecord("12.5"), "Line 14:"},
+      {"a number with blanks", kHeaderNt + NtFirstRecord(" 128"), "Line 14:"},
+      {"a key line without quotes", kHeaderNt + Lines({"System\\CurrentControlSet\\Services\\Tcpip\\Parameters"}),
+       "Line 4:"},
+      {"a foreign first key", kHeaderNt + Lines({"\"Software\\Microsoft\\Windows\\CurrentVersion\\Run\""}), "Line 4:"},
+      {"a foreign value name",
+       kHeaderNt + Lines({"\"System\\CurrentControlSet\\Services\\Tcpip\\Parameters\"", "\"Hostname\"", "1"}),
+       "Line 5:"},
+      {"a quote inside a text", kHeaderNt + Lines({"\"System\\Current\"Control\""}), "Line 4:"},
+      {"an interface path with more levels",
+       kHeaderNt + NtFirstRecord() + kIeAndNdi +
+           Lines({"\"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{A}\\..\\..\\Evil\""}),
+       "Line 39:"},
+      {"a fault after good records", kHeaderNt + NtFirstRecord() + kIeAndNdi + Lines({ifKey, "\"MTU\"", "99999999999"}),
+       "Line 41:"},
+  };
+  for (const Case& c : cases) {
+    RestorePlan plan = PlanRestore(c.file, 7);
+    std::string what = c.what;
+    CAPTURE(what);
+    CAPTURE(plan.error);
+    CHECK(plan.check == RestoreCheck::Failed);
+    CHECK(plan.writes.empty());
+    CHECK(plan.error.rfind(c.line, 0) == 0);
+  }
+  for (const char* tooBig : {"2147483648", "-2147483649", "123456789012345678901234567890"}) {
+    RestorePlan overflow = PlanRestore(kHeaderNt + NtFirstRecord(tooBig), 7);
+    CHECK(overflow.error.find("overflow") != std::string::npos);
+  }
+  CHECK(PlanRestore(kHeaderNt + NtFirstRecord("-2147483648"), 7).check == RestoreCheck::Restorable);
+}
