@@ -56,10 +56,13 @@ std::string CurrentValueItem(Layout layout, RegRoot root, const std::string& key
                              const std::string& valueName) {
   CRegister registry;
   std::string data;
+  DWORD type = REG_NONE;
   // An empty name means the default value, which CRegister spells "*".
-  if (!registry.ReadValueData(ToHkey(root), key, valueName.empty() ? "*" : valueName, &data))
+  if (!registry.ReadValueData(ToHkey(root), key, valueName.empty() ? "*" : valueName, &data, &type))
     return kNullItem;
-  if (layout == Layout::Win9x) {
+  // The 9x family keeps these values as text: the number its leading digits spell.
+  // A number stored there by some other tool is taken as the number it is.
+  if (layout == Layout::Win9x && type != REG_DWORD) {
     data.pop_back();  // terminator
     return FormatNumberItem(LeadingInteger(data));
   }

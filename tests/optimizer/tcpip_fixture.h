@@ -108,10 +108,12 @@ class TempFolder {
   const std::string& path() const { return path_; }
   std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
 
-  std::vector<std::string> Files() const {
+  std::vector<std::string> Files() const { return ListFiles(path_); }
+
+  static std::vector<std::string> ListFiles(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
       if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);

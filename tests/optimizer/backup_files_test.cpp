@@ -1,0 +1,206 @@
+#include <doctest.h>
+
+#include <windows.h>
+
+#include "optimizer/BackupFiles.h"
+#include "tcpip_fixture.h"
+
+using namespace quorvane;
+using testing::FileLines;
+using testing::TcpipRegistry;
+using testing::TempFolder;
+
+namespace {
+
+const char* const kParameters = "System\\CurrentControlSet\\Services\\Tcpip\\Parameters";
+const char* const kMstcp = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
+const char* const kNdi = "System\\CurrentControlSet\\Services\\VxD\\NWLink\\Ndi\\params\\cachesize";
+const char* const kIeNt = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+
+// Checks the date and time lines against the clock around the write.
+void CheckStamp(const std::vector<std::string>& lines) {
+  REQUIRE(lines.size() >= 2);
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  auto date = ParseDateItem(lines[0]);
+  auto time = ParseTimeItem(lines[1]);
+  REQUIRE(date);
+  REQUIRE(time);
+  CHECK(date->year == now.wYear);
+  int seconds = time->hour * 3600 + time->minute * 60 + time->second;
+  int nowSeconds = now.wHour * 3600 + now.wMinute * 60 + now.wSecond;
+  CHECK((nowSeconds - seconds + 86400) % 86400 < 5);
+}
+
+}  // namespace
+
+TEST_CASE("an NT backup records the registry as it is, byte for byte") {
+  TcpipRegistry tcpip;
+  tcpip.SetAdapters(Layout::Nt, {"{IF1}"});
+  testing::WriteDword(HKEY_LOCAL_MACHINE, kParameters, "SackOpts", 1);
+  testing::WriteDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL", 128);
+  testing::WriteDword(HKEY_LOCAL_MACHINE, kParameters, "TcpWindowSize", 0xFFFFFFFF);
+  testing::WriteDword(HKEY_CURRENT_USER, kIeNt, "MaxConnectionsPerServer", 4);
+  testing::WriteDword(HKEY_LOCAL_MACHINE, kNdi, "", 0);
+  testing::WriteDword(HKEY_LOCAL_MACHINE,
+                      "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{IF1}", "MTU", 1500);
+  TempFolder folder("BackupNt");
+
+  BackupWriteResult result = WriteBackupFile(6, folder.path());
+  REQUIRE(result.written);
+  CHECK(result.path == folder / "001.BCK");
+  bool crlf = false;
+  auto lines = FileLines(result.path, &crlf);
+  CHECK(crlf);
+  CheckStamp(lines);
+  const std::vector<std::string> expected = {
+      "6",
+      "\"System\\CurrentControlSet\\Services\\Tcpip\\Parameters\"",
+      "\"SackOpts\"", "1",
+      "\"Tcp1323Opts\"", "#NULL#",
+      "\"TcpMaxDupAcks\"", "#NULL#",
+      "\"DefaultReceiveWindow\"", "#NULL#",
+      "\"DefaultTTL\"", "128",
+      "\"GlobalMaxTcpWindowSize\"", "#NULL#",
+      "\"TcpWindowSize\"", "-1",
+      "\"EnablePMTUBHDetect\"", "#NULL#",
+      "\"EnablePMTUDiscovery\"", "#NULL#",
+      "\"KeepAliveTime\"", "#NULL#",
+      "\"KeepAliveInterval\"", "#NULL#",
+      "\"SYNAttackProtect\"", "#NULL#",
+      "\"EnableICMPRedirects\"", "#NULL#",
+      "\"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\"",
+      "\"MaxConnectionsPer1_0Server\"", "#NULL#",
+      "\"MaxConnectionsPerServer\"", "4",
+      "\"System\\CurrentControlSet\\Services\\VxD\\NWLink\\Ndi\\params\\cachesize\"",
+      "\"\"", "0",
+      "\"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{IF1}\"",
+      "\"MTU\"", "1500",
+      "\"MSS\"", "#NULL#",
+      "\"SYSTEM\\CurrentControlSet\\Services\\{IF1}\\Parameters\\Tcpip\"",
+      "\"MTU\"", "#NULL#",
+      "\"MSS\"", "#NULL#",
+  };
+  CHECK(std::vector<std::string>(lines.begin() + 2, lines.end()) == expected);
+  CHECK(folder.Files() == std::vector<std::string>{"001.BCK"});  // no temporary file left behind
+}
+
+TEST_CASE("a 9x backup reads the numbers the texts begin with") {
+  TcpipRegistry tcpip;
+  tcpip.SetAdapters(Layout::Win9x, {"0000"});
+  testing::WriteText(HKEY_LOCAL_MACHINE, kMstcp, "DefaultTTL", "128");
+  testing::WriteText(HKEY_LOCAL_MACHINE, kMstcp, "PMTUDiscovery", "0");
+  testing::WriteText(HKEY_LOCAL_MACHINE, kMstcp, "DefaultRcvWindow", "4288 bytes");
+  testing::WriteText(HKEY_LOCAL_MACHINE, kMstcp, "KeepAliveTime", "abc");
+  testing::WriteText(HKEY_LOCAL_MACHINE, kMstcp, "KeepAliveInterval", "-1");
+  testing::WriteText(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000", "MaxMTU", "576");
+  // Internet Explorer may have stored its own numbers there.
+  testing::WriteDword(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
+                      "MaxConnectionsPerServer", 6);
+  TempFolder folder("Backup9x");
+
+  BackupWriteResult result = WriteBackupFile(2, folder.path());
+  REQUIRE(result.written);
+  auto lines = FileLines(result.path);
+  CheckStamp(lines);
+  const std::vector<std::string> expected = {
+      "2",
+      "\"System\\CurrentControlSet\\Services\\VxD\\MSTCP\"",
+      "\"SackOpts\"", "#NULL#",
+      "\"Tcp1323Opts\"", "#NULL#",
+      "\"DefaultTTL\"", "128",
+      "\"DefaultRcvWindow\"", "4288",
+      "\"GlobalMaxTcpWindowSize\"", "#NULL#",
+      "\"PMTUBlackHoleDetect\"", "#NULL#",
+      "\"DefaultRcvWindow\"", "4288",
+      "\"PMTUDiscovery\"", "0",
+      "\"KeepAliveTime\"", "0",
+      "\"KeepAliveInterval\"", "-1",
+      "\"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\"",
+      "\"MaxConnectionsPer1_0Server\"", "#NULL#",
+      "\"MaxConnectionsPerServer\"", "6",
+      "\"System\\CurrentControlSet\\Services\\VxD\\NWLink\\Ndi\\params\\cachesize\"",
+      "\"\"", "#NULL#",
+      "\"System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000\"",
+      "\"MaxMTU\"", "576",
+      "\"MaxMSS\"", "#NULL#",
+  };
+  CHECK(std::vector<std::string>(lines.begin() + 2, lines.end()) == expected);
+}
+
+TEST_CASE("a backup before detection holds only its header") {
+  TempFolder folder("BackupNoLayout");
+  BackupWriteResult result = WriteBackupFile(0, folder.path());
+  REQUIRE(result.written);
+  auto lines = FileLines(result.path);
+  REQUIRE(lines.size() == 3);
+  CHECK(lines[2] == "0");
+}
+
+TEST_CASE("backup names: folder created, gaps kept, other names counted, never replaced") {
+  TempFolder parent("BackupNames");
+  const std::string folder = parent / "Backups";
+  std::string error;
+
+  CHECK(NextBackupPath(folder, &error) == folder + "\\001.BCK");
+  CHECK((GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0);
+
+  auto touch = [&folder](const std::string& name) {
+    HANDLE f = CreateFileA((folder + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    CloseHandle(f);
+  };
+  touch("001.BCK");
+  touch("002.BCK");
+  touch("010.BCK");
+  touch("notes.BCK");
+  touch("020.txt");
+  CHECK(NextBackupPath(folder, &error) == folder + "\\011.BCK");
+  DeleteFileA((folder + "\\010.BCK").c_str());
+  CHECK(NextBackupPath(folder, &error) == folder + "\\003.BCK");
+  touch("Copy of 005.BCK");
+  CHECK(NextBackupPath(folder, &error) == folder + "\\006.BCK");
+
+  BackupWriteResult written = WriteBackupFile(7, folder);
+  CHECK(written.written);
+  CHECK(written.path == folder + "\\006.BCK");
+
+  touch("999.BCK");
+  CHECK(NextBackupPath(folder, &error).empty());
+  CHECK(error.find("999.BCK") != std::string::npos);
+  BackupWriteResult refused = WriteBackupFile(7, folder);
+  CHECK_FALSE(refused.written);
+  CHECK(refused.error.find("No backup number is left") != std::string::npos);
+  CHECK(TempFolder::ListFiles(folder).size() == 7);  // nothing new, no temporary file
+}
+
+TEST_CASE("a backup folder that cannot be made is reported, not ignored") {
+  TempFolder parent("BackupBlocked");
+  parent.Touch("Backups");  // a file where the folder should be
+  BackupWriteResult result = WriteBackupFile(7, parent / "Backups");
+  CHECK_FALSE(result.written);
+  CHECK(result.error.find("cannot be created") != std::string::npos);
+}
+
+TEST_CASE("restoring reports missing files, other systems and bad lines without writing") {
+  TcpipRegistry tcpip;
+  TempFolder folder("RestoreChecks");
+  testing::WriteDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL", 99);
+
+  RestoreResult missing = RestoreBackupFile(folder / "404.BCK", 7);
+  CHECK(missing.outcome == RestoreOutcome::Failed);
+  CHECK(missing.error.find("cannot be opened") != std::string::npos);
+
+  const std::string header9x = "#2026-12-08#\r\n#07:30:00#\r\n2\r\n";
+  folder.Touch("9x.BCK", header9x + "\"System\\CurrentControlSet\\Services\\VxD\\MSTCP\"\r\n\"DefaultTTL\"\r\n64\r\n");
+  RestoreResult other = RestoreBackupFile(folder / "9x.BCK", 6);
+  CHECK(other.outcome == RestoreOutcome::OtherSystem);
+  CHECK(other.fileOsVersionId == 2);
+
+  folder.Touch("bad.BCK", "#2026-12-08#\r\n#07:30:00#\r\n7\r\n\"System\\CurrentControlSet\\Services\\Tcpip\\Parameters\"\r\n"
+                          "\"DefaultTTL\"\r\n64\r\n\"SackOpts\"\r\n4294967296\r\n");
+  RestoreResult bad = RestoreBackupFile(folder / "bad.BCK", 7);
+  CHECK(bad.outcome == RestoreOutcome::Failed);
+  CHECK(bad.error.rfind("Line 8:", 0) == 0);
+  // The good value before the bad one was not written either.
+  CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 99u);
+}
