@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# Runs quorvane.exe's command-line mode the way an administrator would, in Wine
+# prefixes of its own that report Windows 98, Windows XP and Windows 7, and checks
+# what it wrote with Wine's own reg.exe and on disk.
+#   command_line_prefixes.sh QUORVANE_EXE BASE_PREFIX WORK_FOLDER
+set -uo pipefail
+exe=$1 base=$2 work=$3
+failures=0 checks=0
+
+pass() { checks=$((checks + 1)); }
+fail() { checks=$((checks + 1)); failures=$((failures + 1)); echo "FAILED: $*" >&2; }
+expect_eq() { if [ "$2" == "$3" ]; then pass; else fail "$1: expected [$3], got [$2]"; fi; }
+expect_has() { if grep -qF -- "$3" <<<"$2"; then pass; else fail "$1: [$3] not in output:"; echo "$2" >&2; fi; }
+
+# The value column of one `reg query` line, or "missing".
+reg_value() {
+  local out
+  out=$(wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -F "    $2    ") || { echo missing; return; }
+  awk '{print $2, $3}' <<<"$out"
+}
+
+quorvane() {
+  out=$(wine 'C:\Quorvane\quorvane.exe' "$@" 2>&1 | tr -d '\r')
+  rc=${PIPESTATUS[0]}
+}
+
+new_prefix() {
+  local version=$1
+  export WINEPREFIX=$work/$version
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$work"
+  # Hard links keep the copy quick; the registry files are real copies, as Wine rewrites them.
+  cp -al "$base" "$WINEPREFIX"
+  for f in system.reg user.reg userdef.reg; do cp --remove-destination "$base/$f" "$WINEPREFIX/$f"; done
+  wineserver -p >/dev/null 2>&1 </dev/null
+  wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
+  wine reg add 'HKCU\Software\Wine' /v Version /d "$version" /f >/dev/null 2>&1
+  mkdir -p "$WINEPREFIX/drive_c/Quorvane"
+  cp "$exe" "$WINEPREFIX/drive_c/Quorvane/quorvane.exe"
+  backups=$WINEPREFIX/drive_c/Quorvane/Backups
+}
+
+end_prefix() {
+  wineserver -k >/dev/null 2>&1
+  rm -rf "$WINEPREFIX"
+}
+
+mstcp='HKLM\System\CurrentControlSet\Services\VxD\MSTCP'
+nettrans='HKLM\System\CurrentControlSet\Services\Class\NetTrans'
+params='HKLM\SYSTEM\CurrentControlSet\Services\Tcpip\Parameters'
+ie='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
+
+# --- Windows 98: text values, adapters under NetTrans ---
+new_prefix win98
+wine reg add "$nettrans\\0000" /f >/dev/null 2>&1
+wine reg add "$mstcp" /v DefaultTTL /t REG_SZ /d 100 /f >/dev/null 2>&1
+
+quorvane /optimize "Automatic-D"
+expect_eq "win98 /optimize status" "$rc" 0
+expect_has "win98 /optimize output" "$out" 'Mode "Automatic-D" on Windows 98.'
+expect_has "win98 /optimize output" "$out" 'Backup: C:\Quorvane\Backups\001.BCK'
+expect_eq "win98 DefaultTTL" "$(reg_value "$mstcp" DefaultTTL)" "REG_SZ 64"
+expect_eq "win98 DefaultRcvWindow" "$(reg_value "$mstcp" DefaultRcvWindow)" "REG_SZ 5432"
+expect_eq "win98 SYNAttackProtect not written" "$(reg_value "$mstcp" SYNAttackProtect)" "missing"
+expect_eq "win98 MaxMTU" "$(reg_value "$nettrans\\0000" MaxMTU)" "REG_SZ 576"
+expect_eq "win98 IE" "$(reg_value "$ie" MaxConnectionsPer1_0Server)" "REG_SZ 20"
+expect_eq "win98 backup system line" "$(sed -n 3p "$backups/001.BCK" | tr -d '\r')" "3"
+expect_eq "win98 backup recorded DefaultTTL" "$(grep -A1 -F '"DefaultTTL"' "$backups/001.BCK" | sed -n 2p | tr -d '\r')" "100"
+
+quorvane /restore 001.BCK
+expect_eq "win98 /restore status" "$rc" 0
+expect_eq "win98 DefaultTTL restored" "$(reg_value "$mstcp" DefaultTTL)" "REG_SZ 100"
+expect_eq "win98 MaxMTU removed again" "$(reg_value "$nettrans\\0000" MaxMTU)" "missing"
+cp "$backups/001.BCK" "$work/from-win98.BCK"
+end_prefix
+
+# --- Windows XP: numbers, two keys per interface ---
+new_prefix winxp
+wine reg add "$params\\Interfaces\\{T1}" /f >/dev/null 2>&1
+wine reg add "$params" /v DefaultTTL /t REG_DWORD /d 100 /f >/dev/null 2>&1
+
+quorvane /optimize "windows default"
+expect_eq "winxp /optimize status" "$rc" 0
+expect_has "winxp /optimize output" "$out" 'Mode "Windows default" on Windows XP.'
+expect_eq "winxp DefaultTTL" "$(reg_value "$params" DefaultTTL)" "REG_DWORD 0x20"
+expect_eq "winxp DefaultReceiveWindow" "$(reg_value "$params" DefaultReceiveWindow)" "REG_DWORD 0x2000"
+expect_eq "winxp SYNAttackProtect" "$(reg_value "$params" SYNAttackProtect)" "REG_DWORD 0x2"
+expect_eq "winxp interface MTU" "$(reg_value "$params\\Interfaces\\{T1}" MTU)" "REG_DWORD 0x5dc"
+expect_eq "winxp adapter service MSS" "$(reg_value 'HKLM\SYSTEM\CurrentControlSet\Services\{T1}\Parameters\Tcpip' MSS)" "REG_DWORD 0x5dc"
+expect_eq "winxp IE" "$(reg_value "$ie" MaxConnectionsPerServer)" "REG_DWORD 0x4"
+expect_eq "winxp backup system line" "$(sed -n 3p "$backups/001.BCK" | tr -d '\r')" "7"
+
+quorvane /backup
+expect_eq "winxp /backup status" "$rc" 0
+expect_has "winxp /backup output" "$out" 'Backup: C:\Quorvane\Backups\002.BCK'
+
+quorvane /list
+expect_eq "winxp /list status" "$rc" 0
+expect_has "winxp /list output" "$out" "001.BCK"
+expect_has "winxp /list output" "$out" "002.BCK"
+
+quorvane /restore 'C:\Quorvane\Backups\001.BCK'
+expect_eq "winxp /restore status" "$rc" 0
+expect_eq "winxp DefaultTTL restored" "$(reg_value "$params" DefaultTTL)" "REG_DWORD 0x64"
+expect_eq "winxp DefaultReceiveWindow removed" "$(reg_value "$params" DefaultReceiveWindow)" "missing"
+
+cp "$work/from-win98.BCK" "$backups/from-win98.BCK"
+quorvane /restore from-win98.BCK
+expect_eq "winxp restore of a 98 backup" "$rc" 3
+expect_has "winxp restore of a 98 backup" "$out" "was made on Windows 98 (3); this is Windows XP (7)."
+expect_eq "winxp nothing restored from 98" "$(reg_value "$params" DefaultTTL)" "REG_DWORD 0x64"
+
+printf '#2026-12-08#\r\n#07:30:00#\r\n7\r\n"Software\\Microsoft\\Windows\\CurrentVersion\\Run"\r\n' > "$backups/evil.BCK"
+quorvane /restore evil.BCK
+expect_eq "winxp restore of a foreign key" "$rc" 4
+expect_has "winxp restore of a foreign key" "$out" "Line 4:"
+
+touch "$backups/999.BCK"
+quorvane /optimize "Automatic-A"
+expect_eq "winxp no number left" "$rc" 2
+expect_eq "winxp untouched when no number is left" "$(reg_value "$params" DefaultTTL)" "REG_DWORD 0x64"
+rm "$backups/999.BCK"
+
+quorvane /optimize
+expect_eq "winxp missing mode" "$rc" 1
+expect_has "winxp missing mode" "$out" '"Automatic-A", "Automatic-B"'
+
+# --- Windows 7: newer than XP, still the NT layout ---
+wine reg add 'HKCU\Software\Wine' /v Version /d win7 /f >/dev/null 2>&1
+quorvane /optimize "Automatic-E"
+expect_eq "win7 /optimize status" "$rc" 0
+expect_has "win7 /optimize output" "$out" 'on Windows NT 5.2 or later.'
+expect_eq "win7 TcpWindowSize" "$(reg_value "$params" TcpWindowSize)" "REG_DWORD 0x3ebc0"
+latest=$(ls "$backups" | grep -E '^[0-9]{3}\.BCK$' | sort | tail -1)
+expect_eq "win7 backup system line" "$(sed -n 3p "$backups/$latest" | tr -d '\r')" "8"
+end_prefix
+
+echo "$((checks - failures)) passed, $failures failed"
+[ "$failures" -eq 0 ]
