@@ -153,7 +153,7 @@ BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder) {
   return result;
 }
 
-bool ReadWholeFile(const std::string& path, std::string* text, std::string* error) {
+bool ReadFileText(const std::string& path, std::string* text, std::string* error, size_t maxBytes) {
   FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) {
@@ -163,14 +163,16 @@ bool ReadWholeFile(const std::string& path, std::string* text, std::string* erro
   text->clear();
   char buffer[16384];
   DWORD got = 0;
-  while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) text->append(buffer, got);
+  while (text->size() < maxBytes && ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
+    text->append(buffer, got);
+  if (text->size() > maxBytes) text->resize(maxBytes);
   return true;
 }
 
 RestoreResult RestoreBackupFile(const std::string& path, int osVersionId) {
   RestoreResult result;
   std::string text;
-  if (!ReadWholeFile(path, &text, &result.error)) return result;
+  if (!ReadFileText(path, &text, &result.error)) return result;
 
   RestorePlan plan = PlanRestore(text, osVersionId);
   result.fileOsVersionId = plan.fileOsVersionId;
@@ -197,8 +199,9 @@ std::vector<BackupListing> ListBackupFiles(const std::string& folder) {
   std::vector<BackupListing> listing;
   for (const std::string& name : BackupFileNames(folder)) {
     BackupListing entry{name, std::nullopt};
-    std::string text, error;
-    if (ReadWholeFile(folder + "\\" + name, &text, &error)) entry.stamp = ReadBackupStamp(text);
+    // The date and time are the first two lines: a few dozen bytes.
+    std::string head, error;
+    if (ReadFileText(folder + "\\" + name, &head, &error, 64)) entry.stamp = ReadBackupStamp(head);
     listing.push_back(std::move(entry));
   }
   return listing;
