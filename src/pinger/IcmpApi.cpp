@@ -1,0 +1,33 @@
+#include "pinger/IcmpApi.h"
+
+namespace quorvane {
+
+namespace {
+
+template <typename Function>
+bool Lookup(HMODULE module, const char* name, Function* function) {
+  *function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+  return *function != nullptr;
+}
+
+IcmpApi* LoadIcmpApi() {
+  static IcmpApi api;
+  HMODULE module = LoadLibraryA("icmp.dll");
+  if (!module) return nullptr;
+  if (!Lookup(module, "IcmpCreateFile", &api.CreateFile) ||
+      !Lookup(module, "IcmpSendEcho", &api.SendEcho) ||
+      !Lookup(module, "IcmpCloseHandle", &api.CloseHandle)) {
+    FreeLibrary(module);
+    return nullptr;
+  }
+  return &api;  // the library stays loaded for the process's life
+}
+
+}  // namespace
+
+const IcmpApi* GetIcmpApi() {
+  static const IcmpApi* api = LoadIcmpApi();
+  return api;
+}
+
+}  // namespace quorvane

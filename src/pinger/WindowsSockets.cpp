@@ -1,0 +1,59 @@
+#include "pinger/WindowsSockets.h"
+
+#include <winsock.h>
+
+#include <string>
+
+#include "ui/Effects.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr char kMessageCaption[] = "Quorvane";
+
+void ShowSocketsMessage(const std::string& text, UINT icon) {
+  CurrentEffects().ShowMessageBox(GetActiveWindow(), text, kMessageCaption, MB_OK | icon);
+}
+
+}  // namespace
+
+bool AcceptSocketsStartup(int startupStatus, uint16_t version, int maxSockets) {
+  if (startupStatus != 0) {
+    ShowSocketsMessage("Windows Sockets for 32 bit Windows environments is not successfully responding.", 0);
+    return false;
+  }
+  int major = version & 0xFF;
+  int minor = (version >> 8) & 0xFF;
+  if (major < 1 || (major == 1 && minor < 1)) {
+    ShowSocketsMessage("Windows Sockets Version " + std::to_string(major) + "." + std::to_string(minor) +
+                           " is not supported by Windows Sockets for 32 bit Windows environments.",
+                       MB_ICONWARNING);
+    return false;
+  }
+  if (maxSockets < kMinimumSockets) {
+    ShowSocketsMessage("This application requires a minimum of " + std::to_string(kMinimumSockets) +
+                           " supported sockets.",
+                       MB_ICONWARNING);
+    return false;
+  }
+  return true;
+}
+
+bool SocketsStartup() {
+  WSADATA data{};
+  int status = WSAStartup(kRequestedSocketsVersion, &data);
+  // iMaxSockets is an unsigned short; a layer offering none reports 0.
+  if (AcceptSocketsStartup(status, data.wVersion, data.iMaxSockets)) return true;
+  if (status == 0) WSACleanup();  // started, but not usable: undo our start
+  return false;
+}
+
+void SocketsCleanup() {
+  int status = WSACleanup();
+  if (status != 0)
+    ShowSocketsMessage("Windows Sockets error " + std::to_string(status) + " occurred in Cleanup.",
+                       MB_ICONWARNING);
+}
+
+}  // namespace quorvane
