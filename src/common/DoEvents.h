@@ -10,7 +10,8 @@ namespace quorvane {
 // it is empty. A quit request is put back for the main loop and ends the round.
 void DoEvents();
 
-// Several rounds in a row: each may pick up what the previous one caused.
+// Up to that many rounds in a row, each picking up what the handlers of the
+// previous one posted; ends early at a round that found the queue empty.
 void DoEvents(int rounds);
 
 }  // namespace quorvane

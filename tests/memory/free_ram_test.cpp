@@ -9,8 +9,6 @@
 
 #include "memory/FreeRAM.h"
 #include "memory/memory_claim.h"
-#include "memory/modFreeRam.h"
-#include "shell/mdlOSVersion.h"
 #include "support/RecordingEffects.h"
 
 using namespace quorvane;
@@ -153,9 +151,4 @@ TEST_CASE("ending the session, web addresses and e-mail go through the system's 
   ram.eMail("someone@example.invalid");
   CHECK(effects.openedDocuments ==
         std::vector<std::string>{"http://www.example.invalid/", "mailto:someone@example.invalid"});
-}
-
-TEST_CASE("IsNTPlatform agrees with the operating system detection") {
-  detectOperatingSystem();
-  CHECK(IsNTPlatform() == IsNtFamily(OSVersionId));
 }
