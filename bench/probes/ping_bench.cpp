@@ -24,7 +24,7 @@ double TimePingHost(int count, bool* allAnswered) {
 
 // Microseconds per echo of the platform call alone, on one handle.
 double TimeBareEcho(const IcmpApi& icmp, int count, bool* allAnswered) {
-  HANDLE handle = icmp.CreateFile();
+  HANDLE handle = icmp.IcmpCreateFile();
   if (handle == INVALID_HANDLE_VALUE) {
     *allAnswered = false;
     return 0.0;
@@ -33,11 +33,11 @@ double TimeBareEcho(const IcmpApi& icmp, int count, bool* allAnswered) {
   EchoReply reply;
   double start = NowMicroseconds();
   for (int i = 0; i < count; ++i)
-    if (icmp.SendEcho(handle, kLoopback, payload, 9, nullptr, &reply, kEchoReplySize, kTimeout) == 0 ||
+    if (icmp.IcmpSendEcho(handle, kLoopback, payload, 9, nullptr, &reply, kEchoReplySize, kTimeout) == 0 ||
         reply.Status != 0)
       *allAnswered = false;
   double perEcho = (NowMicroseconds() - start) / count;
-  icmp.CloseHandle(handle);
+  icmp.IcmpCloseHandle(handle);
   return perEcho;
 }
 

@@ -14,9 +14,9 @@ IcmpApi* LoadIcmpApi() {
   static IcmpApi api;
   HMODULE module = LoadLibraryA("icmp.dll");
   if (!module) return nullptr;
-  if (!Lookup(module, "IcmpCreateFile", &api.CreateFile) ||
-      !Lookup(module, "IcmpSendEcho", &api.SendEcho) ||
-      !Lookup(module, "IcmpCloseHandle", &api.CloseHandle)) {
+  if (!Lookup(module, "IcmpCreateFile", &api.IcmpCreateFile) ||
+      !Lookup(module, "IcmpSendEcho", &api.IcmpSendEcho) ||
+      !Lookup(module, "IcmpCloseHandle", &api.IcmpCloseHandle)) {
     FreeLibrary(module);
     return nullptr;
   }

@@ -7,10 +7,10 @@
 namespace quorvane {
 
 struct IcmpApi {
-  HANDLE(WINAPI* CreateFile)();
-  DWORD(WINAPI* SendEcho)(HANDLE icmp, ULONG destination, LPVOID requestData, WORD requestSize,
+  HANDLE(WINAPI* IcmpCreateFile)();
+  DWORD(WINAPI* IcmpSendEcho)(HANDLE icmp, ULONG destination, LPVOID requestData, WORD requestSize,
                           LPVOID requestOptions, LPVOID replyBuffer, DWORD replySize, DWORD timeout);
-  BOOL(WINAPI* CloseHandle)(HANDLE icmp);
+  BOOL(WINAPI* IcmpCloseHandle)(HANDLE icmp);
 };
 
 // The functions, loaded once and kept for the process; nullptr when icmp.dll or

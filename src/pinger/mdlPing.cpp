@@ -52,7 +52,7 @@ int32_t SendEchoRequest(const std::string& address, EchoReply& reply, uint32_t t
     return -static_cast<int32_t>(reply.Status);
   }
   const IcmpApi* icmp = GetIcmpApi();
-  HANDLE handle = icmp ? icmp->CreateFile() : INVALID_HANDLE_VALUE;
+  HANDLE handle = icmp ? icmp->IcmpCreateFile() : INVALID_HANDLE_VALUE;
   if (handle == INVALID_HANDLE_VALUE) {
     reply.Status = kIpGeneralFailure;
     return -static_cast<int32_t>(reply.Status);
@@ -61,11 +61,11 @@ int32_t SendEchoRequest(const std::string& address, EchoReply& reply, uint32_t t
   char payload[kEchoPayloadSize];
   memcpy(payload, EchoPayload, kEchoPayloadSize);
   DoEvents(kPingMessageRounds);
-  DWORD replies = icmp->SendEcho(handle, static_cast<ULONG>(*destination), payload, kEchoPayloadSize,
+  DWORD replies = icmp->IcmpSendEcho(handle, static_cast<ULONG>(*destination), payload, kEchoPayloadSize,
                                  nullptr, &reply, kEchoReplySize, timeoutMs);
   DWORD lastError = GetLastError();
   DoEvents(kPingMessageRounds);
-  icmp->CloseHandle(handle);
+  icmp->IcmpCloseHandle(handle);
 
   if (replies != 0) return static_cast<int32_t>(reply.RoundTripTime);
   reply.Status = StatusOfFailedEcho(lastError);
