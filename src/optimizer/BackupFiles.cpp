@@ -153,22 +153,6 @@ BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder) {
   return result;
 }
 
-bool ReadFileText(const std::string& path, std::string* text, std::string* error, size_t maxBytes) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) {
-    *error = "The file " + path + " cannot be opened: " + SystemErrorText(GetLastError());
-    return false;
-  }
-  text->clear();
-  char buffer[16384];
-  DWORD got = 0;
-  while (text->size() < maxBytes && ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
-    text->append(buffer, got);
-  if (text->size() > maxBytes) text->resize(maxBytes);
-  return true;
-}
-
 RestoreResult RestoreBackupFile(const std::string& path, int osVersionId) {
   RestoreResult result;
   std::string text;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/FileText.h"
 #include "optimizer/BackupFormat.h"
 
 namespace quorvane {
@@ -46,10 +47,5 @@ struct BackupListing {
 
 // The *.BCK files of the folder, in the order the file system lists them.
 std::vector<BackupListing> ListBackupFiles(const std::string& folder);
-
-// Reads a file (at most maxBytes of it) into text; false with *error set when it
-// cannot be opened.
-bool ReadFileText(const std::string& path, std::string* text, std::string* error,
-                  size_t maxBytes = static_cast<size_t>(-1));
 
 }  // namespace quorvane
