@@ -30,9 +30,7 @@ std::string ReadStringValue(HKEY root, const std::string& key, const std::string
                        reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
     return defaultValue;
   if (size == 0) return std::string();
-  // The stored text without its terminator; a value written without one keeps
-  // its last byte dropped as the stored size says.
-  return std::string(buffer, size - 1);
+  return std::string(buffer, size - 1);  // the text without its terminator
 }
 
 void SaveAppSetting(const std::string& key, const std::string& name, const std::string& value) {
