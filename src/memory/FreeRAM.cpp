@@ -65,8 +65,12 @@ bool FreeRAM::ExitWindows(const std::string& mode) {
   return CurrentEffects().RestartWindows(flags);
 }
 
-void FreeRAM::GoToURL(const std::string& url) { CurrentEffects().OpenDocument(url); }
+void FreeRAM::GoToURL(const std::string& url) {
+  CurrentEffects().ShellOpen(nullptr, "open", url, "", "", SW_SHOWMAXIMIZED);
+}
 
-void FreeRAM::eMail(const std::string& emailID) { CurrentEffects().OpenDocument("mailto:" + emailID); }
+void FreeRAM::eMail(const std::string& emailID) {
+  CurrentEffects().ShellOpen(nullptr, "", "mailto:" + emailID, "", "", SW_RESTORE);
+}
 
 }  // namespace quorvane

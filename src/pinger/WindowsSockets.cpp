@@ -4,16 +4,15 @@
 
 #include <string>
 
+#include "common/ProgramName.h"
 #include "ui/Effects.h"
 
 namespace quorvane {
 
 namespace {
 
-constexpr char kMessageCaption[] = "Quorvane";
-
 void ShowSocketsMessage(const std::string& text, UINT icon) {
-  CurrentEffects().ShowMessageBox(GetActiveWindow(), text, kMessageCaption, MB_OK | icon);
+  CurrentEffects().ShowMessageBox(GetActiveWindow(), text, kProgramName, MB_OK | icon);
 }
 
 }  // namespace

@@ -28,9 +28,11 @@ class Win32Effects : public Effects {
     return true;
   }
 
-  bool OpenDocument(const std::string& target) override {
-    auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  bool ShellOpen(HWND owner, const std::string& verb, const std::string& file, const std::string& parameters,
+                 const std::string& directory, int showCommand) override {
+    auto orNull = [](const std::string& text) { return text.empty() ? nullptr : text.c_str(); };
+    auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(owner, orNull(verb), file.c_str(), orNull(parameters),
+                                                          orNull(directory), showCommand));
     return result > 32;
   }
 

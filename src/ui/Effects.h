@@ -23,8 +23,10 @@ class Effects {
   // Starts a program by command line with a ShowWindow style (e.g. SW_SHOW = 5).
   virtual bool StartProgram(const std::string& commandLine, int showCommand) = 0;
 
-  // Opens a document or address with its associated program (ShellExecute "open").
-  virtual bool OpenDocument(const std::string& target) = 0;
+  // ShellExecute: opens a document or address with its associated program. An empty
+  // verb is the default verb; empty parameters and directory pass nothing.
+  virtual bool ShellOpen(HWND owner, const std::string& verb, const std::string& file,
+                         const std::string& parameters, const std::string& directory, int showCommand) = 0;
 
   // The standard system message box; returns the pressed button (IDYES, IDOK, ...).
   virtual int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption,

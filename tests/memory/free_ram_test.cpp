@@ -149,6 +149,11 @@ TEST_CASE("ending the session, web addresses and e-mail go through the system's 
 
   ram.GoToURL("http://www.example.invalid/");
   ram.eMail("someone@example.invalid");
-  CHECK(effects.openedDocuments ==
-        std::vector<std::string>{"http://www.example.invalid/", "mailto:someone@example.invalid"});
+  REQUIRE(effects.shellOpens.size() == 2);
+  CHECK(effects.shellOpens[0].verb == "open");
+  CHECK(effects.shellOpens[0].file == "http://www.example.invalid/");
+  CHECK(effects.shellOpens[0].showCommand == SW_SHOWMAXIMIZED);
+  CHECK(effects.shellOpens[1].verb.empty());
+  CHECK(effects.shellOpens[1].file == "mailto:someone@example.invalid");
+  CHECK(effects.shellOpens[1].showCommand == SW_RESTORE);
 }

@@ -29,7 +29,12 @@ class RecordingEffects : public quorvane::Effects {
   std::vector<UINT> restarts;
   bool restartSucceeds = true;
   std::vector<std::pair<std::string, int>> startedPrograms;
-  std::vector<std::string> openedDocuments;
+  struct ShellOpenCall {
+    HWND owner;
+    std::string verb, file, parameters, directory;
+    int showCommand;
+  };
+  std::vector<ShellOpenCall> shellOpens;
   std::vector<MessageBoxCall> messageBoxes;
   std::vector<std::string> sounds;
 
@@ -42,8 +47,9 @@ class RecordingEffects : public quorvane::Effects {
     startedPrograms.emplace_back(commandLine, showCommand);
     return true;
   }
-  bool OpenDocument(const std::string& target) override {
-    openedDocuments.push_back(target);
+  bool ShellOpen(HWND owner, const std::string& verb, const std::string& file, const std::string& parameters,
+                 const std::string& directory, int showCommand) override {
+    shellOpens.push_back({owner, verb, file, parameters, directory, showCommand});
     return true;
   }
   int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT style) override {
