@@ -49,7 +49,7 @@ void WriteFlushedFile(const std::string& path, const std::string& text) {
   CloseHandle(file);
 }
 
-std::string BackupText(const std::string& folder) {
+std::string CurrentBackupText(const std::string& folder) {
   EmptyFolder(folder);
   BackupWriteResult backup = WriteBackupFile(kNtOsVersionId, folder);
   if (!backup.written) Fail("a backup failed: " + backup.error);
@@ -81,7 +81,7 @@ void RunApplyCase(int benchInterfaces, const std::string& folder, bool alternate
   ApplyResult first = ApplySettings(folder);
   if (first.status != ApplyStatus::Applied || first.writes.size() != plan.size())
     Fail("the apply at " + std::to_string(adapters.size()) + " interfaces failed: " + first.error);
-  const std::string backupText = BackupText(folder);
+  const std::string backupText = CurrentBackupText(folder);
 
   auto timeFloor = [&] {
     int failures = 0;
