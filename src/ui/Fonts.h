@@ -1,0 +1,32 @@
+// Fonts of the controls. Every control starts with the classic dialog font,
+// MS Sans Serif 8 (the system's GUI font where that face is missing); a form may
+// give a control another face, size or weight.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace quorvane {
+
+struct FontSpec {
+  std::string face = "MS Sans Serif";
+  int points = 8;
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+// The font for the description; made once and kept for the whole run, so that
+// controls can share it without owning it. Falls back to the system's GUI font
+// when the face is not installed.
+HFONT SharedFont(const FontSpec& spec);
+
+// MS Sans Serif 8, or the system's GUI font.
+HFONT DialogFont();
+
+// The face name that Windows actually chose for a font.
+std::string FontFaceOf(HFONT font);
+
+}  // namespace quorvane
