@@ -17,7 +17,8 @@ ApplyResult ApplySettings(const std::string& backupFolder) {
   const Layout layout = LayoutFor(OSVersionId);
   if (layout == Layout::None) return result;
 
-  BackupWriteResult backup = WriteBackupFile(OSVersionId, backupFolder);
+  const std::vector<std::string> adapters = EnumerateAdapters(layout);
+  BackupWriteResult backup = WriteBackupFile(OSVersionId, backupFolder, adapters);
   if (!backup.written) {
     result.status = ApplyStatus::BackupFailed;
     result.error = backup.error;
@@ -26,7 +27,7 @@ ApplyResult ApplySettings(const std::string& backupFolder) {
   result.backupPath = backup.path;
 
   const DWORD type = layout == Layout::Win9x ? REG_SZ : REG_DWORD;
-  result.writes = PlanApplyWrites(CurrentSettings, layout, EnumerateAdapters(layout));
+  result.writes = PlanApplyWrites(CurrentSettings, layout, adapters);
   for (const PlannedWrite& write : result.writes) {
     // A failed single write is skipped; the rest still go in.
     SetKeyValue(ToHkey(write.root), write.key, write.valueName, type, static_cast<double>(write.value),

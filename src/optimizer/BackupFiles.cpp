@@ -50,15 +50,13 @@ std::vector<std::string> BackupFileNames(const std::string& folder) {
   return names;
 }
 
-// The number line of one value as the registry holds it now; the null item when
-// the value or its key is missing.
-std::string CurrentValueItem(Layout layout, RegRoot root, const std::string& key,
-                             const std::string& valueName) {
-  CRegister registry;
+// The number line of one value as the registry holds it now (key open, or null
+// when the key is missing); the null item when the value is missing.
+std::string CurrentValueItem(Layout layout, HKEY key, const std::string& valueName) {
   std::string data;
   DWORD type = REG_NONE;
   // An empty name means the default value, which CRegister spells "*".
-  if (!registry.ReadValueData(ToHkey(root), key, valueName.empty() ? "*" : valueName, &data, &type))
+  if (!key || !CRegister::QueryValueData(key, valueName.empty() ? "*" : valueName, &data, &type))
     return kNullItem;
   // The 9x family keeps these values as text: the number its leading digits spell.
   // A number stored there by some other tool is taken as the number it is.
@@ -73,7 +71,7 @@ std::string CurrentValueItem(Layout layout, RegRoot root, const std::string& key
   return FormatNumberItem(static_cast<int64_t>(number));
 }
 
-std::string BackupText(int osVersionId) {
+std::string BackupText(int osVersionId, const std::vector<std::string>& adapters) {
   SYSTEMTIME now;
   GetLocalTime(&now);
   std::string text;
@@ -81,12 +79,15 @@ std::string BackupText(int osVersionId) {
   line(FormatDateItem({now.wYear, now.wMonth, now.wDay}));
   line(FormatTimeItem({now.wHour, now.wMinute, now.wSecond}));
   line(FormatNumberItem(osVersionId));
-  Layout layout = LayoutFor(osVersionId);
-  for (const BackupRecord& record : PlanBackupRecords(layout, EnumerateAdapters(layout))) {
+  const Layout layout = LayoutFor(osVersionId);
+  CRegister registry;
+  for (const BackupRecord& record : PlanBackupRecords(layout, adapters)) {
     line(FormatTextItem(record.key));
+    RegKey key;
+    registry.OpenForReading(ToHkey(record.root), record.key, &key);
     for (const std::string& name : record.valueNames) {
       line(FormatTextItem(name));
-      line(CurrentValueItem(layout, record.root, record.key, name));
+      line(CurrentValueItem(layout, key.get(), name));
     }
   }
   return text;
@@ -100,8 +101,10 @@ bool WriteNewFile(const std::string& path, const std::string& text, std::string*
     return false;
   }
   DWORD written = 0;
+  // Not flushed: the registry writes this file guards are not flushed either, so
+  // forcing the file to disk first would buy nothing after a crash.
   if (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
-      written != text.size() || !FlushFileBuffers(file.get())) {
+      written != text.size()) {
     *error = "The backup file " + path + " cannot be written: " + SystemErrorText(GetLastError());
     file.Close();
     DeleteFileA(path.c_str());
@@ -124,9 +127,14 @@ std::string NextBackupPath(const std::string& folder, std::string* error) {
 }
 
 BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder) {
+  return WriteBackupFile(osVersionId, folder, EnumerateAdapters(LayoutFor(osVersionId)));
+}
+
+BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder,
+                                  const std::vector<std::string>& adapters) {
   BackupWriteResult result;
   if (!EnsureFolder(folder, &result.error)) return result;
-  std::string text = BackupText(osVersionId);
+  std::string text = BackupText(osVersionId, adapters);
 
   const std::string temporary =
       folder + "\\~backup-" + std::to_string(GetCurrentProcessId()) + ".tmp";

@@ -26,6 +26,11 @@ struct BackupWriteResult {
 // complete; an existing file is never replaced.
 BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder);
 
+// The same for adapters or interfaces already listed (the apply lists them once
+// for the backup and its writes, so both cover the same ones).
+BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder,
+                                  const std::vector<std::string>& adapters);
+
 enum class RestoreOutcome { Restored, OtherSystem, Failed };
 
 struct RestoreResult {

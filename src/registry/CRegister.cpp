@@ -3,20 +3,12 @@
 #include <algorithm>
 #include <iterator>
 
-#include "registry/RegKey.h"
 
 namespace quorvane {
 
 namespace {
 
 const char* ValueNameFor(const std::string& key) { return key == "*" ? "" : key.c_str(); }
-
-// Opens for reading: full access first, read access when that is denied.
-bool OpenForReading(RegKey& key, HKEY root, const std::string& path) {
-  LONG status = key.Open(root, path, KEY_ALL_ACCESS);
-  if (status == ERROR_ACCESS_DENIED) status = key.Open(root, path, KEY_READ);
-  return status == ERROR_SUCCESS;
-}
 
 }  // namespace
 
@@ -27,24 +19,38 @@ std::string CRegister::TrimKeyPath(const std::string& path) {
   return trimmed;
 }
 
-bool CRegister::ReadValueData(HKEY root, const std::string& section, const std::string& key,
-                              std::string* data, DWORD* type) {
-  RegKey handle;
-  if (!OpenForReading(handle, root, TrimKeyPath(section))) return false;
-  const char* name = ValueNameFor(key);
-  DWORD size = 0;
+bool CRegister::OpenForReading(HKEY root, const std::string& section, RegKey* key) {
+  const std::string path = TrimKeyPath(section);
+  LONG status = key->Open(root, path, KEY_ALL_ACCESS);
+  if (status == ERROR_ACCESS_DENIED) status = key->Open(root, path, KEY_READ);
+  return status == ERROR_SUCCESS;
+}
+
+bool CRegister::QueryValueData(HKEY key, const std::string& valueName, std::string* data, DWORD* type) {
+  const char* name = ValueNameFor(valueName);
+  // Most values fit a small buffer; a larger one is asked for again at its size.
+  char small[64];
+  DWORD size = sizeof small;
   DWORD valueType = 0;
-  if (RegQueryValueExA(handle.get(), name, nullptr, &valueType, nullptr, &size) != ERROR_SUCCESS ||
-      size == 0)
-    return false;
-  std::string buffer(size, '\0');
-  if (RegQueryValueExA(handle.get(), name, nullptr, &valueType,
-                       reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS)
-    return false;
-  buffer.resize(size);
+  LONG status = RegQueryValueExA(key, name, nullptr, &valueType, reinterpret_cast<BYTE*>(small), &size);
+  std::string buffer;
+  if (status == ERROR_MORE_DATA) {
+    buffer.resize(size);
+    status = RegQueryValueExA(key, name, nullptr, &valueType, reinterpret_cast<BYTE*>(buffer.data()), &size);
+    buffer.resize(size);
+  } else {
+    buffer.assign(small, status == ERROR_SUCCESS ? size : 0);
+  }
+  if (status != ERROR_SUCCESS || size == 0) return false;
   *data = std::move(buffer);
   if (type) *type = valueType;
   return true;
+}
+
+bool CRegister::ReadValueData(HKEY root, const std::string& section, const std::string& key,
+                              std::string* data, DWORD* type) {
+  RegKey handle;
+  return OpenForReading(root, section, &handle) && QueryValueData(handle.get(), key, data, type);
 }
 
 std::string CRegister::REGGetSetting(HKEY root, const std::string& section, const std::string& key,

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "registry/RegKey.h"
+
 namespace quorvane {
 
 class CRegister {
@@ -31,10 +33,16 @@ class CRegister {
   // in double precision; 0 when missing.
   double myREGGetSetting(HKEY root, const std::string& section, const std::string& key);
 
-  // Raw data of a value, terminator included; false when missing or unreadable.
-  // Shared by both reads above; also lets callers tell "missing" from "0".
+  // Raw data of a value, terminator included; false when missing, empty or
+  // unreadable. Shared by both reads above; also lets callers tell "missing" from "0".
   bool ReadValueData(HKEY root, const std::string& section, const std::string& key,
                      std::string* data, DWORD* type = nullptr);
+
+  // The two halves of ReadValueData, for callers that read many values of one key:
+  // open root\section (trimmed) with full access, or read access when that is
+  // denied; then query values of the open key.
+  bool OpenForReading(HKEY root, const std::string& section, RegKey* key);
+  static bool QueryValueData(HKEY key, const std::string& valueName, std::string* data, DWORD* type = nullptr);
 
  private:
   static std::string TrimKeyPath(const std::string& path);
