@@ -207,10 +207,12 @@ HBRUSH Control::OnCtlColor(HDC dc, UINT message) {
     SetBkColor(dc, *backColor_);
     return backBrush_.get();
   }
-  // Static texts, check boxes and option buttons sit on their container's colour;
-  // an edit box keeps the window colour.
-  HBRUSH containerBrush = container_ ? container_->ContainerBackBrush() : nullptr;
-  if (containerBrush && message != WM_CTLCOLOREDIT && message != WM_CTLCOLORLISTBOX) {
+  // Static texts, check boxes, option buttons and sliders sit on their
+  // container's colour; boxes the user types into or picks from keep the
+  // system's colours, also while disabled or read-only.
+  bool inherits = kind_ != ControlKind::TextBox && kind_ != ControlKind::ComboBox && kind_ != ControlKind::ListView;
+  HBRUSH containerBrush = container_ && inherits ? container_->ContainerBackBrush() : nullptr;
+  if (containerBrush) {
     SetBkColor(dc, container_->ContainerBackColor());
     return containerBrush;
   }

@@ -279,6 +279,21 @@ void Form::SetEnabled(bool enabled) {
   if (hWnd()) EnableWindow(hWnd(), enabled);
 }
 
+void Form::SetFocus() {
+  if (hWnd()) ::SetFocus(hWnd());
+}
+
+void Form::SetMousePointer(MousePointer pointer) {
+  pointer_ = pointer;
+  if (!hWnd()) return;
+  // Takes effect at once where the mouse is, not only at its next move.
+  POINT cursor;
+  GetCursorPos(&cursor);
+  HWND under = WindowFromPoint(cursor);
+  if (under == hWnd() || IsChild(hWnd(), under))
+    SetCursor(LoadCursor(nullptr, pointer == MousePointer::Hourglass ? IDC_WAIT : IDC_ARROW));
+}
+
 void Form::PostCall(std::function<void()> call) {
   postedCalls_.push_back(std::move(call));
   if (hWnd()) PostMessageA(hWnd(), kMsgRunPostedCalls, 0, 0);
@@ -337,6 +352,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kMsgRunPostedCalls:
       RunPostedCalls();
       return 0;
+    case WM_SETCURSOR:  // asked by the window under the mouse, and by its parents in turn
+      if (pointer_ == MousePointer::Hourglass) {
+        SetCursor(LoadCursor(nullptr, IDC_WAIT));
+        return TRUE;
+      }
+      break;
     case DM_GETDEFID:  // the dialog manager asks which button Enter presses
       if (defaultButton_ && defaultButton_->hWnd() && defaultButton_->EffectivelyEnabled())
         return MAKELRESULT(GetDlgCtrlID(defaultButton_->hWnd()), DC_HASDEFID);

@@ -35,6 +35,9 @@ enum class FormBorder {
   FixedToolWindow,  // small caption, thin border
 };
 
+// The mouse pointer over a form and its controls.
+enum class MousePointer { Default, Hourglass };
+
 struct FormOptions {
   FormBorder border = FormBorder::FixedSingle;
   bool showInTaskbar = false;
@@ -62,7 +65,8 @@ class Form : public Window, public Container {
   void Hide();
   bool Visible() const;
   // Runs Form_Unload, then destroys the window and its controls' windows. The
-  // control objects keep their properties. Nothing when the form is not loaded.
+  // control objects keep their properties; the hosting ends (a later Load makes
+  // a top-level window unless HostIn comes first). Nothing when not loaded.
   void Unload();
 
   // Makes the form a child window of `parent` at its designed position there
@@ -91,6 +95,11 @@ class Form : public Window, public Container {
   void SetBackColor(COLORREF color);
   std::optional<COLORREF> BackColor() const { return backColor_; }
   void SetEnabled(bool enabled);
+  void SetFocus();
+
+  // The hourglass over the form during long work; Default gives each control its own again.
+  void SetMousePointer(MousePointer pointer);
+  MousePointer CurrentMousePointer() const { return pointer_; }
 
   // The buttons that Enter and Escape press (set through CommandButton).
   void SetDefaultButton(CommandButton* button) { defaultButton_ = button; }
@@ -176,6 +185,7 @@ class Form : public Window, public Container {
   HWND toolTip_ = nullptr;
   std::optional<COLORREF> backColor_;
   ScopedBrush backBrush_;
+  MousePointer pointer_ = MousePointer::Default;
   CommandButton* defaultButton_ = nullptr;
   CommandButton* cancelButton_ = nullptr;
   std::deque<std::function<void()>> postedCalls_;

@@ -28,7 +28,8 @@ class OwnDrawnControl::ControlWindow : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     LRESULT result = 0;
     if (control_.HandleWindowMessage(message, wParam, lParam, &result)) return result;
-    if (message == WM_ENABLE) InvalidateRect(hWnd(), nullptr, FALSE);  // captions grey out
+    // Drawn with the control's enabled state and font: both changes repaint.
+    if (message == WM_ENABLE || message == WM_SETFONT) InvalidateRect(hWnd(), nullptr, FALSE);
     return Window::HandleMessage(message, wParam, lParam);
   }
 

@@ -1,5 +1,6 @@
 #include <doctest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -244,7 +245,6 @@ TEST_CASE("every control starts with the classic dialog font") {
   GetObjectA(dialog, sizeof font, &font);
   CHECK(font.lfHeight == -11);  // 8 points at 96 dpi
   CHECK((face == "MS Sans Serif" || face == FontFaceOf(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)))));
-  MESSAGE("dialog font face: " << face);
 
   EveryKindForm every;
   every.Load();
@@ -310,4 +310,44 @@ TEST_CASE("tool tips and posted calls") {
   CHECK(log == std::vector<std::string>{"handler"});
   CHECK(testing::PumpUntil([&] { return log.size() == 2; }));
   CHECK(log.back() == "posted");
+}
+
+TEST_CASE("a handler may unload its own form, and a failing handler leaves the window running") {
+  EveryKindForm form;
+  form.Load();
+  int clicks = 0;
+  form.cmd.Click = [&] {
+    if (++clicks == 1) throw std::runtime_error("the handler failed");
+    form.Unload();
+  };
+  form.cmd.Send(BM_CLICK);  // the exception stops at the window procedure
+  CHECK(clicks == 1);
+  CHECK(form.IsLoaded());
+  form.chk.Send(BM_CLICK);  // the form still answers
+  CHECK(form.chk.Value() == kChecked);
+
+  form.cmd.Send(BM_CLICK);  // destroys the button inside its own click
+  CHECK(clicks == 2);
+  CHECK_FALSE(form.IsLoaded());
+  CHECK(form.cmd.hWnd() == nullptr);
+}
+
+TEST_CASE("the hourglass shows over the form and its controls while the work lasts") {
+  EveryKindForm form;
+  form.Load();
+  HCURSOR wait = LoadCursor(nullptr, IDC_WAIT);
+  form.SetMousePointer(MousePointer::Hourglass);
+  // A control asks its parents first; the form answers for all of them.
+  LRESULT handled = SendMessageA(form.txt.hWnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form.txt.hWnd()),
+                                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  CHECK(handled == TRUE);
+  CHECK(GetCursor() == wait);
+  handled = SendMessageA(form.frame.hWnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form.frame.hWnd()),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  CHECK(handled == TRUE);
+
+  form.SetMousePointer(MousePointer::Default);
+  SendMessageA(form.txt.hWnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form.txt.hWnd()),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  CHECK(GetCursor() == LoadCursor(nullptr, IDC_IBEAM));  // the text box's own again
 }

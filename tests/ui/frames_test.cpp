@@ -25,6 +25,7 @@ class PingerLikeForm : public Form {
   Frame framInner{frameConfigurations, "framInner", {120, 1000, 3000, 1500}, "Inner"};
   TextBox txtTimeCheck{framInner, "txtTimeCheck", {120, 300, 1000, 285}, "100"};
   UpDown updnTimeCheck{txtTimeCheck, "updnTimeCheck", 100, 65535};
+  Label lblCheckTime{framInner, "lblCheckTime", {1300, 300, 1500, 255}, "Do check every"};
   SkinLabel lblHostName{frameConfigurations, "lblHostName", {2400, 600, 1200, 255}, "Ping Host"};
 };
 
@@ -135,9 +136,10 @@ TEST_CASE("labels, check boxes and option buttons take their container's backgro
   CHECK(brushColour(frame, WM_CTLCOLORSTATIC, form.lblHostName) == pale);
   CHECK(brushColour(frame, WM_CTLCOLORSTATIC, form.optAuto) == pale);
   // The inner frame has no colour of its own: it passes the outer one on.
-  CHECK(brushColour(form.framInner.hWnd(), WM_CTLCOLORSTATIC, form.txtTimeCheck) == pale);
-  // An edit box keeps the window colour; a control's own colour wins.
+  CHECK(brushColour(form.framInner.hWnd(), WM_CTLCOLORSTATIC, form.lblCheckTime) == pale);
+  // An edit box keeps the system's colours, also while disabled; a control's own colour wins.
   CHECK(brushColour(frame, WM_CTLCOLOREDIT, form.txtPingHost) != pale);
+  CHECK(brushColour(frame, WM_CTLCOLORSTATIC, form.txtPingHost) != pale);
   form.lblHostName.SetBackColor(RGB(255, 255, 204));
   CHECK(brushColour(frame, WM_CTLCOLORSTATIC, form.lblHostName) == RGB(255, 255, 204));
   ReleaseDC(nullptr, dc);

@@ -28,7 +28,7 @@ namespace {
 class frmDemo : public Form {
  public:
   explicit frmDemo(UINT closeAfterMs)
-      : Form("frmDemo", "Quorvane controls", {9600, 6300}, FormOptions{.showInTaskbar = true}) {
+      : Form("frmDemo", "Quorvane controls", {9600, 5400}, FormOptions{.showInTaskbar = true}) {
     static const char* const kModes[] = {"Automatic-A", "Automatic-B", "Automatic-C", "Automatic-D"};
     for (int index = 0; index < 4; ++index)
       optMode.Add(index, frameModes, TwipsRect{120 + (index % 2) * 1800, 300 + (index / 2) * 300, 1700, 255},
@@ -36,9 +36,9 @@ class frmDemo : public Form {
     optMode.Handle(&OptionButton::Click, [this](int index) {
       lblModeDescrip.SetCaption("MSS = " + std::to_string(536 + index) + "\tMTU = 576\t\tICMP = False");
     });
-    lstBackUpList.AddColumn("File Name", 1200);
-    lstBackUpList.AddColumn("Creating Date", 1300);
-    lstBackUpList.AddColumn("Creating Time", 1300);
+    lstBackUpList.AddColumn("File Name", 1150);
+    lstBackUpList.AddColumn("Creating Date", 1450);
+    lstBackUpList.AddColumn("Creating Time", 1450);
     sldFreeMomoryReq.Change = [this] { sldFreeMomoryReq_Change(); };
     picChart.Paint = [](HDC dc, const RECT& client) { DrawChart(dc, client); };
     picChart.MouseUp = [this](const MouseEventArgs& args) {
@@ -105,8 +105,8 @@ class frmDemo : public Form {
   TextBox txtSYNValue{frameConfigurations, "txtSYNValue", {3100, 680, 900, 285}, "2"};
   UpDown updwnDescision{txtSYNValue, "updwnDescision", 0, 2};
 
-  ListView lstBackUpList{*this, "lstBackUpList", {120, 2160, 3900, 1700}};
-  PictureBox picChart{*this, "picChart", {4200, 2160, 2400, 1700}};
+  ListView lstBackUpList{*this, "lstBackUpList", {120, 2160, 4300, 1700}};
+  PictureBox picChart{*this, "picChart", {4550, 2160, 2100, 1700}};
   TextBox txtNotes{*this, "txtNotes", {6780, 2160, 2700, 1700},
                    "A multi-line text box.\r\nRight-click the chart for the menu.",
                    TextBoxOptions{.multiLine = true, .verticalScrollBar = true}};
@@ -114,10 +114,10 @@ class frmDemo : public Form {
   Slider sldFreeMomoryReq{*this, "sldFreeMomoryReq", {120, 4020, 3900, 450}};
   SkinLabel lblTargetMemoryNeeded{*this, "lblTargetMemoryNeeded", {4200, 4100, 3000, 255}, ""};
 
-  CommandButton cmdSave{*this, "cmdSave", {4950, 5700, 1400, 375}, "&Save"};
-  CommandButton cmdPingNow{*this, "cmdPingNow", {6450, 5700, 1400, 375}, "Ping &Now"};
-  CommandButton cmdClose{*this, "cmdClose", {7950, 5700, 1400, 375}, "Close"};
-  Label lblStatus{*this, "lblStatus", {120, 5760, 4500, 255}, "Every control kind of the layer, at 96 dpi."};
+  CommandButton cmdSave{*this, "cmdSave", {4950, 4860, 1400, 375}, "&Save"};
+  CommandButton cmdPingNow{*this, "cmdPingNow", {6450, 4860, 1400, 375}, "Ping &Now"};
+  CommandButton cmdClose{*this, "cmdClose", {7950, 4860, 1400, 375}, "Close"};
+  Label lblStatus{*this, "lblStatus", {120, 4920, 4500, 255}, "Every control kind of the layer, at 96 dpi."};
 
   Timer tmrClose{*this, "tmrClose"};
   Menu mnuPopup{*this, "mnuPopup", "Popup Menu"};
