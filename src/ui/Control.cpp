@@ -304,8 +304,8 @@ void Control::SetForeColor(COLORREF color) {
   Refresh();
 }
 
-void Control::SetFont(const FontSpec& spec) {
-  font_ = SharedFont(spec);
+void Control::SetFont(const FontChoice& choice) {
+  font_ = SharedFont(choice);
   if (hwnd_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
 }
 

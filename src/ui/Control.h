@@ -128,7 +128,7 @@ class Control {
   std::optional<COLORREF> BackColor() const { return backColor_; }
   std::optional<COLORREF> ForeColor() const { return foreColor_; }
 
-  void SetFont(const FontSpec& spec);
+  void SetFont(const FontChoice& choice);
   HFONT Font() const { return font_; }
 
   // Redraws the control now.

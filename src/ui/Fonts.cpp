@@ -24,50 +24,50 @@ bool FaceInstalled(const std::string& face) {
   return found;
 }
 
-HFONT MakeFont(const FontSpec& spec) {
-  if (!FaceInstalled(spec.face)) {
+HFONT MakeFont(const FontChoice& choice) {
+  if (!FaceInstalled(choice.face)) {
     LOGFONTA gui{};
     GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui);
-    gui.lfHeight = -MulDiv(spec.points, ScreenDpi(), 72);
+    gui.lfHeight = -MulDiv(choice.points, ScreenDpi(), 72);
     gui.lfWidth = 0;
-    gui.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    gui.lfItalic = spec.italic;
-    gui.lfUnderline = spec.underline;
+    gui.lfWeight = choice.bold ? FW_BOLD : FW_NORMAL;
+    gui.lfItalic = choice.italic;
+    gui.lfUnderline = choice.underline;
     return CreateFontIndirectA(&gui);
   }
   LOGFONTA font{};
-  font.lfHeight = -MulDiv(spec.points, ScreenDpi(), 72);
-  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  font.lfItalic = spec.italic;
-  font.lfUnderline = spec.underline;
+  font.lfHeight = -MulDiv(choice.points, ScreenDpi(), 72);
+  font.lfWeight = choice.bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = choice.italic;
+  font.lfUnderline = choice.underline;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfOutPrecision = OUT_DEFAULT_PRECIS;
   font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   font.lfQuality = DEFAULT_QUALITY;
   font.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
-  lstrcpynA(font.lfFaceName, spec.face.c_str(), LF_FACESIZE);
+  lstrcpynA(font.lfFaceName, choice.face.c_str(), LF_FACESIZE);
   return CreateFontIndirectA(&font);
 }
 
 struct CachedFont {
-  FontSpec spec;
+  FontChoice choice;
   ScopedFont font;
 };
 
 }  // namespace
 
-HFONT SharedFont(const FontSpec& spec) {
+HFONT SharedFont(const FontChoice& choice) {
   // Lives until the process ends: controls hold these handles without owning them.
   static std::vector<CachedFont>* cache = new std::vector<CachedFont>;
   for (const CachedFont& cached : *cache)
-    if (cached.spec == spec) return cached.font.get();
-  HFONT font = MakeFont(spec);
+    if (cached.choice == choice) return cached.font.get();
+  HFONT font = MakeFont(choice);
   if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  cache->push_back({spec, ScopedFont(font)});
+  cache->push_back({choice, ScopedFont(font)});
   return font;
 }
 
-HFONT DialogFont() { return SharedFont(FontSpec{}); }
+HFONT DialogFont() { return SharedFont(FontChoice{}); }
 
 std::string FontFaceOf(HFONT font) {
   ScreenDC screen;

@@ -9,19 +9,19 @@
 
 namespace quorvane {
 
-struct FontSpec {
+struct FontChoice {
   std::string face = "MS Sans Serif";
   int points = 8;
   bool bold = false;
   bool italic = false;
   bool underline = false;
-  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+  friend bool operator==(const FontChoice&, const FontChoice&) = default;
 };
 
-// The font for the description; made once and kept for the whole run, so that
+// The font so chosen, made once and kept for the whole run, so that
 // controls can share it without owning it. Falls back to the system's GUI font
 // when the face is not installed.
-HFONT SharedFont(const FontSpec& spec);
+HFONT SharedFont(const FontChoice& choice);
 
 // MS Sans Serif 8, or the system's GUI font.
 HFONT DialogFont();

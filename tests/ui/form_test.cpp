@@ -255,9 +255,9 @@ TEST_CASE("every control starts with the classic dialog font") {
                      control->Kind() != ControlKind::Slider && control->Kind() != ControlKind::UpDown;
     if (control->hWnd() && showsText) CHECK(reinterpret_cast<HFONT>(control->Send(WM_GETFONT)) == dialog);
   }
-  every.lbl.SetFont(FontSpec{.points = 10, .bold = true});
-  CHECK(reinterpret_cast<HFONT>(every.lbl.Send(WM_GETFONT)) == SharedFont(FontSpec{.points = 10, .bold = true}));
-  CHECK(SharedFont(FontSpec{.points = 10, .bold = true}) != dialog);
+  every.lbl.SetFont(FontChoice{.points = 10, .bold = true});
+  CHECK(reinterpret_cast<HFONT>(every.lbl.Send(WM_GETFONT)) == SharedFont(FontChoice{.points = 10, .bold = true}));
+  CHECK(SharedFont(FontChoice{.points = 10, .bold = true}) != dialog);
 }
 
 TEST_CASE("a picture box: mouse events, Click, and the form's own drawing") {
