@@ -36,24 +36,6 @@ int WriteBare(const std::vector<BareWrite>& writes) {
   return failures;
 }
 
-int ReadRecordsOneOpenPerKey(const std::vector<BackupRecord>& records) {
-  int found = 0;
-  for (const BackupRecord& record : records) {
-    HKEY key;
-    if (RegOpenKeyExA(ToHkey(record.root), record.key.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-      continue;
-    for (const std::string& name : record.valueNames) {
-      // Every value the optimizer records is a DWORD or a short text: one query
-      // suffices, and a longer value would only need a second.
-      BYTE data[64];
-      DWORD size = sizeof data;
-      if (RegQueryValueExA(key, name.c_str(), nullptr, nullptr, data, &size) == ERROR_SUCCESS) ++found;
-    }
-    RegCloseKey(key);
-  }
-  return found;
-}
-
 int ListBackupNamesBare(const std::string& folder) {
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA((folder + "\\*" + kBackupExtension).c_str(), &found);

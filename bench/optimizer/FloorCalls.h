@@ -26,10 +26,6 @@ std::vector<BareWrite> BareWritesOf(const std::vector<RestoreWrite>& plan);
 // Returns how many writes failed.
 int WriteBare(const std::vector<BareWrite>& writes);
 
-// Reads every value of the records the way a backup could: one open per key and
-// one query per value into a small buffer. Returns how many values were found.
-int ReadRecordsOneOpenPerKey(const std::vector<BackupRecord>& records);
-
 // Lists the *.BCK names of a folder with FindFirstFileA/FindNextFileA; returns the count.
 int ListBackupNamesBare(const std::string& folder);
 

@@ -14,49 +14,16 @@
 #include "optimizer/BackupFiles.h"
 #include "optimizer/RegRootKey.h"
 #include "optimizer/TcpSettings.h"
-#include "registry/CRegister.h"
 #include "registry/SetKeyValue.h"
 
 namespace quorvane::bench {
 
 namespace {
 
-// The engine's own read of every recorded value: CRegister opens the key per value.
-int ReadRecordsPerValue(const std::vector<BackupRecord>& records) {
-  CRegister registry;
-  int found = 0;
-  for (const BackupRecord& record : records)
-    for (const std::string& name : record.valueNames) {
-      std::string data;
-      if (registry.ReadValueData(ToHkey(record.root), record.key, name.empty() ? "*" : name, &data)) ++found;
-    }
-  return found;
-}
-
 void SetKeyValues(const std::vector<PlannedWrite>& plan) {
   for (const PlannedWrite& write : plan)
     SetKeyValue(ToHkey(write.root), write.key, write.valueName, REG_DWORD,
                 static_cast<double>(write.value), write.remove);
-}
-
-// The least a durable backup file costs: create, write, flush, close.
-void WriteFlushedFile(const std::string& path, const std::string& text) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) Fail("cannot create " + path);
-  DWORD written = 0;
-  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-  FlushFileBuffers(file);
-  CloseHandle(file);
-}
-
-std::string CurrentBackupText(const std::string& folder) {
-  EmptyFolder(folder);
-  BackupWriteResult backup = WriteBackupFile(kNtOsVersionId, folder);
-  if (!backup.written) Fail("a backup failed: " + backup.error);
-  std::string text, error;
-  if (!ReadFileText(backup.path, &text, &error)) Fail(error);
-  EmptyFolder(folder);
-  return text;
 }
 
 }  // namespace
@@ -71,7 +38,6 @@ void RunApplyCase(int benchInterfaces, const std::string& folder, bool alternate
   if (!SetBenchInterfaceCount(benchInterfaces, &error)) Fail(error);
   const std::vector<std::string> adapters = EnumerateAdapters(Layout::Nt);
   const std::vector<PlannedWrite> plan = PlanApplyWrites(CurrentSettings, Layout::Nt, adapters);
-  const std::vector<BackupRecord> records = PlanBackupRecords(Layout::Nt, adapters);
   const std::vector<BareWrite> bare = BareWritesOf(plan);
   samples->interfaces = static_cast<int>(adapters.size());
   samples->writes = plan.size();
@@ -81,7 +47,6 @@ void RunApplyCase(int benchInterfaces, const std::string& folder, bool alternate
   ApplyResult first = ApplySettings(folder);
   if (first.status != ApplyStatus::Applied || first.writes.size() != plan.size())
     Fail("the apply at " + std::to_string(adapters.size()) + " interfaces failed: " + first.error);
-  const std::string backupText = CurrentBackupText(folder);
 
   auto timeFloor = [&] {
     int failures = 0;
@@ -105,16 +70,10 @@ void RunApplyCase(int benchInterfaces, const std::string& folder, bool alternate
 
   EmptyFolder(folder);
   samples->backup.push_back(TimeMicroseconds([&] {
-    if (!WriteBackupFile(kNtOsVersionId, folder).written) Fail("a backup failed");
+    if (!WriteBackupFile(kNtOsVersionId, folder, adapters).written) Fail("a backup failed");
   }));
-  samples->enumerate.push_back(TimeMicroseconds([&] { EnumerateAdapters(Layout::Nt); }));
-  samples->readsPerValue.push_back(TimeMicroseconds([&] { ReadRecordsPerValue(records); }));
-  samples->readsPerKey.push_back(TimeMicroseconds([&] { ReadRecordsOneOpenPerKey(records); }));
   samples->setKeyValues.push_back(TimeMicroseconds([&] { SetKeyValues(plan); }));
   EmptyFolder(folder);
-  const std::string flushed = folder + "\\flushed.tmp";
-  samples->flushedFile.push_back(TimeMicroseconds([&] { WriteFlushedFile(flushed, backupText); }));
-  DeleteFileA(flushed.c_str());
 }
 
 void RunRestoreCase(const std::string& folder, RestoreSamples* samples) {

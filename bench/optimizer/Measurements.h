@@ -15,7 +15,7 @@ struct ApplySamples {
   int interfaces = 0;    // what the apply enumerated
   size_t writes = 0;     // its SetKeyValue calls, and the floor's triples
   std::vector<double> apply, floor;
-  std::vector<double> backup, enumerate, readsPerValue, readsPerKey, setKeyValues, flushedFile;
+  std::vector<double> backup, setKeyValues;  // the apply's two parts, timed apart
 };
 
 struct RestoreSamples {
@@ -29,7 +29,7 @@ struct NextPathSamples {
 };
 
 // Sets up benchInterfaces interfaces, applies once untimed (so the keys and values
-// exist), then times the apply, its floor and the apply's parts once each.
+// exist), then times the apply, its floor and the apply's two parts once each.
 // Exits the program with a message when a call of the engine fails.
 void RunApplyCase(int benchInterfaces, const std::string& folder, bool alternate, ApplySamples* samples);
 

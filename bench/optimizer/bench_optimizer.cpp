@@ -50,8 +50,7 @@ void DropWarmUp(std::vector<double>& samples) {
 }
 
 void DropWarmUp(ApplySamples& s) {
-  for (auto* v : {&s.apply, &s.floor, &s.backup, &s.enumerate, &s.readsPerValue, &s.readsPerKey,
-                  &s.setKeyValues, &s.flushedFile})
+  for (auto* v : {&s.apply, &s.floor, &s.backup, &s.setKeyValues})
     DropWarmUp(*v);
 }
 
@@ -90,32 +89,14 @@ void PrintApply(const std::vector<ApplySamples>& cases) {
     std::printf("%10d %9.1f %9.1f %8.2f\n", cases[i].interfaces, apply, floor, apply / floor);
   }
 
-  std::printf("\nWhere the apply's time goes (apply = backup + enumeration + SetKeyValue calls), microseconds:\n");
-  std::printf("%10s %8s %8s %8s %8s %8s %8s %8s %8s\n", "interfaces", "apply", "backup", "reads", "enum",
-              "file", "flush*", "SetKeyV", "reads**");
+  std::printf("\nWhere the apply's time goes, microseconds (parts timed apart):\n");
+  std::printf("%10s %9s %9s %9s %9s\n", "interfaces", "apply", "backup", "SetKeyV", "rest");
   for (const ApplySamples& c : cases) {
-    const double backup = Median(c.backup), reads = Median(c.readsPerValue), enumerate = Median(c.enumerate);
-    std::printf("%10d %8.0f %8.0f %8.0f %8.0f %8.0f %8.0f %8.0f %8.0f\n", c.interfaces, Median(c.apply),
-                backup, reads, enumerate, backup - reads - enumerate, Median(c.flushedFile),
-                Median(c.setKeyValues), Median(c.readsPerKey));
+    const double apply = Median(c.apply), backup = Median(c.backup), writes = Median(c.setKeyValues);
+    std::printf("%10d %9.0f %9.0f %9.0f %9.0f\n", c.interfaces, apply, backup, writes, apply - backup - writes);
   }
-  std::printf("  reads: the backup's reads as the engine makes them (a key open and two queries per value);\n"
-              "  file: backup - reads - enum (numbering, writing, flushing and renaming the file);\n"
-              "  * flush: a bare create/write/FlushFileBuffers/close of a file of the backup's size;\n"
-              "  ** the same reads with one open per key and one query per value.\n");
-
-  // What the apply would cost with its backup reading one open per key and the
-  // interfaces enumerated once instead of twice (once for the backup, once for the writes).
-  std::printf("\nEstimate with those reads and one enumeration (apply - reads + reads** - enum), microseconds:\n");
-  std::printf("%10s %9s %8s %8s\n", "interfaces", "estimate", "x floor", "med/med");
-  for (const ApplySamples& c : cases) {
-    std::vector<double> estimates;
-    for (size_t i = 0; i < c.apply.size(); ++i)
-      estimates.push_back(c.apply[i] - c.readsPerValue[i] + c.readsPerKey[i] - c.enumerate[i]);
-    const double estimate = Median(estimates);
-    std::printf("%10d %9.0f %8.2f %8.2f\n", c.interfaces, estimate, Median(Ratios(estimates, c.floor)),
-                estimate / Median(c.floor));
-  }
+  std::printf("  backup: WriteBackupFile (reads, numbering, the file); SetKeyV: the apply's writes;\n"
+              "  rest: listing the interfaces and planning.\n");
 }
 
 // The prefix as the run found it; put back at the end, and also when a failure

@@ -113,10 +113,8 @@ bool WriteNewFile(const std::string& path, const std::string& text, std::string*
   return true;
 }
 
-}  // namespace
-
-std::string NextBackupPath(const std::string& folder, std::string* error) {
-  if (!EnsureFolder(folder, error)) return std::string();
+// The next free name in a folder that exists.
+std::string NextPathInFolder(const std::string& folder, std::string* error) {
   std::string name = BackupFileName(NextBackupNumber(BackupFileNames(folder)));
   if (name.empty()) {
     *error = "No backup number is left: " + folder + "\\" + BackupFileName(kLastBackupNumber) +
@@ -124,6 +122,13 @@ std::string NextBackupPath(const std::string& folder, std::string* error) {
     return std::string();
   }
   return folder + "\\" + name;
+}
+
+}  // namespace
+
+std::string NextBackupPath(const std::string& folder, std::string* error) {
+  if (!EnsureFolder(folder, error)) return std::string();
+  return NextPathInFolder(folder, error);
 }
 
 BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder) {
@@ -142,7 +147,7 @@ BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder,
 
   // Another writer may take the number between choosing and renaming: choose again.
   for (int attempt = 0; attempt < 8; ++attempt) {
-    std::string path = NextBackupPath(folder, &result.error);
+    std::string path = NextPathInFolder(folder, &result.error);
     if (path.empty()) break;
     if (MoveFileA(temporary.c_str(), path.c_str())) {
       result.written = true;
