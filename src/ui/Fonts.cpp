@@ -69,12 +69,4 @@ HFONT SharedFont(const FontChoice& choice) {
 
 HFONT DialogFont() { return SharedFont(FontChoice{}); }
 
-std::string FontFaceOf(HFONT font) {
-  ScreenDC screen;
-  ScopedSelect selected(screen.get(), font);
-  char face[LF_FACESIZE] = {};
-  GetTextFaceA(screen.get(), LF_FACESIZE, face);
-  return face;
-}
-
 }  // namespace quorvane

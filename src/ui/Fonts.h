@@ -26,7 +26,4 @@ HFONT SharedFont(const FontChoice& choice);
 // MS Sans Serif 8, or the system's GUI font.
 HFONT DialogFont();
 
-// The face name that Windows actually chose for a font.
-std::string FontFaceOf(HFONT font);
-
 }  // namespace quorvane

@@ -53,9 +53,14 @@ void Frame::Draw(HDC dc, const RECT& client) {
     RECT place{kCaptionIndent, 0, kCaptionIndent + width, textHeight};
     DrawTextA(dc, caption_.c_str(), -1, &place, DT_SINGLELINE | DT_LEFT | DT_TOP);
   } else {
-    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(caption_.c_str()),
-               static_cast<WPARAM>(caption_.size()), kCaptionIndent, 0, width, textHeight,
-               DST_PREFIXTEXT | DSS_DISABLED);
+    // The classic disabled look: the text embossed, a light copy under a grey one.
+    SetBkMode(dc, TRANSPARENT);
+    RECT light{kCaptionIndent + 1, 1, kCaptionIndent + width + 1, textHeight + 1};
+    SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    DrawTextA(dc, caption_.c_str(), -1, &light, DT_SINGLELINE | DT_LEFT | DT_TOP);
+    RECT grey{kCaptionIndent, 0, kCaptionIndent + width, textHeight};
+    SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    DrawTextA(dc, caption_.c_str(), -1, &grey, DT_SINGLELINE | DT_LEFT | DT_TOP);
   }
 }
 

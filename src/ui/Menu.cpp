@@ -49,7 +49,7 @@ bool Menu::Popup(POINT screenPoint) {
   // A menu opened for a window in the background (the notification area's) only
   // closes on a click elsewhere when its window is in the foreground first, and
   // only pops up a second time after a message has followed it (KB135788).
-  HWND owner = GetAncestor(window_, GA_ROOT);
+  HWND owner = TopLevelWindowOf(window_);
   SetForegroundWindow(owner);
   UINT chosen = static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
                                                  screenPoint.x, screenPoint.y, 0, owner, nullptr));

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/Window.h"
+
 namespace quorvane {
 
 namespace {
@@ -10,7 +12,7 @@ namespace {
 // window the message is for, hosted forms and frames included.
 bool HandledAsDialogKey(MSG& message) {
   if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST || !message.hwnd) return false;
-  HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  HWND root = TopLevelWindowOf(message.hwnd);
   return root && IsDialogMessageA(root, &message);
 }
 

@@ -18,6 +18,15 @@ int ShiftState() {
 
 }  // namespace
 
+HWND TopLevelWindowOf(HWND hwnd) {
+  while (hwnd && (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD)) {
+    HWND parent = GetParent(hwnd);
+    if (!parent) break;
+    hwnd = parent;
+  }
+  return hwnd;
+}
+
 MouseEventArgs MouseArgsFromMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   MouseEventArgs args;
   args.x = static_cast<short>(LOWORD(lParam));

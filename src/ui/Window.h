@@ -75,6 +75,10 @@ class Window {
   HWND hwnd_ = nullptr;
 };
 
+// The top-level window that holds a window (itself when it is top-level).
+// Windows 95 lacks GetAncestor; this walks the parents instead.
+HWND TopLevelWindowOf(HWND hwnd);
+
 // Reads the button and shift state of a mouse message.
 MouseEventArgs MouseArgsFromMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -75,6 +75,16 @@ class EveryKindForm : public Form {
   Timer tmr{*this, "tmr"};
 };
 
+std::string FontFaceOf(HFONT font) {
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(screen, font);
+  char face[LF_FACESIZE] = {};
+  GetTextFaceA(screen, LF_FACESIZE, face);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  return face;
+}
+
 BOOL CALLBACK FindToolTipWindow(HWND window, LPARAM found) {
   char name[64] = "";
   GetClassNameA(window, name, sizeof name);

@@ -50,6 +50,7 @@ class frmDemo : public Form {
     tmrClose.Tick = [this] { Unload(); };
     tmrClose.SetInterval(closeAfterMs);
     cmdSave.SetDefault(true);
+    framOpt.SetEnabled(false);
   }
 
  private:
@@ -112,7 +113,9 @@ class frmDemo : public Form {
                    TextBoxOptions{.multiLine = true, .verticalScrollBar = true}};
 
   Slider sldFreeMomoryReq{*this, "sldFreeMomoryReq", {120, 4020, 3900, 450}};
-  SkinLabel lblTargetMemoryNeeded{*this, "lblTargetMemoryNeeded", {4200, 4100, 3000, 255}, ""};
+  SkinLabel lblTargetMemoryNeeded{*this, "lblTargetMemoryNeeded", {120, 4500, 3900, 255}, ""};
+  Frame framOpt{*this, "framOpt", {4550, 3960, 4930, 720}, "Automatic Optimization"};
+  CheckBox chkAutomatic{framOpt, "chkAutomatic", {120, 300, 4500, 255}, "Optimize automatically (frame disabled)"};
 
   CommandButton cmdSave{*this, "cmdSave", {4950, 4860, 1400, 375}, "&Save"};
   CommandButton cmdPingNow{*this, "cmdPingNow", {6450, 4860, 1400, 375}, "Ping &Now"};
