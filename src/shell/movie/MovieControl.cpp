@@ -1,0 +1,196 @@
+#include "shell/movie/MovieControl.h"
+
+#include <commctrl.h>
+
+#include "common/FileText.h"
+
+namespace quorvane {
+
+bool MovieControl::Create(HWND parent, int x, int y, int width, int height) {
+  CreateParams params;
+  params.className = "QuorvaneMovie";
+  params.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP;
+  params.x = x;
+  params.y = y;
+  params.width = width;
+  params.height = height;
+  params.parent = parent;
+  return CreateHandle(params);
+}
+
+bool MovieControl::LoadMovie(int /*layer*/, const std::string& path) {
+  std::string text;
+  loadError_.clear();
+  if (!ReadFileText(path, &text, &loadError_)) {
+    scene_ = PlainMovieScene();
+  } else if (MovieParseResult parsed = ParseMovieScene(text); parsed.scene) {
+    scene_ = std::move(*parsed.scene);
+  } else {
+    loadError_ = path + ", " + parsed.error;
+    scene_ = PlainMovieScene();
+  }
+  ShowPage(scene_.homePage);
+  return loadError_.empty();
+}
+
+void MovieControl::SetVariable(const std::string& name, const std::string& value) {
+  if (name == "_root.home" && value == "true") ShowPage(scene_.homePage);
+}
+
+std::vector<const MovieButton*> MovieControl::ActiveButtons() const {
+  std::vector<const MovieButton*> buttons;
+  if (const MoviePage* page = scene_.FindPage(page_))
+    for (const MovieButton& button : page->buttons) buttons.push_back(&button);
+  for (const MovieButton& button : scene_.shared.buttons) buttons.push_back(&button);
+  return buttons;
+}
+
+void MovieControl::ShowPage(const std::string& name) {
+  if (!scene_.FindPage(name)) return;
+  page_ = name;
+  hover_ = pressed_ = focus_ = -1;
+  background_.reset();
+  Redraw();
+}
+
+void MovieControl::Redraw() {
+  if (hWnd()) InvalidateRect(hWnd(), nullptr, FALSE);
+}
+
+int MovieControl::HitTest(int x, int y) const {
+  auto buttons = ActiveButtons();
+  for (size_t i = 0; i < buttons.size(); ++i)
+    if (buttons[i]->rect.Contains(x, y)) return static_cast<int>(i);
+  return -1;
+}
+
+void MovieControl::Press(int index) {
+  auto buttons = ActiveButtons();
+  if (index < 0 || index >= static_cast<int>(buttons.size())) return;
+  // Copies: the page change below invalidates the button, and the handler may do anything.
+  const std::string command = buttons[index]->command;
+  const std::string parameter = buttons[index]->parameter;
+  const std::string gotoPage = buttons[index]->gotoPage;
+  if (!gotoPage.empty()) ShowPage(gotoPage);
+  if (FSCommand) FSCommand(command, parameter);
+}
+
+void MovieControl::SetHover(int index) {
+  if (index == hover_) return;
+  hover_ = index;
+  Redraw();
+}
+
+void MovieControl::OnMouseDown(const MouseEventArgs& args) {
+  if (args.button != kLeftButton) return;
+  SetFocus(hWnd());
+  int index = HitTest(args.x, args.y);
+  if (index < 0) return;
+  if (ActiveButtons()[index]->drag) {
+    Press(index);  // a title area acts at once, so the window can be dragged
+    return;
+  }
+  pressed_ = index;
+  SetCapture(hWnd());
+  Redraw();
+}
+
+void MovieControl::OnMouseMove(const MouseEventArgs& args) {
+  if (!trackingLeave_) {
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hWnd(), 0};
+    trackingLeave_ = _TrackMouseEvent(&track) != FALSE;
+  }
+  int index = HitTest(args.x, args.y);
+  SetCursor(LoadCursor(nullptr, index >= 0 && !ActiveButtons()[index]->drag ? IDC_HAND : IDC_ARROW));
+  SetHover(index);
+}
+
+void MovieControl::OnMouseUp(const MouseEventArgs& args) {
+  if (pressed_ < 0) return;
+  int pressed = pressed_;
+  pressed_ = -1;
+  ReleaseCapture();
+  Redraw();
+  if (HitTest(args.x, args.y) == pressed) Press(pressed);
+}
+
+void MovieControl::MoveFocus(int step) {
+  auto buttons = ActiveButtons();
+  const int count = static_cast<int>(buttons.size());
+  showFocus_ = true;
+  for (int tried = 0, index = focus_; tried < count; ++tried) {
+    index = index < 0 ? (step > 0 ? 0 : count - 1) : (index + step + count) % count;
+    if (!buttons[index]->drag) {
+      focus_ = index;
+      break;
+    }
+  }
+  Redraw();
+}
+
+LRESULT MovieControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
+    case WM_KEYDOWN:
+      switch (wParam) {
+        case VK_TAB: MoveFocus(GetKeyState(VK_SHIFT) < 0 ? -1 : 1); return 0;
+        case VK_RIGHT: case VK_DOWN: MoveFocus(1); return 0;
+        case VK_LEFT: case VK_UP: MoveFocus(-1); return 0;
+        case VK_RETURN: case VK_SPACE:
+          if (focus_ >= 0) Press(focus_);
+          return 0;
+        default: break;
+      }
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      Redraw();
+      break;
+    case WM_MOUSELEAVE:
+      trackingLeave_ = false;
+      SetHover(-1);
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (pressed_ >= 0 && reinterpret_cast<HWND>(lParam) != hWnd()) {
+        pressed_ = -1;
+        Redraw();
+      }
+      break;
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT) return TRUE;  // set on every mouse move
+      break;
+    default:
+      break;
+  }
+  return Window::HandleMessage(message, wParam, lParam);
+}
+
+void MovieControl::OnPaint(HDC dc, const RECT& client) {
+  const MoviePage* page = scene_.FindPage(page_);
+  if (!page) return;
+  HDC memory = CreateCompatibleDC(dc);
+  if (!background_) {
+    background_.reset(CreateCompatibleBitmap(dc, scene_.width, scene_.height));
+    ScopedSelect bitmap(memory, background_.get());
+    painter_.PaintBackground(memory, scene_, *page);
+  }
+  {
+    ScopedSelect bitmap(memory, background_.get());
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    BitBlt(dc, 0, 0, scene_.width, scene_.height, memory, 0, 0, SRCCOPY);
+  }
+  DeleteDC(memory);
+
+  const bool focused = GetFocus() == hWnd() && showFocus_;
+  auto buttons = ActiveButtons();
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    const int index = static_cast<int>(i);
+    ButtonLook look = index == pressed_ && hover_ == index ? ButtonLook::Pressed
+                      : index == hover_ || index == pressed_ ? ButtonLook::Hover
+                                                             : ButtonLook::Normal;
+    painter_.PaintButton(dc, scene_, *buttons[i], look, focused && index == focus_);
+  }
+}
+
+}  // namespace quorvane

@@ -1,0 +1,68 @@
+// The movie control: the main window's face. It draws the pages of a scene file,
+// lets a person press its buttons with the mouse or the keyboard, and reports each
+// press as a command event (command text, parameter text) on the UI thread.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "shell/movie/MoviePainter.h"
+#include "shell/movie/MovieScene.h"
+#include "ui/Window.h"
+
+namespace quorvane {
+
+class MovieControl : public Window {
+ public:
+  using CommandEvent = std::function<void(const std::string& command, const std::string& parameter)>;
+
+  // Raised once per button press.
+  CommandEvent FSCommand;
+
+  bool Create(HWND parent, int x, int y, int width, int height);
+
+  // Loads a scene file on layer 0 and shows its home page. A missing or damaged
+  // file gives the plain built-in face; LoadError() then says why.
+  bool LoadMovie(int layer, const std::string& path);
+
+  // "_root.home" = "true" brings the movie back to its home page; nothing else is known.
+  void SetVariable(const std::string& name, const std::string& value);
+
+  const std::string& CurrentPage() const { return page_; }
+  const MovieScene& Scene() const { return scene_; }
+  const std::string& LoadError() const { return loadError_; }
+
+  // Buttons a person can reach now: the page's, then the shared ones.
+  std::vector<const MovieButton*> ActiveButtons() const;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnPaint(HDC dc, const RECT& client) override;
+  void OnMouseDown(const MouseEventArgs& args) override;
+  void OnMouseMove(const MouseEventArgs& args) override;
+  void OnMouseUp(const MouseEventArgs& args) override;
+
+ private:
+  int HitTest(int x, int y) const;
+  void ShowPage(const std::string& name);
+  void Press(int index);
+  void MoveFocus(int step);
+  void SetHover(int index);
+  void Redraw();
+
+  MovieScene scene_ = PlainMovieScene();
+  std::string page_ = "home";
+  std::string loadError_;
+  MoviePainter painter_;
+  ScopedBitmap background_;  // the page without its buttons
+  int hover_ = -1;
+  int pressed_ = -1;
+  int focus_ = -1;
+  bool showFocus_ = false;  // the focus ring appears once the keyboard is used
+  bool trackingLeave_ = false;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,36 @@
+// Paints a movie page: the static background once into a bitmap, the buttons over
+// it in their current looks.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <utility>
+
+#include "shell/movie/MovieScene.h"
+#include "ui/ScopedGdi.h"
+
+namespace quorvane {
+
+enum class ButtonLook { Normal, Hover, Pressed };
+
+class MoviePainter {
+ public:
+  // Fills, texts and glyphs of the shared layer and the page, in file order.
+  void PaintBackground(HDC dc, const MovieScene& scene, const MoviePage& page);
+
+  void PaintButton(HDC dc, const MovieScene& scene, const MovieButton& button, ButtonLook look, bool focused);
+
+ private:
+  void PaintLayer(HDC dc, const MovieScene& scene, const MoviePage& layer);
+  HFONT Font(const MovieScene& scene, int points, bool bold);
+
+  std::map<std::pair<int, bool>, ScopedFont> fonts_;
+};
+
+// A vertical gradient from top to bottom colour, clipped to a rounded rectangle.
+void FillGradient(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom, int radius);
+
+inline COLORREF ToColorref(const MovieColour& c) { return RGB(c.r, c.g, c.b); }
+
+}  // namespace quorvane

@@ -1,0 +1,41 @@
+#include "shell/tray/IconData.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace quorvane {
+
+void FillTextField(char* field, size_t width, const std::string& text) {
+  std::memset(field, ' ', width);
+  std::memcpy(field, text.data(), std::min(width, text.size()));
+}
+
+std::string TipText(const std::string& toolTip) {
+  std::string tip = toolTip.empty() ? std::string() : " " + toolTip + " ";
+  if (tip.size() > 127) tip.resize(127);
+  return tip + '\0';
+}
+
+void SetIconFields(IconDataRecord& record, HWND window, HICON icon, const std::string& toolTip) {
+  record.cbSize = sizeof record;
+  record.hWnd = window;
+  record.uID = kTrayIconId;
+  record.uFlags = kNifMessageIconTip;
+  record.uCallbackMessage = kTrayCallbackMessage;
+  record.hIcon = icon;
+  FillTextField(record.szTip, sizeof record.szTip, TipText(toolTip));
+}
+
+void SetBalloonFields(IconDataRecord& record, HWND window, HICON icon, const std::string& toolTip,
+                      const std::string& balloonText) {
+  SetIconFields(record, window, icon, toolTip);
+  record.uFlags = kNifWithInfo;
+  record.dwState = 0;
+  record.dwStateMask = 0;
+  FillTextField(record.szInfo, sizeof record.szInfo, balloonText);
+  record.uTimeout = 1;
+  FillTextField(record.szInfoTitle, sizeof record.szInfoTitle, toolTip);
+  record.dwInfoFlags = kNiifInfo;
+}
+
+}  // namespace quorvane

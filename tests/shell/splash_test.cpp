@@ -1,0 +1,41 @@
+#include <doctest.h>
+
+#include <windows.h>
+
+#include "shell/ProgramFolder.h"
+#include "shell/splash/SplashControl.h"
+
+using namespace quorvane;
+
+TEST_CASE("the splash shows above everything, centred, until it is dismissed") {
+  SplashControl splash;
+  CHECK(splash.Load(ProgramFolder() + "\\QuorvaneSpl.spl"));
+  CHECK(splash.LoadError().empty());
+  splash.Start(0);
+  REQUIRE(splash.Showing());
+  HWND window = splash.hWnd();
+  CHECK(IsWindowVisible(window));
+  CHECK((GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+  RECT r, work;
+  GetWindowRect(window, &r);
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  CHECK(r.right - r.left == 440);
+  CHECK(std::abs((r.left + r.right) - (work.left + work.right)) <= 1);
+  CHECK(std::abs((r.top + r.bottom) - (work.top + work.bottom)) <= 1);
+
+  splash.Start(0);  // a second start keeps the one window
+  CHECK(splash.hWnd() == window);
+  splash.Dismiss();
+  CHECK_FALSE(splash.Showing());
+  CHECK_FALSE(IsWindow(window));
+  splash.Dismiss();
+}
+
+TEST_CASE("a missing splash file still gives a splash") {
+  SplashControl splash;
+  CHECK_FALSE(splash.Load(ProgramFolder() + "\\NoSuchSplash.spl"));
+  CHECK_FALSE(splash.LoadError().empty());
+  splash.Start(0);
+  CHECK(splash.Showing());
+  splash.Dismiss();
+}
