@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "common/DoEvents.h"
+#include "ui/MessageLoop.h"
 #include "memory/memory_claim.h"
 #include "ui/Effects.h"
 

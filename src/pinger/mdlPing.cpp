@@ -2,7 +2,7 @@
 
 #include <winsock.h>
 
-#include "common/DoEvents.h"
+#include "ui/MessageLoop.h"
 #include "pinger/IcmpApi.h"
 
 namespace quorvane {

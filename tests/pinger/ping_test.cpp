@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "common/DoEvents.h"
+#include "ui/MessageLoop.h"
 #include "message_window.h"
 #include "pinger/mdlPing.h"
 #include "support/RecordingEffects.h"
