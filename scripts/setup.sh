@@ -11,7 +11,7 @@ packages=(
   cmake make
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686
   wine wine32:i386 wine64
-  xvfb xauth x11-utils imagemagick fonts-wine
+  xvfb xauth x11-utils xdotool imagemagick fonts-wine
   doctest-dev
 )
 

@@ -11,7 +11,7 @@ class Win32Effects : public Effects {
  public:
   void EndProcess(UINT exitCode) override { ExitProcess(exitCode); }
 
-  bool RestartWindows(UINT flags) override { return ExitWindowsEx(flags, 0) != FALSE; }
+  bool RestartWindows(UINT flags, DWORD reason) override { return ExitWindowsEx(flags, reason) != FALSE; }
 
   bool StartProgram(const std::string& commandLine, int showCommand) override {
     STARTUPINFOA startup{};

@@ -17,8 +17,8 @@ class Effects {
   // Ends the process with the code (the program's End).
   virtual void EndProcess(UINT exitCode) = 0;
 
-  // ExitWindowsEx with the flags; true when Windows accepted the request.
-  virtual bool RestartWindows(UINT flags) = 0;
+  // ExitWindowsEx with the flags and reason; true when Windows accepted the request.
+  virtual bool RestartWindows(UINT flags, DWORD reason = 0) = 0;
 
   // Starts a program by command line with a ShowWindow style (e.g. SW_SHOW = 5).
   virtual bool StartProgram(const std::string& commandLine, int showCommand) = 0;

@@ -30,7 +30,7 @@ TEST_CASE("a scene file is read into pages, styles and buttons") {
   CHECK(scene.styles[0].faceTop == MovieColour{0x10, 0x20, 0x30});
   CHECK(scene.styles[0].faceBottom == MovieColour{0x40, 0x50, 0x60});
   CHECK(scene.styles[0].bold);
-  CHECK(scene.styles[0].align == TextAlign::Centre);
+  CHECK(scene.styles[0].align == MovieTextAlign::Centre);
   CHECK(scene.shared.fills.size() == 1);
   CHECK(scene.shared.fills[0].outline == MovieColour{0x22, 0x22, 0x22});
   REQUIRE(scene.shared.buttons.size() == 1);
@@ -38,7 +38,7 @@ TEST_CASE("a scene file is read into pages, styles and buttons") {
   const MoviePage* start = scene.FindPage("start");
   REQUIRE(start);
   CHECK(start->texts[0].text == "Hello there");
-  CHECK(start->texts[0].align == TextAlign::Right);
+  CHECK(start->texts[0].align == MovieTextAlign::Right);
   CHECK(start->order.size() == 2);
   const MovieButton& about = start->buttons[0];
   CHECK(about.rect == MovieRect{10, 120, 180, 30});

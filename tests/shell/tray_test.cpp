@@ -63,8 +63,9 @@ TEST_CASE("the icon record is filled field by field, texts padded with blanks") 
 
   h.tray.showBalloonoolTip(true);
   CHECK(r.uFlags == 0x17);
-  CHECK(Field(r.szInfo, 256) == "The Program Still Running Here" + std::string(256 - 30, ' '));
-  CHECK(Field(r.szInfoTitle, 64) == "Program notification" + std::string(64 - 20, ' '));
+  // Terminated before the padding, so the balloon is as wide as its text.
+  CHECK(Field(r.szInfo, 256) == "The Program Still Running Here" + std::string(1, '\0') + std::string(256 - 31, ' '));
+  CHECK(Field(r.szInfoTitle, 64) == "Program notification" + std::string(1, '\0') + std::string(64 - 21, ' '));
   CHECK(r.uTimeout == 1);
   CHECK(r.dwInfoFlags == 1);
   CHECK(h.tray.IsVisible());
@@ -90,7 +91,10 @@ TEST_CASE("tip texts: an empty tooltip gives only the terminator; long ones are 
   CHECK(h.tray.IconData().szTip[0] == '\0');
   CHECK(h.tray.IconData().szTip[1] == ' ');
   h.tray.showBalloonoolTip(true);
-  CHECK(Field(h.tray.IconData().szInfoTitle, 64) == std::string(64, ' '));
+  CHECK(Field(h.tray.IconData().szInfoTitle, 64) == std::string(1, '\0') + std::string(63, ' '));
+  h.tray.SetTrayBalloonToolTip(std::string(300, 'b'));
+  h.tray.showBalloonoolTip(true);
+  CHECK(Field(h.tray.IconData().szInfo, 256) == std::string(255, 'b') + '\0');
 }
 
 TEST_CASE("removing an icon never shown sends nothing; a balloon without a shown icon adds none") {

@@ -39,8 +39,10 @@ class RecordingEffects : public quorvane::Effects {
   std::vector<std::string> sounds;
 
   void EndProcess(UINT exitCode) override { endedProcesses.push_back(exitCode); }
-  bool RestartWindows(UINT flags) override {
+  std::vector<DWORD> restartReasons;
+  bool RestartWindows(UINT flags, DWORD reason) override {
     restarts.push_back(flags);
+    restartReasons.push_back(reason);
     return restartSucceeds;
   }
   bool StartProgram(const std::string& commandLine, int showCommand) override {

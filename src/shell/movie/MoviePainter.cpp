@@ -10,11 +10,11 @@ namespace {
 
 RECT ToRect(const MovieRect& r) { return {r.x, r.y, r.x + r.width, r.y + r.height}; }
 
-UINT AlignFlags(TextAlign align) {
+UINT AlignFlags(MovieTextAlign align) {
   switch (align) {
-    case TextAlign::Centre: return DT_CENTER;
-    case TextAlign::Right: return DT_RIGHT;
-    case TextAlign::Left: break;
+    case MovieTextAlign::Centre: return DT_CENTER;
+    case MovieTextAlign::Right: return DT_RIGHT;
+    case MovieTextAlign::Left: break;
   }
   return DT_LEFT;
 }

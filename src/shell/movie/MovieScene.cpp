@@ -88,10 +88,10 @@ bool ParseGradient(const std::string& text, MovieColour* top, MovieColour* botto
   return ParseColour(text.substr(0, comma), top) && ParseColour(text.substr(comma + 1), bottom);
 }
 
-bool ParseAlign(const std::string& text, TextAlign* align) {
-  if (text == "left") *align = TextAlign::Left;
-  else if (text == "centre" || text == "center") *align = TextAlign::Centre;
-  else if (text == "right") *align = TextAlign::Right;
+bool ParseAlign(const std::string& text, MovieTextAlign* align) {
+  if (text == "left") *align = MovieTextAlign::Left;
+  else if (text == "centre" || text == "center") *align = MovieTextAlign::Centre;
+  else if (text == "right") *align = MovieTextAlign::Right;
   else return false;
   return true;
 }
@@ -192,7 +192,7 @@ class SceneParser {
     return true;
   }
 
-  bool Align(const std::map<std::string, Token>& named, TextAlign* align) {
+  bool Align(const std::map<std::string, Token>& named, MovieTextAlign* align) {
     auto found = named.find("align");
     if (found == named.end()) return true;
     if (!ParseAlign(found->second.value, align)) return Fail("align is left, centre or right");
@@ -383,7 +383,7 @@ MovieScene PlainMovieScene() {
   plain.outline = {128, 128, 128};
   plain.text = plain.glyph = {0, 0, 0};
   plain.radius = 0;
-  plain.align = TextAlign::Centre;
+  plain.align = MovieTextAlign::Centre;
   scene.styles.push_back(plain);
 
   MoviePage home;
@@ -391,7 +391,7 @@ MovieScene PlainMovieScene() {
   home.fills.push_back({{0, 0, scene.width, scene.height}, {236, 233, 216}, {236, 233, 216}, 0, std::nullopt});
   home.order.emplace_back(MoviePage::Kind::Fill, 0);
   home.buttons.push_back({{0, 0, scene.width, 40}, "", "IDC_FS_drag", "", "", "", "", "", true});
-  home.texts.push_back({{16, 48, 400, 24}, "Quorvane", 12, true, {0, 0, 0}, TextAlign::Left});
+  home.texts.push_back({{16, 48, 400, 24}, "Quorvane", 12, true, {0, 0, 0}, MovieTextAlign::Left});
   home.order.emplace_back(MoviePage::Kind::Text, 0);
   const int columns = 3, width = 200, height = 30;
   for (size_t i = 0; i < std::size(kCommands); ++i) {

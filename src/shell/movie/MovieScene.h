@@ -22,7 +22,7 @@ struct MovieRect {
   bool operator==(const MovieRect&) const = default;
 };
 
-enum class TextAlign { Left, Centre, Right };
+enum class MovieTextAlign { Left, Centre, Right };
 
 // A filled, optionally rounded and gradient shape with an optional outline.
 struct MovieFill {
@@ -38,7 +38,7 @@ struct MovieText {
   int size = 9;  // points
   bool bold = false;
   MovieColour colour{255, 255, 255};
-  TextAlign align = TextAlign::Left;
+  MovieTextAlign align = MovieTextAlign::Left;
 };
 
 struct MovieGlyph {
@@ -59,7 +59,7 @@ struct MovieButtonStyle {
   int radius = 8;
   int textSize = 9;
   bool bold = false;
-  TextAlign align = TextAlign::Left;
+  MovieTextAlign align = MovieTextAlign::Left;
 };
 
 // Something a person presses: sends its command, and may turn to another page.

@@ -10,6 +10,10 @@ void FillTextField(char* field, size_t width, const std::string& text) {
   std::memcpy(field, text.data(), std::min(width, text.size()));
 }
 
+std::string TerminatedText(const std::string& text, size_t width) {
+  return text.substr(0, width - 1) + '\0';
+}
+
 std::string TipText(const std::string& toolTip) {
   std::string tip = toolTip.empty() ? std::string() : " " + toolTip + " ";
   if (tip.size() > 127) tip.resize(127);
@@ -32,9 +36,11 @@ void SetBalloonFields(IconDataRecord& record, HWND window, HICON icon, const std
   record.uFlags = kNifWithInfo;
   record.dwState = 0;
   record.dwStateMask = 0;
-  FillTextField(record.szInfo, sizeof record.szInfo, balloonText);
+  // Terminated before the blank padding, as the tip is: the shell would otherwise
+  // take the blanks for text and stretch the balloon across the screen.
+  FillTextField(record.szInfo, sizeof record.szInfo, TerminatedText(balloonText, sizeof record.szInfo));
   record.uTimeout = 1;
-  FillTextField(record.szInfoTitle, sizeof record.szInfoTitle, toolTip);
+  FillTextField(record.szInfoTitle, sizeof record.szInfoTitle, TerminatedText(toolTip, sizeof record.szInfoTitle));
   record.dwInfoFlags = kNiifInfo;
 }
 

@@ -38,6 +38,9 @@ constexpr uint32_t kNiifInfo = 1;
 // Copies text into a fixed-width field, left-aligned, padded with blanks to the full width.
 void FillTextField(char* field, size_t width, const std::string& text);
 
+// The text cut to fit with its terminator in a field of that width.
+std::string TerminatedText(const std::string& text, size_t width);
+
 // The tip text: " tooltip " and a terminator, or only the terminator for an empty
 // tooltip; cut to 127 characters so the terminator always fits.
 std::string TipText(const std::string& toolTip);

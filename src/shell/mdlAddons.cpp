@@ -1,0 +1,41 @@
+#include "shell/mdlAddons.h"
+
+#include "shell/mdlOSVersion.h"
+#include "ui/Effects.h"
+
+namespace quorvane {
+
+void EnableShutdownPrivilege() {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return;
+  TOKEN_PRIVILEGES privileges{};
+  privileges.PrivilegeCount = 1;
+  LookupPrivilegeValueA("", "SeShutdownPrivilege", &privileges.Privileges[0].Luid);
+  privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  TOKEN_PRIVILEGES previous{};
+  DWORD previousSize = sizeof previous;  // 16 bytes: one privilege entry
+  AdjustTokenPrivileges(token, FALSE, &privileges, sizeof previous, &previous, &previousSize);
+  CloseHandle(token);
+}
+
+bool RestartWindows() {
+  EnableShutdownPrivilege();
+  return CurrentEffects().RestartWindows(EWX_REBOOT, 0xFFFFFFFF);
+}
+
+void OpenInternetProperties() { CurrentEffects().StartProgram(kInternetPropertiesCommand, SW_SHOW); }
+void OpenSystemProperties() { CurrentEffects().StartProgram(kSystemPropertiesCommand, SW_SHOW); }
+void OpenModemSettings() { CurrentEffects().StartProgram(kModemSettingsCommand, SW_SHOW); }
+
+std::string NetworkSettingsCommandFor(int osVersionId) {
+  if (IsWin9xFamily(osVersionId)) return kNetworkSettings9xCommand;
+  if (IsNtFamily(osVersionId)) return kNetworkSettingsNtCommand;
+  return std::string();
+}
+
+void OpenNetworkSettings() {
+  const std::string command = NetworkSettingsCommandFor(OSVersionId);
+  if (!command.empty()) CurrentEffects().StartProgram(command, SW_SHOW);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,33 @@
+// Launchers of the Control Panel applets, and the restart of Windows.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace quorvane {
+
+// The applets' command lines; the network applet depends on the Windows family.
+inline constexpr const char* kInternetPropertiesCommand = "rundll32.exe shell32.dll,Control_RunDLL inetcpl.cpl,,0";
+inline constexpr const char* kSystemPropertiesCommand = "rundll32.exe shell32.dll,Control_RunDLL sysdm.cpl,,0";
+inline constexpr const char* kModemSettingsCommand = "rundll32.exe shell32.dll,Control_RunDLL modem.cpl";
+inline constexpr const char* kNetworkSettings9xCommand = "rundll32.exe shell32.dll,Control_RunDLL netcpl.cpl";
+inline constexpr const char* kNetworkSettingsNtCommand = "rundll32.exe shell32.dll,Control_RunDLL ncpa.cpl";
+
+// Enables SeShutdownPrivilege in the process token; nothing is checked.
+void EnableShutdownPrivilege();
+
+// The privilege, then ExitWindowsEx(EWX_REBOOT, 0xFFFFFFFF); no caller reads the result.
+bool RestartWindows();
+
+// Each starts its applet, shown normally, without waiting. The network applet is
+// netcpl.cpl on the 9x family and ncpa.cpl on the NT family; nothing otherwise.
+void OpenInternetProperties();
+void OpenSystemProperties();
+void OpenModemSettings();
+void OpenNetworkSettings();
+
+// The network applet's command line for a Windows version number; empty for none.
+std::string NetworkSettingsCommandFor(int osVersionId);
+
+}  // namespace quorvane
