@@ -12,7 +12,7 @@ packages=(
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686
   wine wine32:i386 wine64
   xvfb xauth x11-utils xdotool imagemagick fonts-wine
-  doctest-dev
+  doctest-dev fp-utils-3.2.2
 )
 
 missing=()
