@@ -196,6 +196,14 @@ void Form::HostIn(HWND parent) {
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+Form* Form::FromHandle(HWND hwnd) {
+  if (!hwnd || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId()) return nullptr;
+  char className[sizeof kFormClassName + 1] = {};
+  if (!GetClassNameA(hwnd, className, sizeof className) || lstrcmpA(className, kFormClassName) != 0) return nullptr;
+  // Windows of this class keep their Form in the user data (Window::WindowProcedure).
+  return dynamic_cast<Form*>(reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
+}
+
 Control* Form::FindControl(std::string_view name, int index) const {
   for (Control* control : controls_)
     if (control->Index() == index && SameNameIgnoringCase(control->Name(), name)) return control;

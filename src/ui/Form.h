@@ -79,6 +79,9 @@ class Form : public Window, public Container {
   void LoadControl(Control& control);
 
   const std::vector<Control*>& Controls() const { return controls_; }
+  // The form whose window this is, or nullptr (another kind of window, or one of
+  // another thread).
+  static Form* FromHandle(HWND hwnd);
   Control* FindControl(std::string_view name, int index = kNoIndex) const;
 
   // Designed position (relative to the screen, or to the host's client area).
