@@ -38,6 +38,10 @@ std::vector<ShadowLine> ShadowLines(int w, int h, int lightness) {
   return lines;
 }
 
+int ClampShadowLightness(int lightness) { return lightness < 0 ? 0 : lightness > 75 ? 75 : lightness; }
+
+unsigned AutoCloseIntervalMs(int seconds) { return seconds > 0 ? static_cast<unsigned>(seconds) * 1000u : 0u; }
+
 std::vector<BalloonButton> ButtonsForFlags(uint32_t flags, const std::string& custom1, const std::string& custom2,
                                            const std::string& custom3) {
   switch (flags & 7) {

@@ -61,6 +61,14 @@ struct ShadowLine {
 // Rows and columns for n = 17 down to 0; innermost darkest. lightness is 0..75.
 std::vector<ShadowLine> ShadowLines(int w, int h, int lightness);
 
+// The shadow's lightness as the lines use it: 0 to 75, so that a factor (at most
+// 180 + 75) stays within a byte; values outside are brought to the nearer end.
+int ClampShadowLightness(int lightness);
+
+// The automatic box's display time in milliseconds for nTime seconds; 0 leaves
+// the box open until it is closed, as does a negative time.
+unsigned AutoCloseIntervalMs(int seconds);
+
 // The darkened channel of a screen pixel.
 inline uint8_t ShadeChannel(uint8_t channel, int factor) { return static_cast<uint8_t>(channel * factor / 256); }
 

@@ -1,8 +1,15 @@
 #include <doctest.h>
 
 #include "dialogs/BalloonGeometry.h"
+#include "dialogs/BalloonLayout.h"
 
 using namespace quorvane;
+
+namespace quorvane {
+inline bool operator==(const TwipsRect& a, const TwipsRect& b) {
+  return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+}  // namespace quorvane
 
 TEST_CASE("the anchor's quarter of the screen chooses the pointer and the window's place") {
   const int sw = 1024, sh = 768, ww = 300, wh = 150;
@@ -81,4 +88,44 @@ TEST_CASE("buttons are laid out by their count") {
   CHECK(ButtonLefts(2, w, b) == std::vector<int>{1200, 3000});  // centred on a third and two thirds
   CHECK(ButtonLefts(3, w, b) == std::vector<int>{307, 2100, 3893});
   CHECK(ButtonLefts(0, w, b).empty());
+}
+
+TEST_CASE("the shadow's lightness and the notice's time are kept within their ranges") {
+  CHECK(ClampShadowLightness(0) == 0);
+  CHECK(ClampShadowLightness(75) == 75);
+  CHECK(ClampShadowLightness(200) == 75);  // 180 + 200 would overflow a byte
+  CHECK(ClampShadowLightness(-30) == 0);
+  CHECK(AutoCloseIntervalMs(5) == 5000);
+  CHECK(AutoCloseIntervalMs(0) == 0);
+  CHECK(AutoCloseIntervalMs(-1) == 0);
+  CHECK(AutoCloseIntervalMs(33) == 33000);  // past the old 16-bit interval
+  CHECK(AutoCloseIntervalMs(32767) == 32767000u);
+}
+
+TEST_CASE("the pages grow around their message") {
+  const int page = 4830, message = 390;  // two lines
+  const MessagePageLayout box = LayoutMessagePage(page, message);
+  CHECK(box.message == TwipsRect{65, 615, 4700, 390});
+  CHECK(box.checkBox.top == 615 + 390 + 70);
+  CHECK(box.checkBox.left == 65);
+  CHECK(box.pageHeight == 615 + 390 + 900);
+  CHECK(box.buttonTop == box.pageHeight - 375 - 100);
+  CHECK(box.checkBox.top + box.checkBox.height < box.buttonTop);  // the check box clears the buttons
+
+  const InputPageLayout input = LayoutInputPage(page, message);
+  CHECK(input.textBox == TwipsRect{65, 615 + 390 + 300, 4700, 315});
+  const int buttonTop = input.textBox.top + 315 + 70;
+  CHECK(input.ok == TwipsRect{65 + 4700 - 1200, buttonTop, 1200, 375});
+  CHECK(input.cancel == TwipsRect{65 + 4700 - 1200 - 1200 - 70, buttonTop, 1200, 375});
+  CHECK(input.checkBox.left == 65);
+  CHECK(input.checkBox.top == buttonTop);
+  CHECK(input.checkBox.left + input.checkBox.width < input.cancel.left);
+  CHECK(input.pageHeight == buttonTop + 375 + 115);
+
+  const AutoPageLayout notice = LayoutAutoPage(page, message);
+  CHECK(notice.closeImage == TwipsRect{4830 - 50 - 300, 60, 300, 300});
+  CHECK(notice.pageHeight == 615 + 390 + 300);
+
+  CHECK(TitlePlace(true, 4765) == TwipsRect{665, 165, 4100, 255});
+  CHECK(TitlePlace(false, 4765) == TwipsRect{65, 165, 4700, 255});
 }
