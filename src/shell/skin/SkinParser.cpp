@@ -2,7 +2,6 @@
 
 #include <bitset>
 #include <charconv>
-#include <vector>
 
 namespace quorvane {
 
@@ -118,8 +117,7 @@ class SkinParser {
   enum class Section { None, Header, Object };
 
   SkinParseResult Fail(int lineNumber, const std::string& reason) {
-    result_.skin.reset();
-    result_.error = lineNumber > 0 ? "line " + std::to_string(lineNumber) + ": " + reason : reason;
+    Reject(lineNumber, reason);
     return std::move(result_);
   }
 
@@ -260,7 +258,8 @@ class SkinParser {
   }
 
   bool Reject(int lineNumber, const std::string& reason) {
-    Fail(lineNumber, reason);
+    result_.skin.reset();
+    result_.error = lineNumber > 0 ? "line " + std::to_string(lineNumber) + ": " + reason : reason;
     return false;
   }
 
