@@ -46,10 +46,11 @@ class frmSkinDemoTool : public Form {
   void Form_Load() override {
     skin.ApplySkin(hWnd(), "controlForm");
     ApplySkinToAllControls(skin, *this);
+    if (!skin.LoadError().empty()) lblStatus.SetCaption(skin.LoadError());
   }
 
   Frame frameModes{*this, "frameModes", {120, 60, 2520, 1440}, "Optimization Mode"};
-  OptionButton optAutomatic{frameModes, "optAutomatic", {150, 330, 2250, 255}, "Automatic (recommended)", true};
+  OptionButton optAutomatic{frameModes, "optAutomatic", {150, 330, 2250, 255}, "Automatic", true};
   OptionButton optManual{frameModes, "optManual", {150, 675, 2250, 255}, "Manual settings"};
   OptionButton optDisabled{frameModes, "optDisabled", {150, 1020, 2250, 255}, "Not available here"};
 
@@ -120,7 +121,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   demo.SetPositionTwips(900, 600);
   demo.Show();
   demo.tool.ShowStates();
-  int exitCode = RunMessageLoop();
-  if (!skin.LoadError().empty()) MessageBoxA(nullptr, skin.LoadError().c_str(), "Skin", MB_OK);
-  return exitCode;
+  return RunMessageLoop();
 }

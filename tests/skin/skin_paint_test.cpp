@@ -264,3 +264,33 @@ TEST_CASE("Main gives the window its rounded shape, kept through a change of siz
   CHECK(GetWindowRgn(window, after) == ERROR);
   DeleteObject(after);
 }
+
+TEST_CASE("skinned controls still work by keyboard and mouse, and show it") {
+  SkinnedTool tool;
+  int saves = 0;
+  tool.form.cmdSave.Click = [&] { ++saves; };
+  REQUIRE(tool.skin.ApplySkin(tool.form.cmdSave.hWnd(), "Button"));
+  REQUIRE(tool.skin.ApplySkin(tool.form.chkDoPinging.hWnd(), "CheckBox"));
+  REQUIRE(tool.skin.ApplySkin(tool.form.optManual.hWnd(), "RadioBox"));
+
+  testing::PressKey(tool.form.cmdSave.hWnd(), VK_SPACE);
+  CHECK(saves == 1);
+  SendMessageA(tool.form.cmdSave.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+  RenderedClient held(tool.form.cmdSave.hWnd());
+  CHECK(held.At(6, held.Height() / 2) == RGB(0xc0, 0, 0));
+  SendMessageA(tool.form.cmdSave.hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+  CHECK(saves == 2);
+
+  testing::PressKey(tool.form.chkDoPinging.hWnd(), VK_SPACE);
+  CHECK(tool.form.chkDoPinging.Value() == kChecked);
+  RenderedClient checked(tool.form.chkDoPinging.hWnd());
+  RECT box = GlyphOf(checked);
+  CHECK(checked.At(box.left + 3, box.top + 3) == RGB(0, 0x60, 0xc0));
+
+  SendMessageA(tool.form.optManual.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+  SendMessageA(tool.form.optManual.hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+  CHECK(tool.form.optManual.Value());
+  RenderedClient set(tool.form.optManual.hWnd());
+  RECT circle = GlyphOf(set);
+  CHECK(set.At((circle.left + circle.right) / 2, (circle.top + circle.bottom) / 2) == RGB(0xc0, 0x60, 0));
+}
