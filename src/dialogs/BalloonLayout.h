@@ -7,6 +7,9 @@
 
 namespace quorvane {
 
+// The design's scale: 15 twips to the pixel, the screen at 96 dots per inch.
+inline constexpr int kDesignTwipsPerPixel = 15;
+
 // The window is 5280 twips wide; each page sits 8 pixels in and 30 down and is
 // 30 pixels narrower than the window.
 inline constexpr int kBalloonWidthTwips = 5280;

@@ -15,7 +15,8 @@ namespace quorvane {
 namespace {
 
 // Each page as designed: 8 pixels in, 30 down, 30 pixels narrower than the window.
-constexpr TwipsRect kPageDesign{kPageLeftPx * 15, kPageTopPx * 15, kBalloonWidthTwips - kPageNarrowerPx * 15, 3000};
+constexpr TwipsRect kPageDesign{kPageLeftPx * kDesignTwipsPerPixel, kPageTopPx * kDesignTwipsPerPixel,
+                                kBalloonWidthTwips - kPageNarrowerPx * kDesignTwipsPerPixel, 3000};
 constexpr int kPageDesignWidth = kPageDesign.width;
 constexpr int kTitleRightEdge = kPageDesignWidth - kMessageLeft;
 
@@ -52,7 +53,9 @@ msgFrm::msgFrm()
       aPic(pageAuto_, "aPic", kIconPlace, false),
       command1(pageAuto_, "command1", {kPageDesignWidth - 50 - kCloseImageSize, kIconPlace.top, kCloseImageSize,
                                        kCloseImageSize}, false),
-      pIcons(*this, "pIcons", {0, 0, kIconStripTiles * kIconTileSize * 15, kIconTileSize * 15}, false),
+      pIcons(*this, "pIcons",
+             {0, 0, kIconStripTiles * kIconTileSize * kDesignTwipsPerPixel, kIconTileSize * kDesignTwipsPerPixel},
+             false),
       Timer1(*this, "Timer1", 0, false) {
   F1.ForEach([](Frame& page) {
     page.SetBorderVisible(false);
