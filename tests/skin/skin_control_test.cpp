@@ -78,19 +78,6 @@ TEST_CASE("a good skin file loads; a missing or damaged one leaves the plain loo
   CHECK(skin.LoadError().find("larger") != std::string::npos);
 }
 
-TEST_CASE("with the plain look the skin still restyles, in the system's colours") {
-  SkinControl skin;
-  CHECK_FALSE(skin.LoadSkin(ProgramFolder() + "\\NoSuchSkin.skn"));
-  KindsForm form;
-  testing::ShowQuietly(form);
-  REQUIRE(skin.ApplySkin(form.hWnd(), "controlForm"));
-  REQUIRE(skin.ApplySkin(form.cmdSave.hWnd(), "Button"));
-  testing::RenderedClient button(form.cmdSave.hWnd());
-  CHECK(button.At(6, button.Height() / 2) == GetSysColor(COLOR_BTNFACE));
-  CHECK(button.Count(GetSysColor(COLOR_BTNTEXT), 40) > 10);
-  CHECK(form.BackColor() == GetSysColor(COLOR_BTNFACE));
-}
-
 TEST_CASE("the skin refuses what it cannot take and leaves it untouched") {
   SkinControl skin;
   testing::TempSkinFile file("refuse.skn", testing::kTestSkin);
