@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds Quorvane and starts it under Wine in a prefix of its own (build/i686/run-prefix),
-# installing what a fresh Debian 12 machine lacks first.
+# installed as C:\Quorvane\quorvane.exe, installing what a fresh Debian 12 machine
+# lacks first.
 #
-# Until the main window is in place this runs the command-line mode: by default it
-# applies the mode "Automatic-D" and then shows, with Wine's own reg.exe, the values
-# Quorvane wrote. Any arguments are passed to quorvane.exe instead, e.g.
+# Without arguments the main window starts in a Wine virtual desktop, so the tray
+# icon shows; on the display in DISPLAY, or under a private Xvfb when there is none.
+# Arguments run the command-line mode instead, e.g.
+#   bash scripts/run.sh /optimize "Automatic-D"
 #   bash scripts/run.sh /list
-#   bash scripts/run.sh /restore 001.BCK
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUORVANE_BUILD_DIR:-$root/build/i686}
@@ -16,28 +17,27 @@ cmake --preset mingw-i686 -S "$root" -B "$build" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target quorvane
 
 source "$root/scripts/lib/wine-session.sh"
+[ -n "${DISPLAY:-}" ] && export QUORVANE_PRIVATE_DISPLAY=0
 WINEPREFIX_OVERRIDE=$build/run-prefix wine_session_start "$build"
 
 # Installed like a user would: the program folder on drive C:, backups beside it.
 install_dir=$WINEPREFIX/drive_c/Quorvane
 mkdir -p "$install_dir"
-cp "$build"/bin/quorvane.exe "$install_dir"/
-for data in "$root"/data/*; do [ -e "$data" ] && cp "$data" "$install_dir"/; done
+# The program and the data files the build put beside it.
+for file in "$build"/bin/quorvane.exe "$build"/bin/*.swf "$build"/bin/*.skn "$build"/bin/*.spl \
+            "$build"/bin/*.chm "$build"/bin/*.wav; do
+  if [ -e "$file" ]; then cp "$file" "$install_dir"/; fi
+done
 
 if [ $# -gt 0 ]; then
   wine 'C:\Quorvane\quorvane.exe' "$@"
   exit $?
 fi
 
-wine 'C:\Quorvane\quorvane.exe' /optimize "Automatic-D"
-echo
-echo "What Wine's registry holds now (wine reg query):"
-for key in 'HKLM\SYSTEM\CurrentControlSet\Services\Tcpip\Parameters' \
-           'HKLM\System\CurrentControlSet\Services\VxD\MSTCP' \
-           'HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings' \
-           'HKLM\System\CurrentControlSet\Services\VxD\NWLink\Ndi\params\cachesize'; do
-  wine reg query "$key" 2>/dev/null | tr -d '\r' | grep -v '^$' || true
-done
-echo
-wine 'C:\Quorvane\quorvane.exe' /list
-echo "Backups on disk: $install_dir/Backups"
+if [ "${QUORVANE_PRIVATE_DISPLAY:-1}" = 1 ]; then
+  echo "No display: Quorvane runs under Xvfb on $DISPLAY. See it with" >&2
+  echo "  DISPLAY=$DISPLAY import -window root quorvane.png" >&2
+  echo "or take the standard screenshots with scripts/screenshots.sh. Ctrl+C ends it." >&2
+fi
+cd "$install_dir"
+wine explorer /desktop=Quorvane,1024x768 'C:\Quorvane\quorvane.exe'

@@ -1,22 +1,41 @@
-// Quorvane's entry point: the command-line mode when a switch is given.
+// Quorvane's entry point: the main window, or the command-line mode when a
+// switch is given.
 #include <windows.h>
 
 #include "optimizer/TcpSettings.h"
 #include "shell/CommandLine.h"
 #include "shell/ConsoleOutput.h"
+#include "shell/frmMain.h"
 #include "shell/mdlOSVersion.h"
+#include "ui/MessageLoop.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+namespace {
+
+int RunCommandLineMode(const quorvane::CommandRequest& request) {
   using namespace quorvane;
-  std::vector<std::string> arguments = SplitCommandLine(GetCommandLineA());
-  if (!arguments.empty()) arguments.erase(arguments.begin());  // the program itself
-
-  CommandRequest request = ParseCommandLine(arguments);
-  if (request.action == CommandAction::None) request.action = CommandAction::Usage;
-
   // Only the start-up steps the command needs: which Windows, and the presets.
   detectOperatingSystem();
   InitModePresets();
   ConsoleOutput console;
   return RunCommand(request, console);
+}
+
+int RunWindowed() {
+  using namespace quorvane;
+  // Creating the main window starts everything; unloading it ends the process.
+  static frmMain main;
+  SetMainWindow(&main);
+  main.Load();
+  if (!main.StartedInTray()) main.Show();
+  return RunMessageLoop();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  using namespace quorvane;
+  std::vector<std::string> arguments = SplitCommandLine(GetCommandLineA());
+  if (!arguments.empty()) arguments.erase(arguments.begin());  // the program itself
+  CommandRequest request = ParseCommandLine(arguments);
+  return request.action == CommandAction::None ? RunWindowed() : RunCommandLineMode(request);
 }

@@ -1,0 +1,194 @@
+#include "shell/frmMain.h"
+
+#include "common/ProgramName.h"
+#include "optimizer/TcpSettings.h"
+#include "registry/AppSettings.h"
+#include "shell/ProgramFolder.h"
+#include "shell/ProgramIcon.h"
+#include "shell/mdlOSVersion.h"
+#include "ui/Effects.h"
+
+namespace quorvane {
+
+namespace {
+
+frmMain* g_mainWindow = nullptr;
+
+// Designed sizes: the window 10710 x 7485 twips; the movie 709 x 513 pixels at
+// (-1, -38), so its top strip and left column stay outside the window.
+constexpr TwipsSize kMainWindowSize{10710, 7485};
+constexpr int kMovieLeft = -1, kMovieTop = -38, kMovieWidth = 709, kMovieHeight = 513;
+
+}  // namespace
+
+frmMain& MainWindow() { return *g_mainWindow; }
+void SetMainWindow(frmMain* window) { g_mainWindow = window; }
+
+frmMain::frmMain()
+    : Form("frmMain", kProgramName, kMainWindowSize,
+           FormOptions{.border = FormBorder::None, .showInTaskbar = true}) {
+  // The older buttons: control arrays by index, covered by the movie.
+  const char* const quorvane[] = {"Quorvane", "Wizard Mode", "Advanced Mode", "Backup"};
+  for (int i = 0; i < 4; ++i) cmdQuorvane.Add(i, *this, TwipsRect{240, 1800 + i * 480, 1200, 375}, quorvane[i]);
+  const char* const system[] = {"System Settings", "Internet Properties", "System Properties", "Modems Settings",
+                                "Network Settings"};
+  for (int i = 0; i < 5; ++i) cmdSystemSettings.Add(i, *this, TwipsRect{1560, 1800 + i * 480, 1800, 375}, system[i]);
+  const char* const ram[] = {"Ram Booster", "System Status", "Ram Configuration"};
+  for (int i = 0; i < 3; ++i) cmdRamBooster.Add(i, *this, TwipsRect{240, 4320 + i * 480, 1200, 375}, ram[i]);
+  const char* const pinger[] = {"Net Pinger", "Ping Settings"};
+  for (int i = 0; i < 2; ++i) cmdNetPinger.Add(i, *this, TwipsRect{1560, 4320 + i * 480, 1800, 375}, pinger[i]);
+
+  cmdQuorvane.Handle(&CommandButton::Click, [this](int index) { cmdQuorvane_Click(index); });
+  cmdSystemSettings.Handle(&CommandButton::Click, [this](int index) { cmdSystemSettings_Click(index); });
+  cmdRamBooster.Handle(&CommandButton::Click, [this](int index) { cmdRamBooster_Click(index); });
+  cmdNetPinger.Handle(&CommandButton::Click, [this](int index) { cmdNetPinger_Click(index); });
+  cmdMainSettings.Click = [this] { showToolWindow(ToolWindowSlots[ToolWindow::MainSettings]); };
+  // "Home Page", "About" and "Help" do nothing.
+
+  mnuMainWindow.Click = [this] { mnuMainWindow_Click(); };
+  mnuHelp.Click = [this] { mnuHelp_Click(); };
+  mnuExit.Click = [this] { mnuExit_Click(); };
+
+  Tray1.SetEventMode(0);
+  Tray1.SetTrayToolTip("Program notification");
+  Tray1.SetTrayBalloonToolTip("The Program Still Running Here");
+  Tray1.LeftClick = [this] { Tray1_LeftClick(); };
+  Tray1.RightClick = [this] { Tray1_RightClick(); };
+  Tray1.MouseClick = [this](int& button) { Tray1_MouseClick(button); };
+  Flash.FSCommand = [this](const std::string& command, const std::string& args) { Flash_FSCommand(command, args); };
+
+  if (!g_mainWindow) g_mainWindow = this;
+}
+
+frmMain::~frmMain() {
+  if (g_mainWindow == this) g_mainWindow = nullptr;
+}
+
+void frmMain::Trace(const std::string& step) {
+  if (StartupTrace) StartupTrace(step);
+}
+
+void frmMain::Form_Load() {
+  const std::string folder = ProgramFolder();
+  SendMessageA(hWnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon()));
+  SendMessageA(hWnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon()));
+  Tray1.Create(hWnd());
+  Tray1.SetTrayImage(ProgramIcon());
+  Flash.Create(hWnd(), kMovieLeft, kMovieTop, kMovieWidth, kMovieHeight);
+  CenterOnScreen();
+
+  // 1. The splash, above everything while the rest starts.
+  Splash.Load(folder + "\\QuorvaneSpl.spl");
+  Splash.Start(0);
+  Trace("splash");
+  // 2. Sizes.
+  SetOuterSizeTwips(kMainWindowSize);
+  SetWindowPos(Flash.hWnd(), nullptr, 0, 0, kMovieWidth, kMovieHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Trace("size");
+  // 3. The movie covers the frame.
+  FrameToFront();
+  MovieToFront();
+  Trace("stacking");
+  // 4. The movie.
+  Flash.LoadMovie(0, folder + "\\Quorvane.swf");
+  Trace("movie");
+  // 5. The skin.
+  Skin.LoadSkin(folder + "\\QuorvaneMask.skn");
+  Skin.ApplySkin(hWnd(), "Main");
+  Skin.ApplySkin(framChildWindow.hWnd(), "NoFrame");
+  Trace("skin");
+  // 6, 7. Which Windows, and the presets.
+  detectOperatingSystem();
+  Trace("os " + std::to_string(OSVersionId));
+  InitModePresets();
+  Trace("presets");
+  // 8. The tray icon.
+  Tray1.Show(true);
+  Trace("tray");
+  // 9. The tool windows, hidden, each a child of the frame from the start.
+  for (ToolWindow slot : kLoadOrder) {
+    Form& window = ToolWindowSlots[slot];
+    window.HostIn(framChildWindow.hWnd());
+    window.Load();
+    Trace(std::string("load ") + ToolWindowName(slot));
+  }
+  // 10. Straight to the tray when the start-up option says so.
+  startedInTray_ = StartsInTray();
+  if (startedInTray_) {
+    hideToTray();
+    Trace("to tray");
+  }
+  // 11. The splash goes.
+  Splash.Dismiss();
+  Trace("splash closed");
+}
+
+void frmMain::Form_Unload() {
+  UnloadAll(kHideOrder);
+  Tray1.Show(false);
+  CurrentEffects().EndProcess(0);
+}
+
+bool frmMain::StartsInTray() {
+  Form& settings = ToolWindowSlots[ToolWindow::MainSettings];
+  if (auto* options = dynamic_cast<StartupOptionsWindow*>(&settings)) return options->RunProgramInTray();
+  // Until the start-up options window is built, the value it stores decides.
+  return GetAppSetting(kMainSettingsSection, "chkRunProgramMini", "0") == "1";
+}
+
+void frmMain::applyAllControls(Form& window) { ApplySkinToAllControls(Skin, window); }
+
+void frmMain::MovieToFront() {
+  SetWindowPos(Flash.hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void frmMain::FrameToFront() {
+  SetWindowPos(framChildWindow.hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void frmMain::HideAll(const ToolWindowOrder& order) {
+  for (ToolWindow slot : order) ToolWindowSlots[slot].Hide();
+}
+
+void frmMain::ShowAll(const ToolWindowOrder& order) {
+  for (ToolWindow slot : order) ToolWindowSlots[slot].Show();
+}
+
+void frmMain::UnloadAll(const ToolWindowOrder& order) {
+  for (ToolWindow slot : order) ToolWindowSlots[slot].Unload();
+}
+
+void frmMain::showToolWindow(Form& window) {
+  HideAll(kHideOrder);
+  if (window.HostWindow() != framChildWindow.hWnd()) window.HostIn(framChildWindow.hWnd());
+  window.Show();
+  FrameToFront();
+}
+
+void frmMain::returnHome() {
+  MovieToFront();
+  Flash.SetVariable("_root.home", "true");
+}
+
+void frmMain::ShowBackupManager() {
+  Form& backup = ToolWindowSlots[ToolWindow::BackUp];
+  if (auto* list = dynamic_cast<BackupListWindow*>(&backup)) list->intializeList();
+  showToolWindow(backup);
+}
+
+void frmMain::OpenHelpFile() {
+  CurrentEffects().ShellOpen(hWnd(), "", ProgramFolder() + "\\QuorvaneHelp.chm", "", "C:\\", SW_SHOWNORMAL);
+}
+
+void frmMain::dragWindow() {
+  ReleaseCapture();
+  SendMessageA(hWnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+void frmMain::PlainMessage(const char* text) { CurrentEffects().ShowMessageBox(hWnd(), text, kProgramName, MB_OK); }
+
+void frmMain::mnuMainWindow_Click() { Show(); }
+void frmMain::mnuHelp_Click() { OpenHelpFile(); }
+void frmMain::mnuExit_Click() { Unload(); }
+
+}  // namespace quorvane

@@ -1,0 +1,348 @@
+#include <doctest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "optimizer/TcpSettings.h"
+#include "registry/AppSettings.h"
+#include "dialogs/msgFrm.h"
+#include "shell/ProgramFolder.h"
+#include "shell/frmMain.h"
+#include "shell/mdlOSVersion.h"
+#include "support/RecordingEffects.h"
+#include "ui/Label.h"
+
+using namespace quorvane;
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+// A tool window that writes its loads and unloads into a shared log.
+class RecordingToolWindow : public Form, public BackupListWindow {
+ public:
+  RecordingToolWindow(const char* name, Log& log)
+      : Form(name, name, {5400, 3660}, FormOptions{.border = FormBorder::None}), log_(log) {}
+  void intializeList() override { log_.push_back(Name() + " list"); }
+
+ private:
+  void Form_Load() override { log_.push_back(Name() + " loaded"); }
+  void Form_Unload() override { log_.push_back(Name() + " unloaded"); }
+  Log& log_;
+  Label lblCaption{*this, "lblCaption", {240, 240, 3000, 300}, Name()};
+};
+
+// Child windows of the main window, topmost first.
+std::vector<HWND> ChildrenInZOrder(HWND parent) {
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    children.push_back(child);
+  return children;
+}
+
+struct MainWindowHarness {
+  testing::RecordingEffects effects;
+  Log log;
+  std::vector<std::unique_ptr<RecordingToolWindow>> windows;
+  frmMain main;
+
+  explicit MainWindowHarness(bool install = true) {
+    SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "0");
+    if (install)
+      for (ToolWindow slot : kLoadOrder) {
+        windows.push_back(std::make_unique<RecordingToolWindow>(ToolWindowName(slot), log));
+        main.ToolWindowSlots.Install(slot, *windows.back());
+      }
+    main.StartupTrace = [this](const std::string& step) { log.push_back("step " + step); };
+  }
+  ~MainWindowHarness() {
+    if (main.IsLoaded()) main.Unload();
+  }
+
+  Form& Window(ToolWindow slot) { return main.ToolWindowSlots[slot]; }
+  bool MovieInFront() { return ChildrenInZOrder(main.hWnd()).front() == main.Flash.hWnd(); }
+  bool FrameInFront() { return ChildrenInZOrder(main.hWnd()).front() == main.framChildWindow.hWnd(); }
+  // The names of the visible tool windows, in load order.
+  std::string VisibleWindows() {
+    std::string names;
+    for (ToolWindow slot : kLoadOrder)
+      if (Window(slot).Visible()) names += std::string(names.empty() ? "" : " ") + ToolWindowName(slot);
+    return names;
+  }
+  void Command(const std::string& command) { main.Flash_FSCommand(command, ""); }
+  Log Steps() const {
+    Log steps;
+    for (const std::string& entry : log)
+      if (entry.rfind("step ", 0) == 0 || entry.find(" loaded") != std::string::npos) steps.push_back(entry);
+    return steps;
+  }
+};
+
+}  // namespace
+
+TEST_CASE("start-up runs its eleven steps in order, each tool window a child of the frame") {
+  MainWindowHarness h;
+  h.main.Load();
+  const std::string os = "step os " + std::to_string(OSVersionId);
+  CHECK(h.Steps() == Log{"step splash", "step size", "step stacking", "step movie", "step skin", os,
+                         "step presets", "step tray",
+                         "frmWizardMode loaded", "step load frmWizardMode",
+                         "frmAdvancedMode loaded", "step load frmAdvancedMode",
+                         "frmBackUp loaded", "step load frmBackUp",
+                         "frmNetPingerSettings loaded", "step load frmNetPingerSettings",
+                         "frmSystemStatus loaded", "step load frmSystemStatus",
+                         "frmRamConfiguration loaded", "step load frmRamConfiguration",
+                         "frmMainSettings loaded", "step load frmMainSettings",
+                         "step splash closed"});
+  CHECK_FALSE(h.main.StartedInTray());
+  CHECK_FALSE(h.main.Splash.Showing());
+  CHECK(h.main.Tray1.IsVisible());
+  CHECK(h.MovieInFront());
+  CHECK(h.main.Flash.CurrentPage() == "home");
+  CHECK(ModePresets[3].RWIN == 5432);
+  // Hosted from the start: "closeAbout" shows them inside the frame, not on the desktop.
+  for (ToolWindow slot : kLoadOrder) {
+    CAPTURE(ToolWindowName(slot));
+    CHECK(GetParent(h.Window(slot).hWnd()) == h.main.framChildWindow.hWnd());
+    CHECK_FALSE(h.Window(slot).Visible());
+  }
+  RECT window;
+  GetWindowRect(h.main.hWnd(), &window);
+  CHECK(window.right - window.left == 714);
+  CHECK(window.bottom - window.top == 499);
+  RECT movie;
+  GetWindowRect(h.main.Flash.hWnd(), &movie);
+  CHECK(movie.left - window.left == -1);
+  CHECK(movie.top - window.top == -38);
+  CHECK(movie.right - movie.left == 709);
+}
+
+TEST_CASE("with \"Run Program In system tray\" set, start-up ends hidden in the tray") {
+  MainWindowHarness h;
+  SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "1");
+  h.main.Load();
+  CHECK(h.main.StartedInTray());
+  CHECK(std::find(h.log.begin(), h.log.end(), "step to tray") != h.log.end());
+  CHECK_FALSE(IsWindowVisible(h.main.hWnd()));
+  CHECK(h.log.back() == "step splash closed");
+  SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "0");
+}
+
+TEST_CASE("commands show one tool window at a time and stack the movie and the frame") {
+  MainWindowHarness h;
+  h.main.Load();
+  h.main.Show();
+
+  h.Command("IDC_FS_wizardmode");
+  CHECK(h.VisibleWindows() == "frmWizardMode");
+  CHECK(h.FrameInFront());
+  h.Command("IDC_FS_home");  // the movie covers the wizard, which stays as it is
+  CHECK(h.MovieInFront());
+  CHECK(h.VisibleWindows() == "frmWizardMode");
+  h.Command("IDC_FS_wizardmode");
+  CHECK(h.FrameInFront());
+
+  h.Command("IDC_FS_advancedmode");
+  CHECK(h.VisibleWindows() == "frmAdvancedMode");
+  h.Command("IDC_FS_pingsettings");
+  CHECK(h.VisibleWindows() == "frmNetPingerSettings");
+  h.Command("IDC_FS_systemstatus");
+  CHECK(h.VisibleWindows() == "frmSystemStatus");
+  h.Command("IDC_FS_ramconfiguration");
+  CHECK(h.VisibleWindows() == "frmRamConfiguration");
+  h.Command("IDC_FS_settings");
+  CHECK(h.VisibleWindows() == "frmMainSettings");
+  h.log.clear();
+  h.Command("IDC_FS_backupmanager");
+  CHECK(h.VisibleWindows() == "frmBackUp");
+  CHECK(h.log == Log{"frmBackUp list"});  // the list is refreshed first
+
+  h.Command("IDC_FS_hide");
+  CHECK(h.MovieInFront());
+  CHECK(h.VisibleWindows() == "frmBackUp");
+  h.Command("IDC_FS_main");
+  CHECK(h.VisibleWindows().empty());
+  CHECK(h.MovieInFront());
+
+  h.Command("IDC_FS_closeAbout");  // all seven, the movie still in front
+  CHECK(h.VisibleWindows() ==
+        "frmWizardMode frmAdvancedMode frmBackUp frmNetPingerSettings frmSystemStatus frmRamConfiguration "
+        "frmMainSettings");
+  CHECK(h.MovieInFront());
+  h.Command("IDC_FS_about");
+  CHECK(h.VisibleWindows().empty());
+  CHECK(h.MovieInFront());
+
+  h.Command("IDC_FS_WizardMode");  // letter case matters: nothing happens
+  h.Command("IDC_FS_unknown");
+  h.Command("");
+  CHECK(h.VisibleWindows().empty());
+  CHECK(h.MovieInFront());
+
+  h.main.returnHome();
+  CHECK(h.MovieInFront());
+  CHECK(h.main.Flash.CurrentPage() == "home");
+
+  h.Command("IDC_FS_minimize");
+  CHECK(IsIconic(h.main.hWnd()));
+}
+
+TEST_CASE("applets, help and the older buttons go through the effects") {
+  MainWindowHarness h;
+  h.main.Load();
+  h.Command("IDC_FS_internetproperties");
+  h.Command("IDC_FS_systemproperties");
+  h.Command("IDC_FS_modemsettings");
+  SetOperatingSystem(kOsIdWin98);
+  h.Command("IDC_FS_networksettings");
+  SetOperatingSystem(kOsIdWin2000);
+  h.Command("IDC_FS_networksettings");
+  SetOperatingSystem(kOsIdNt52OrLater);
+  h.Command("IDC_FS_networksettings");
+  SetOperatingSystem(kOsIdNotDetected);
+  h.Command("IDC_FS_networksettings");  // no family: nothing
+  using Started = std::vector<std::pair<std::string, int>>;
+  CHECK(h.effects.startedPrograms == Started{
+                                         {"rundll32.exe shell32.dll,Control_RunDLL inetcpl.cpl,,0", 5},
+                                         {"rundll32.exe shell32.dll,Control_RunDLL sysdm.cpl,,0", 5},
+                                         {"rundll32.exe shell32.dll,Control_RunDLL modem.cpl", 5},
+                                         {"rundll32.exe shell32.dll,Control_RunDLL netcpl.cpl", 5},
+                                         {"rundll32.exe shell32.dll,Control_RunDLL ncpa.cpl", 5},
+                                         {"rundll32.exe shell32.dll,Control_RunDLL ncpa.cpl", 5},
+                                     });
+
+  h.Command("IDC_FS_help");
+  REQUIRE(h.effects.shellOpens.size() == 1);
+  const auto& help = h.effects.shellOpens[0];
+  CHECK(help.owner == h.main.hWnd());
+  CHECK(help.verb.empty());
+  CHECK(help.file == ProgramFolder() + "\\QuorvaneHelp.chm");
+  CHECK(help.directory == "C:\\");
+  CHECK(help.showCommand == SW_SHOWNORMAL);
+
+  auto click = [&h](const char* name, int index) {
+    Control* button = h.main.FindControl(name, index);
+    REQUIRE(button);
+    SendMessageA(button->hWnd(), BM_CLICK, 0, 0);
+  };
+  click("cmdQuorvane", 0);
+  click("cmdSystemSettings", 0);
+  click("cmdRamBooster", 0);
+  click("cmdNetPinger", 0);
+  REQUIRE(h.effects.messageBoxes.size() == 4);
+  CHECK(h.effects.messageBoxes[0].text == "Nothandeled");
+  CHECK(h.effects.messageBoxes[1].text == "Not handeled");
+  CHECK(h.effects.messageBoxes[2].text == "Not handeled yet");
+  CHECK(h.effects.messageBoxes[3].text == "Nothandeled");
+  click("cmdQuorvane", 3);
+  CHECK(h.VisibleWindows() == "frmBackUp");
+  click("cmdRamBooster", 2);
+  CHECK(h.VisibleWindows() == "frmRamConfiguration");
+  click("cmdNetPinger", 1);
+  CHECK(h.VisibleWindows() == "frmNetPingerSettings");
+  click("cmdMainSettings", kNoIndex);
+  CHECK(h.VisibleWindows() == "frmMainSettings");
+  click("cmdSystemSettings", 4);
+  CHECK(h.effects.startedPrograms.size() == 6);  // no family detected: nothing more
+}
+
+TEST_CASE("every closing path unloads the tool windows in its order and removes the tray icon") {
+  const Log loadOrderUnloads = {"frmWizardMode unloaded",      "frmAdvancedMode unloaded",
+                                "frmBackUp unloaded",          "frmNetPingerSettings unloaded",
+                                "frmSystemStatus unloaded",    "frmRamConfiguration unloaded",
+                                "frmMainSettings unloaded"};
+  const Log hideOrderUnloads = {"frmWizardMode unloaded",       "frmAdvancedMode unloaded",
+                                "frmBackUp unloaded",           "frmNetPingerSettings unloaded",
+                                "frmRamConfiguration unloaded", "frmMainSettings unloaded",
+                                "frmSystemStatus unloaded"};
+  SUBCASE("IDC_FS_close ends the process at once") {
+    MainWindowHarness h;
+    h.main.Load();
+    h.log.clear();
+    h.Command("IDC_FS_close");
+    CHECK(h.log == loadOrderUnloads);
+    CHECK_FALSE(h.main.Tray1.IsVisible());
+    CHECK(h.effects.endedProcesses == std::vector<UINT>{0});
+    CHECK(h.main.IsLoaded());  // its own unload sequence did not run
+  }
+  SUBCASE("IDC_FS_restart asks Windows to restart") {
+    MainWindowHarness h;
+    h.main.Load();
+    h.log.clear();
+    h.Command("IDC_FS_restart");
+    CHECK(h.log == hideOrderUnloads);
+    CHECK_FALSE(h.main.Tray1.IsVisible());
+    CHECK(h.effects.restarts == std::vector<UINT>{EWX_REBOOT});
+    CHECK(h.effects.restartReasons == std::vector<DWORD>{0xFFFFFFFF});
+    CHECK(h.effects.endedProcesses.empty());
+  }
+  SUBCASE("the Exit menu item and closing the window run the main window's unload") {
+    MainWindowHarness h;
+    h.main.Load();
+    h.log.clear();
+    SendMessageA(h.main.hWnd(), WM_CLOSE, 0, 0);
+    CHECK(h.log == hideOrderUnloads);
+    CHECK_FALSE(h.main.Tray1.IsVisible());
+    CHECK(h.effects.endedProcesses == std::vector<UINT>{0});
+    CHECK_FALSE(h.main.IsLoaded());
+  }
+}
+
+TEST_CASE("the tray icon's left click brings the hidden window back; NT hides to the balloon") {
+  MainWindowHarness h;
+  h.main.Load();
+  h.main.Show();
+  SetOperatingSystem(kOsIdWinXp);
+  h.Command("IDC_FS_tray");
+  CHECK_FALSE(IsWindowVisible(h.main.hWnd()));
+  CHECK(h.main.Tray1.IconData().uFlags == 0x17);  // the balloon went to the tray icon
+  CHECK(std::string(h.main.Tray1.IconData().szInfo, 30) == "The Program Still Running Here");
+
+  SendMessageA(h.main.Tray1.hWnd(), WM_MOUSEMOVE, 0, WM_LBUTTONDOWN);
+  CHECK(IsWindowVisible(h.main.hWnd()));
+}
+
+TEST_CASE("windows not built yet are stood in for, and every command still works") {
+  testing::RecordingEffects effects;
+  frmMain main;
+  SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "0");
+  main.Load();
+  for (ToolWindow slot : kLoadOrder) CHECK(main.ToolWindowSlots.IsStandIn(slot));
+  main.Flash_FSCommand("IDC_FS_backupmanager", "");
+  CHECK(main.ToolWindowSlots[ToolWindow::BackUp].Visible());
+  main.Flash_FSCommand("IDC_FS_closeAbout", "");
+  main.Flash_FSCommand("IDC_FS_about", "");
+  main.Unload();
+  CHECK(effects.endedProcesses == std::vector<UINT>{0});
+}
+
+TEST_CASE("the title area drags the window without blocking when no button is held") {
+  MainWindowHarness h;
+  h.main.Load();
+  h.main.Show();
+  // Windows' move loop runs until the button is released or Escape is pressed.
+  PostMessageA(h.main.hWnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+  h.Command("IDC_FS_drag");
+  CHECK(IsWindowVisible(h.main.hWnd()));
+}
+
+TEST_CASE("on the 9x family hiding to the tray shows the balloon window near the bottom right") {
+  MainWindowHarness h;
+  h.main.Load();
+  h.main.Show();
+  SetOperatingSystem(kOsIdWin98);
+  h.Command("IDC_FS_tray");
+  CHECK_FALSE(IsWindowVisible(h.main.hWnd()));
+  msgFrm& notice = MessageBalloon();
+  REQUIRE(notice.Visible());
+  CHECK((GetWindowLongA(notice.hWnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+  RECT r;
+  GetWindowRect(notice.hWnd(), &r);
+  // Anchored at the screen's bottom edge, 40 pixels in from its right edge.
+  CHECK(r.bottom == GetSystemMetrics(SM_CYSCREEN));
+  CHECK(r.right == GetSystemMetrics(SM_CXSCREEN) - 40 + 42);
+  CHECK(h.main.Tray1.IconData().uFlags == 7);  // no tray balloon on this family
+  notice.Unload();
+}
