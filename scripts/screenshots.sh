@@ -52,3 +52,9 @@ click_movie 651 60    # to the tray
 sleep 1
 shot tray-balloon
 wineserver -k
+
+# The balloon message box's faces come from its demo (the program itself calls
+# only the tray notice, and only on the Windows 95 family).
+wine_session_stop
+trap - EXIT
+bash "$root/scripts/screenshot-msgbox.sh" "$build" "$out"
