@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "dialogs/DibSection.h"
+#include "ui/DibSection.h"
 
 namespace quorvane {
 

@@ -1,6 +1,6 @@
 #include "dialogs/IconStrip.h"
 
-#include "dialogs/DibSection.h"
+#include "ui/DibSection.h"
 
 namespace quorvane {
 

@@ -37,18 +37,10 @@ COLORREF MixColours(COLORREF a, COLORREF b, double amount) {
 SkinCanvas::SkinCanvas(HDC compatibleWith, int width, int height)
     : width_(std::max(width, 0)), height_(std::max(height, 0)), dc_(compatibleWith) {
   if (!dc_.get() || width_ == 0 || height_ == 0) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width_;
-  info.bmiHeader.biHeight = -height_;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap_ || !bits) return;
-  previousBitmap_ = SelectObject(dc_.get(), bitmap_.get());
-  pixels_ = static_cast<DWORD*>(bits);
+  dib_ = DibSection(width_, height_);
+  if (!dib_) return;
+  previousBitmap_ = SelectObject(dc_.get(), dib_.Bitmap());
+  pixels_ = reinterpret_cast<DWORD*>(dib_.Row(0));
 }
 
 SkinCanvas::~SkinCanvas() {

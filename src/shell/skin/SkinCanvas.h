@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "shell/skin/SkinDefinition.h"
+#include "ui/DibSection.h"
 #include "ui/ScopedGdi.h"
 
 namespace quorvane {
@@ -51,7 +52,7 @@ class SkinCanvas {
   int width_;
   int height_;
   MemoryDC dc_;
-  ScopedBitmap bitmap_;
+  DibSection dib_;
   HGDIOBJ previousBitmap_ = nullptr;
   DWORD* pixels_ = nullptr;  // top-down rows, 0x00RRGGBB
 };

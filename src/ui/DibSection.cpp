@@ -1,4 +1,4 @@
-#include "dialogs/DibSection.h"
+#include "ui/DibSection.h"
 
 #include <algorithm>
 
