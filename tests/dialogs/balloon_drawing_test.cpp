@@ -4,7 +4,7 @@
 
 #include "dialogs/BalloonGeometry.h"
 #include "dialogs/BalloonShadow.h"
-#include "dialogs/DibSection.h"
+#include "ui/DibSection.h"
 #include "dialogs/IconStrip.h"
 
 using namespace quorvane;
