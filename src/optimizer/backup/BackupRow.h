@@ -1,0 +1,42 @@
+// One row of the backup manager's list: the file name it shows, the date and
+// time texts in the user's regional forms, and the values the date and time
+// columns sort by.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "optimizer/BackupFormat.h"
+
+namespace quorvane {
+
+struct BackupRow {
+  std::string nameText;  // the name without its extension, then ".BCK"
+  std::string dateText;  // empty when the file does not begin with a date and a time
+  std::string timeText;
+  // Days since 30 December 1899, and seconds since midnight; 0 for a file
+  // without a stamp, which sorts like an empty value.
+  double dateValue = 0;
+  double timeValue = 0;
+};
+
+// Days from 30 December 1899 to the date (negative before it).
+long DaysSince1899(const BackupDate& date);
+int SecondsSinceMidnight(const BackupTime& time);
+
+// "notes.bck" -> "notes.BCK"; a name without a dot keeps all of it.
+std::string BackupRowName(const std::string& fileName);
+
+// The date in the user's short-date form and the time in the user's time form;
+// the file's own form when Windows cannot format the date (years before 1601).
+std::string RegionalDateText(const BackupDate& date);
+std::string RegionalTimeText(const BackupTime& time);
+
+BackupRow MakeBackupRow(const std::string& fileName, const std::optional<BackupStamp>& stamp);
+
+// -1, 0 or 1; with descending the two values change places first.
+int CompareSortValues(double first, double second, bool descending);
+
+}  // namespace quorvane

@@ -1,0 +1,175 @@
+#include "optimizer/backup/frmBackUp.h"
+
+#include "common/FileText.h"
+#include "common/ProgramName.h"
+#include "common/SystemError.h"
+#include "optimizer/BackupFiles.h"
+#include "shell/ProgramFolder.h"
+#include "shell/frmMain.h"
+#include "shell/mdlOSVersion.h"
+#include "ui/Effects.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr const char* kNameCaption = "File Name";
+constexpr const char* kDateCaption = "Creating Date";
+constexpr const char* kTimeCaption = "Creating Time";
+constexpr const char* kAscendingTag = "ASC";
+constexpr const char* kDescendingTag = "DESC";
+
+std::string FileNameOfPath(const std::string& path) {
+  const size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+frmBackUp::frmBackUp() : Form("frmBackUp", "Backup Manager", {5400, 3660}, FormOptions{.border = FormBorder::None}) {
+  lstBackUpList.AddColumn(kNameCaption, 1455);
+  lstBackUpList.AddColumn(kDateCaption, 1710);
+  lstBackUpList.AddColumn(kTimeCaption, 1575);
+  lstBackUpList.MouseUp = [this](const MouseEventArgs& args) { lstBackUpList_MouseUp(args); };
+  lstBackUpList.ColumnClick = [this](int column) { lstBackUpList_ColumnClick(column); };
+  cmdDelete.Click = [this] { cmdDelete_Click(); };
+  cmdRestore.Click = [this] { cmdRestore_Click(); };
+  cmdRestore.SetEnabled(false);
+  cmdDelete.SetEnabled(false);
+}
+
+void frmBackUp::Form_Load() {
+  MainWindow().Skin.ApplySkin(hWnd(), "controlForm");
+  MainWindow().applyAllControls(*this);
+}
+
+void frmBackUp::intializeList() {
+  cmdRestore.SetEnabled(false);
+  cmdDelete.SetEnabled(false);
+  lstBackUpList.Clear();
+  rows_.clear();
+
+  const std::string folder = BackupsFolder();
+  if (GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return;
+  }
+  // The list's own sorting would re-sort after every row: fill unsorted, sort once.
+  const bool sorted = lstBackUpList.Sorted();
+  if (sorted) lstBackUpList.SetSorted(false);
+  for (const BackupListing& file : ListBackupFiles(folder)) AddRow(MakeBackupRow(file.fileName, file.stamp));
+  if (sorted) lstBackUpList.SetSorted(true);
+}
+
+void frmBackUp::AddBackupItem(const std::string& path) {
+  // The date and time are the first two lines: a few dozen bytes. A file that
+  // cannot be read, or begins otherwise, is listed with its name alone.
+  std::string head, error;
+  std::optional<BackupStamp> stamp;
+  if (ReadFileText(path, &head, &error, 64)) stamp = ReadBackupStamp(head);
+  AddRow(MakeBackupRow(FileNameOfPath(path), stamp));
+}
+
+void frmBackUp::AddRow(const BackupRow& row) {
+  const int index = lstBackUpList.AddRow({row.nameText, row.dateText, row.timeText});
+  if (index < 0) return;
+  rows_[lstBackUpList.ItemData(index)] = row;
+}
+
+void frmBackUp::EnableButtonsWhenSelected() {
+  if (lstBackUpList.SelectedIndex() < 0) return;
+  cmdRestore.SetEnabled(true);
+  cmdDelete.SetEnabled(true);
+}
+
+void frmBackUp::lstBackUpList_MouseUp(const MouseEventArgs& /*args*/) { EnableButtonsWhenSelected(); }
+
+void frmBackUp::lstBackUpList_ColumnClick(int column) {
+  if (lstBackUpList.ColumnTag(column) != kAscendingTag) {
+    sortOrder_ = SortOrder::Ascending;
+    lstBackUpList.SetColumnTag(column, kAscendingTag);
+  } else {
+    sortOrder_ = SortOrder::Descending;
+    lstBackUpList.SetColumnTag(column, kDescendingTag);
+  }
+  for (int other = 0; other < lstBackUpList.ColumnCount(); ++other)
+    if (other != column) lstBackUpList.SetColumnTag(other, "");
+
+  const std::string caption = lstBackUpList.ColumnCaption(column);
+  if (caption == kNameCaption) {
+    lstBackUpList.SetSortKey(0);
+    lstBackUpList.SetSortOrder(sortOrder_);
+    lstBackUpList.SetSorted(true);
+  } else if (caption == kDateCaption || caption == kTimeCaption) {
+    lstBackUpList.SetSorted(false);
+    sortColumn_ = caption == kDateCaption ? kDateColumn : kTimeColumn;
+    lstBackUpList.SortItems(&frmBackUp::CompareListItems, reinterpret_cast<LPARAM>(lstBackUpList.hWnd()));
+  } else {
+    CurrentEffects().ShowMessageBox(hWnd(), "Error no such header named " + caption, kProgramName, MB_OK);
+    return;
+  }
+  EnableButtonsWhenSelected();
+}
+
+double frmBackUp::SortValueOf(LPARAM data) const {
+  auto row = rows_.find(data);
+  if (row == rows_.end()) return 0;
+  return sortColumn_ == kTimeColumn ? row->second.timeValue : row->second.dateValue;
+}
+
+int CALLBACK frmBackUp::CompareListItems(LPARAM first, LPARAM second, LPARAM list) {
+  // The list belongs to a frmBackUp; its rows' values are kept by data word.
+  Control* control = Control::FromHandle(reinterpret_cast<HWND>(list));
+  auto* window = control ? dynamic_cast<frmBackUp*>(&control->OwnerForm()) : nullptr;
+  if (!window) return 0;
+  return CompareSortValues(window->SortValueOf(first), window->SortValueOf(second),
+                           window->sortOrder_ == SortOrder::Descending);
+}
+
+std::string frmBackUp::SelectedFilePath() const {
+  const int row = lstBackUpList.SelectedIndex();
+  if (row < 0) return std::string();
+  return BackupsFolder() + "\\" + lstBackUpList.ItemText(row, 0);
+}
+
+void frmBackUp::cmdDelete_Click() {
+  const std::string path = SelectedFilePath();
+  if (path.empty()) return;
+  if (CurrentEffects().ShowMessageBox(hWnd(), "Do you want to delete this file?", "", MB_YESNO | MB_ICONWARNING) ==
+      IDNO)
+    return;
+  if (!DeleteFileA(path.c_str())) {
+    const DWORD error = GetLastError();
+    // Gone since the list was filled (deleted elsewhere): say so and show what is there now.
+    const std::string text = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                                 ? "The file " + FileNameOfPath(path) + " no longer exists."
+                                 : "The file " + FileNameOfPath(path) + " could not be deleted.\r\n\r\n" +
+                                       SystemErrorText(error);
+    CurrentEffects().ShowMessageBox(hWnd(), text, kProgramName, MB_OK | MB_ICONINFORMATION);
+  }
+  intializeList();
+  SetFocus();
+}
+
+void frmBackUp::cmdRestore_Click() {
+  const std::string path = SelectedFilePath();
+  if (path.empty()) return;
+  if (CurrentEffects().ShowMessageBox(hWnd(), "Do you want to restore this settings?", "",
+                                      MB_YESNO | MB_ICONWARNING) == IDNO)
+    return;
+  const RestoreResult result = RestoreBackupFile(path, OSVersionId);
+  switch (result.outcome) {
+    case RestoreOutcome::OtherSystem:
+      CurrentEffects().ShowMessageBox(hWnd(), "This backup file was taken from another operating system!!",
+                                      kProgramName, MB_OK | MB_ICONERROR);
+      return;
+    case RestoreOutcome::Failed:
+      CurrentEffects().ShowMessageBox(hWnd(), result.error, kProgramName, MB_OK);
+      break;
+    case RestoreOutcome::Restored: break;
+  }
+  // The movie goes to its home page but stays behind this window.
+  MainWindow().Flash.SetVariable("_root.home", "true");
+}
+
+}  // namespace quorvane

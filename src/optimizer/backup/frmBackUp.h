@@ -1,0 +1,67 @@
+// The backup manager: lists the backup files with their dates and times, sorts
+// them by any column, deletes one, or writes one's values back into the
+// registry. Hosted in the main window, which refills the list before showing it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "optimizer/backup/BackupRow.h"
+#include "shell/ToolWindows.h"
+#include "ui/Buttons.h"
+#include "ui/Form.h"
+#include "ui/Frame.h"
+#include "ui/ListView.h"
+
+namespace quorvane {
+
+class frmBackUp : public Form, public BackupListWindow {
+ public:
+  frmBackUp();
+
+  // Empties the list and fills it from the Backups folder (made when missing).
+  void intializeList() override;
+  // Adds the row of one file.
+  void AddBackupItem(const std::string& path);
+
+  void lstBackUpList_MouseUp(const MouseEventArgs& args);
+  void lstBackUpList_ColumnClick(int column);
+  void cmdDelete_Click();
+  void cmdRestore_Click();
+
+  // The list calls this while it sorts itself by the date or time column; the
+  // parameter is the list's window handle.
+  static int CALLBACK CompareListItems(LPARAM first, LPARAM second, LPARAM list);
+
+  // Columns counted from 1, as the sort column names them.
+  static constexpr int kDateColumn = 2;
+  static constexpr int kTimeColumn = 3;
+  SortOrder CurrentSortOrder() const { return sortOrder_; }
+  int SortColumn() const { return sortColumn_; }
+
+  Frame frameBackUp{*this, "frameBackUp", {0, 0, 5340, 3585}, "Backup"};
+  ListView lstBackUpList{frameBackUp, "lstBackUpList", {120, 240, 5100, 2715}};
+  CommandButton cmdRestore{frameBackUp, "cmdRestore", {1440, 3090, 1125, 375}, "Restore"};
+  CommandButton cmdDelete{frameBackUp, "cmdDelete", {2775, 3090, 1125, 375}, "Delete"};
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void AddRow(const BackupRow& row);
+  void EnableButtonsWhenSelected();
+  // The Backups folder path of the selected row's file; empty when none is selected.
+  std::string SelectedFilePath() const;
+  // The value a row sorts by in the current sort column; 0 for an unknown row.
+  double SortValueOf(LPARAM data) const;
+
+  // Rows by their data word, so the compare function finds each in constant time.
+  std::unordered_map<LPARAM, BackupRow> rows_;
+  SortOrder sortOrder_ = SortOrder::Ascending;
+  int sortColumn_ = kDateColumn;
+};
+
+}  // namespace quorvane
