@@ -5,6 +5,7 @@
 #include "optimizer/TcpSettings.h"
 #include "shell/CommandLine.h"
 #include "shell/ConsoleOutput.h"
+#include "shell/InstallToolWindows.h"
 #include "shell/frmMain.h"
 #include "shell/mdlOSVersion.h"
 #include "ui/MessageLoop.h"
@@ -25,6 +26,7 @@ int RunWindowed() {
   // Creating the main window starts everything; unloading it ends the process.
   static frmMain main;
   SetMainWindow(&main);
+  InstallToolWindows(main);
   main.Load();
   if (!main.StartedInTray()) main.Show();
   return RunMessageLoop();

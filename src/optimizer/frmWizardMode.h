@@ -1,0 +1,32 @@
+// The wizard mode window: eight ready-made modes, the chosen one's values, and
+// "Optimize Now". Hosted in the main window.
+#pragma once
+
+#include "ui/Buttons.h"
+#include "ui/ControlArray.h"
+#include "ui/Form.h"
+#include "ui/Frame.h"
+#include "ui/Label.h"
+
+namespace quorvane {
+
+class frmWizardMode : public Form {
+ public:
+  frmWizardMode();
+
+  void optMode_Click(int index);
+  void cmdOptimize_Click();
+  // Composes the description of CurrentSettings into lblModeDescrip.
+  void BuildModeDescription();
+
+  ControlArray<OptionButton> optMode{"optMode"};
+  Frame frameWizardMode{*this, "frameWizardMode", {0, 0, 5340, 3585}, "Wizard Mode"};
+  Frame frameOptimizationMode{frameWizardMode, "frameOptimizationMode", {105, 195, 5145, 2925}, "Optimization Modes"};
+  SkinLabel lblModeDescrip{frameOptimizationMode, "lblModeDescrip", {120, 1290, 4905, 1545}, "Modes Description"};
+  CommandButton cmdOptimize{frameWizardMode, "cmdOptimize", {998, 3180, 3465, 315}, "Optimize &Now"};
+
+ protected:
+  void Form_Load() override;
+};
+
+}  // namespace quorvane

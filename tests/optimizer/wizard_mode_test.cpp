@@ -1,0 +1,180 @@
+#include <doctest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "optimizer/ModeDescription.h"
+#include "optimizer/TcpSettings.h"
+#include "optimizer/frmWizardMode.h"
+#include "shell/ProgramFolder.h"
+#include "shell/frmMain.h"
+#include "shell/mdlOSVersion.h"
+#include "support/RecordingEffects.h"
+#include "tcpip_fixture.h"
+
+using namespace quorvane;
+
+TEST_CASE("the mode description, byte for byte") {
+  InitModePresets();
+  CHECK(BuildModeDescriptionText(ModePresets[0]) ==
+        "MSS = 536\tMTU = 576\t\tICMP = False\r\n\r\n"
+        "NDI = 0\tMSCPS0 = 16\t\tMSCPS1 = 8\r\n\r\n"
+        "BlackHole = False\tRWIN = 4288\t\r\n"
+        "Keep Alive = 600000\r\n\r\n"
+        "Keep Alive Interval= 1000\tSYN = 2\t\tTTL= 128\r\n\r\n");
+  CHECK(BuildModeDescriptionText(ModePresets[2]) ==
+        "MSS = -1\tMTU = -1\t\tICMP = False\r\n\r\n"
+        "NDI = 0\tMSCPS0 = 16\t\tMSCPS1 = 8\r\n\r\n"
+        "BlackHole = False\tRWIN = -1\t\r\n"
+        "Keep Alive = 600000\r\n\r\n"
+        "Keep Alive Interval= 1000\tSYN = 2\t\tTTL= 128\r\n\r\n");
+  CHECK(BuildModeDescriptionText(ModePresets[7]) ==
+        "MSS = 1500\tMTU = 1500\t\tICMP = False\r\n\r\n"
+        "NDI = 0\tMSCPS0 = 2\t\tMSCPS1 = 4\r\n\r\n"
+        "BlackHole = False\tRWIN = 8192\t\r\n"
+        "Keep Alive = 3600000\r\n\r\n"
+        "Keep Alive Interval= 1000\tSYN = 2\t\tTTL= 32\r\n\r\n");
+  TcpSettings flags = ModePresets[0];
+  flags.ICMPRedirect = flags.BlackHoleDetect = true;
+  CHECK(BuildModeDescriptionText(flags).find("ICMP = True") != std::string::npos);
+  CHECK(BuildModeDescriptionText(flags).find("BlackHole = True") != std::string::npos);
+}
+
+namespace {
+
+// The main window with the real wizard in its slot, backups in a scratch folder.
+struct WizardHarness {
+  testing::RecordingEffects effects;
+  testing::TcpipRegistry tcpip;
+  testing::TempFolder folder{"WizardMode"};
+  frmWizardMode wizard;
+  std::unique_ptr<frmMain> main;
+
+  WizardHarness() {
+    OverrideProgramFolder(folder.path());
+    main = std::make_unique<frmMain>();
+    SetMainWindow(main.get());
+    main->ToolWindowSlots.Install(ToolWindow::WizardMode, wizard);
+    main->Load();
+    SetOperatingSystem(kOsIdWinXp);
+  }
+  ~WizardHarness() {
+    main->Unload();
+    main.reset();
+    OverrideProgramFolder("");
+  }
+  void Click(Control& control) { SendMessageA(control.hWnd(), BM_CLICK, 0, 0); }
+  std::string Description() {
+    char text[1024];
+    GetWindowTextA(wizard.lblModeDescrip.hWnd(), text, sizeof text);
+    return text;
+  }
+  bool MovieInFront() { return GetWindow(main->hWnd(), GW_CHILD) == main->Flash.hWnd(); }
+  std::vector<std::string> Backups() { return testing::TempFolder::ListFiles(folder / "Backups"); }
+};
+
+// Runs Wine's own reg.exe and returns what it printed.
+std::string RegQuery(const std::string& arguments) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE read = nullptr, write = nullptr;
+  CreatePipe(&read, &write, &inherit, 0);
+  SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = startup.hStdError = write;
+  PROCESS_INFORMATION process{};
+  std::string commandLine = "reg.exe query " + arguments;
+  std::string output;
+  if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
+                     &startup, &process)) {
+    CloseHandle(write);
+    write = nullptr;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got) output.append(buffer, got);
+    WaitForSingleObject(process.hProcess, 10000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  if (write) CloseHandle(write);
+  CloseHandle(read);
+  return output;
+}
+
+}  // namespace
+
+TEST_CASE("after start-up Automatic-A is chosen, shown and applied by Optimize Now") {
+  WizardHarness h;
+  CHECK(h.wizard.optMode(0).Value());
+  CHECK(CurrentSettings == ModePresets[0]);
+  CHECK(h.Description() == BuildModeDescriptionText(ModePresets[0]));
+  h.main->Flash_FSCommand("IDC_FS_wizardmode", "");
+  h.Click(h.wizard.cmdOptimize);
+  CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters",
+                           "DefaultTTL") == 128u);
+  CHECK(h.MovieInFront());
+  CHECK(h.wizard.optMode(0).Value());  // the choice stays
+  h.Click(h.wizard.cmdOptimize);      // twice: two backups
+  CHECK(h.Backups().size() == 2);
+}
+
+TEST_CASE("a mode's values show on its click, and the set is shared with the advanced wizard") {
+  WizardHarness h;
+  h.Click(h.wizard.optMode(2));
+  CHECK(CurrentSettings == ModePresets[2]);
+  CHECK(h.Description().find("MSS = -1\tMTU = -1") == 0);
+  h.Click(h.wizard.optMode(7));
+  CHECK(h.Description().find("MSCPS0 = 2\t\tMSCPS1 = 4") != std::string::npos);
+
+  // The advanced wizard changes the working set: Optimize applies it, the panel stays.
+  const std::string shown = h.Description();
+  CurrentSettings.TTL = 99;
+  h.Click(h.wizard.cmdOptimize);
+  CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters",
+                           "DefaultTTL") == 99u);
+  CHECK(h.Description() == shown);
+}
+
+TEST_CASE("when the backup cannot be written, the reason is shown and nothing changes") {
+  WizardHarness h;
+  h.main->Flash_FSCommand("IDC_FS_wizardmode", "");
+  h.folder.Touch("Backups");  // a file where the folder should be
+  const auto before = testing::TcpipRegistry::Take(Layout::Nt);
+  h.Click(h.wizard.cmdOptimize);
+  REQUIRE(h.effects.messageBoxes.size() == 1);
+  CHECK(h.effects.messageBoxes[0].text.find("cannot be created") != std::string::npos);
+  CHECK((h.effects.messageBoxes[0].style & MB_ICONEXCLAMATION) != 0);
+  CHECK(testing::TcpipRegistry::Take(Layout::Nt) == before);
+  CHECK_FALSE(h.MovieInFront());  // the wizard stays in front
+}
+
+TEST_CASE("end to end: the movie's wizard command, Automatic-D, Optimize Now, seen by reg.exe") {
+  WizardHarness h;
+  h.tcpip.SetAdapters(Layout::Nt, {"{E2E}"});
+  h.main->Flash_FSCommand("IDC_FS_wizardmode", "");
+  CHECK(h.wizard.Visible());
+  h.Click(h.wizard.optMode(3));  // Automatic-D
+  h.Click(h.wizard.cmdOptimize);
+
+  const std::string parameters =
+      RegQuery("\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\"");
+  CAPTURE(parameters);
+  CHECK(parameters.find("DefaultTTL    REG_DWORD    0x40") != std::string::npos);
+  CHECK(parameters.find("TcpWindowSize    REG_DWORD    0x1538") != std::string::npos);
+  CHECK(parameters.find("KeepAliveTime    REG_DWORD    0x6ddd00") != std::string::npos);
+  const std::string iface =
+      RegQuery("\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{E2E}\"");
+  CHECK(iface.find("MTU    REG_DWORD    0x240") != std::string::npos);
+  const std::string ie = RegQuery("\"HKCU\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\" /v MaxConnectionsPerServer");
+  CHECK(ie.find("REG_DWORD    0x14") != std::string::npos);
+
+  REQUIRE(h.Backups() == std::vector<std::string>{"001.BCK"});
+  auto lines = testing::FileLines(h.folder / "Backups\\001.BCK");
+  REQUIRE(lines.size() > 3);
+  CHECK(lines[2] == "7");
+  CHECK(h.MovieInFront());
+  CHECK(h.main->Flash.CurrentPage() == "home");
+}
