@@ -20,14 +20,8 @@ source "$root/scripts/lib/wine-session.sh"
 [ -n "${DISPLAY:-}" ] && export QUORVANE_PRIVATE_DISPLAY=0
 WINEPREFIX_OVERRIDE=$build/run-prefix wine_session_start "$build"
 
-# Installed like a user would: the program folder on drive C:, backups beside it.
-install_dir=$WINEPREFIX/drive_c/Quorvane
-mkdir -p "$install_dir"
-# The program and the data files the build put beside it.
-for file in "$build"/bin/quorvane.exe "$build"/bin/*.swf "$build"/bin/*.skn "$build"/bin/*.spl \
-            "$build"/bin/*.chm "$build"/bin/*.wav; do
-  if [ -e "$file" ]; then cp "$file" "$install_dir"/; fi
-done
+# Installed like a user would: C:\Quorvane, backups beside the program.
+install_quorvane "$build"
 
 if [ $# -gt 0 ]; then
   wine 'C:\Quorvane\quorvane.exe' "$@"

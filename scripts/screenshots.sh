@@ -15,12 +15,8 @@ cmake --build "$build" -j "$(nproc)" --target quorvane
 
 source "$root/scripts/lib/wine-session.sh"
 WINEPREFIX_OVERRIDE=$build/screenshot-prefix wine_session_start "$build"
-install_dir=$WINEPREFIX/drive_c/Quorvane
-mkdir -p "$install_dir"
-for file in "$build"/bin/quorvane.exe "$build"/bin/*.swf "$build"/bin/*.skn "$build"/bin/*.spl \
-            "$build"/bin/*.chm "$build"/bin/*.wav; do
-  if [ -e "$file" ]; then cp "$file" "$install_dir"/; fi
-done
+# Installed like a user would: C:\Quorvane, backups beside the program.
+install_quorvane "$build"
 # Each run starts from the same settings: the window, not the tray.
 wine reg delete 'HKLM\SOFTWARE\Kestavo\Quorvane' /f >/dev/null 2>&1 || true
 

@@ -65,3 +65,15 @@ wine_session_stop() {
     _ws_xvfb_pid=""
   fi
 }
+
+# Installs the built program and the data files beside it into the prefix as a
+# user would: C:\Quorvane. Sets install_dir to that folder on the Linux side.
+install_quorvane() {
+  local build_dir=$1 file
+  install_dir=$WINEPREFIX/drive_c/Quorvane
+  mkdir -p "$install_dir"
+  for file in "$build_dir"/bin/quorvane.exe "$build_dir"/bin/*.swf "$build_dir"/bin/*.skn \
+              "$build_dir"/bin/*.spl "$build_dir"/bin/*.chm "$build_dir"/bin/*.wav; do
+    if [ -e "$file" ]; then cp "$file" "$install_dir"/; fi
+  done
+}
