@@ -121,3 +121,61 @@ int64_t LeadingInteger(std::string_view text) {
 }
 
 }  // namespace quorvane
+
+namespace quorvane {
+
+namespace {
+
+// The numeric part from pos (ScanNumber's) followed by an exponent when one is
+// complete ("e", optional sign, digits); "2e" keeps only the 2.
+size_t ScanNumberWithExponent(std::string_view text, size_t pos, double* value) {
+  double mantissa = 0.0;
+  size_t end = ScanNumber(text, pos, &mantissa);
+  if (end == pos) return pos;
+  *value = mantissa;
+  if (end >= text.size() || (text[end] != 'e' && text[end] != 'E')) return end;
+  size_t i = end + 1;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  size_t digitsStart = i;
+  int exponent = 0;
+  while (i < text.size() && IsDigit(text[i])) {
+    if (exponent < 10000) exponent = exponent * 10 + (text[i] - '0');
+    ++i;
+  }
+  if (i == digitsStart) return end;
+  *value = mantissa * std::pow(10.0, negative ? -exponent : exponent);
+  return i;
+}
+
+}  // namespace
+
+bool IsNumericText(std::string_view text) {
+  size_t pos = 0;
+  while (pos < text.size() && IsBlank(text[pos])) ++pos;
+  double value = 0.0;
+  size_t end = ScanNumberWithExponent(text, pos, &value);
+  if (end == pos || !std::isfinite(value)) return false;
+  while (end < text.size() && IsBlank(text[end])) ++end;
+  return end == text.size();
+}
+
+double LeadingValue(std::string_view text) {
+  size_t pos = 0;
+  while (pos < text.size() && IsBlank(text[pos])) ++pos;
+  double value = 0.0;
+  return ScanNumberWithExponent(text, pos, &value) == pos ? 0.0 : value;
+}
+
+std::optional<int32_t> TextToInt32(std::string_view text) {
+  if (!IsNumericText(text)) return std::nullopt;
+  return ToInt32(LeadingValue(text));
+}
+
+std::optional<int16_t> TextToInt16(std::string_view text) {
+  auto whole = TextToInt32(text);
+  if (!whole || *whole < -32768 || *whole > 32767) return std::nullopt;
+  return static_cast<int16_t>(*whole);
+}
+
+}  // namespace quorvane

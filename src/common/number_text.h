@@ -43,3 +43,23 @@ namespace quorvane {
 int64_t LeadingInteger(std::string_view text);
 
 }  // namespace quorvane
+
+namespace quorvane {
+
+// The text rules of input boxes, where an exponent counts as part of a number
+// ("1e3" is 1000), as users of classic form-based programs expect.
+
+// True when the whole text (surrounding blanks allowed) reads as one number: an
+// optional sign, digits with an optional decimal fraction, an optional exponent.
+bool IsNumericText(std::string_view text);
+
+// The value of the text's leading numeric part, exponent included; 0 when there
+// is none ("12abc" -> 12, "2e3x" -> 2000, "abc" -> 0).
+double LeadingValue(std::string_view text);
+
+// A numeric text as a whole number, halves rounded to the even neighbour; nothing
+// when the text is not numeric or the number lies outside the 32-bit (16-bit) range.
+std::optional<int32_t> TextToInt32(std::string_view text);
+std::optional<int16_t> TextToInt16(std::string_view text);
+
+}  // namespace quorvane

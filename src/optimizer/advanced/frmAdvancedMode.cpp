@@ -1,0 +1,195 @@
+// The advanced wizard's pages: building them, moving between them, what entering
+// each page recommends, and Finish.
+#include "optimizer/advanced/frmAdvancedMode.h"
+
+#include <algorithm>
+
+#include "common/ProgramName.h"
+#include "common/number_text.h"
+#include "optimizer/ApplySettings.h"
+#include "optimizer/TcpSettings.h"
+#include "shell/frmMain.h"
+#include "ui/Effects.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr TwipsRect kPagePlace{45, 60, 5340, 3090};
+
+}  // namespace
+
+frmAdvancedMode::frmAdvancedMode()
+    : Form("frmAdvancedMode", "Advanced Mode", {5400, 3660}, FormOptions{.border = FormBorder::None}) {
+  cmdNextPage.Click = [this] { cmdNextPage_Click(); };
+  cmdPrevPage.Click = [this] { cmdPrevPage_Click(); };
+  cmdPrevPage.SetEnabled(false);
+  optConnType.Handle(&OptionButton::Click, [this](int index) { optConnType_Click(index); });
+  chkBlackHoleValue.Click = [this] { chkBlackHoleValue_Click(); };
+  chkMTUDisconver.Click = [this] { chkMTUDisconver_Click(); };
+  chkICMPValue.Click = [this] { chkICMPValue_Click(); };
+  cmbNDI.Click = [this] { cmbNDI_Click(); };
+  txtSYNValue.Change = [this] { txtSYNValue_Change(); };
+  txtMultiplier.Change = [this] { txtMultiplier_Change(); };
+  txtMTUValue.Change = [this] { txtMTUValue_Change(); };
+  txtMSSValue.Change = [this] { txtMSSValue_Change(); };
+  txtTTLValue.Change = [this] { txtTTLValue_Change(); };
+  txtHTTP10Value.Change = [this] { txtHTTP10Value_Change(); };
+  txtHTTP11Value.Change = [this] { txtHTTP11Value_Change(); };
+  txtKeepAliveTimeValue.Change = [this] { txtKeepAliveTimeValue_Change(); };
+  txtKeepAliveIntervalValue.Change = [this] { txtKeepAliveIntervalValue_Change(); };
+  // The formula's other boxes only show what the wizard computed.
+  txtMSSRWINValue.SetEnabled(false);
+  txtScaleFactor.SetEnabled(false);
+  txtRWIN.SetEnabled(false);
+}
+
+Frame& frmAdvancedMode::AddPage(int index) {
+  return frmWizardPages.Add(index, *this, kPagePlace, kWizardPageCaptions[index]);
+}
+
+bool frmAdvancedMode::AddConnectionTypes() {
+  for (int i = 0; i < kConnectionTypeCount; ++i)
+    optConnType.Add(i, frmConnectionType, TwipsRect{360, 360 + i * 390, 4200, 255}, kConnectionTypes[i].caption,
+                    i == 0);
+  return true;
+}
+
+void frmAdvancedMode::Form_Load() {
+  MainWindow().Skin.ApplySkin(hWnd(), "controlForm");
+  MainWindow().applyAllControls(*this);
+  ShowPage(0);
+  cmbNDI.SetListIndex(0);
+}
+
+void frmAdvancedMode::ShowPage(int k) {
+  if (Frame* page = frmWizardPages.Find(k)) page->BringToFront();
+  ShowWizardPage(k);
+}
+
+void frmAdvancedMode::ShowWizardPage(int k) {
+  frmWizardPages.ForEach([k](Frame& page) {
+    page.SetVisible(false);
+    if (page.Index() == k) page.SetVisible(true);
+  });
+}
+
+void frmAdvancedMode::cmdNextPage_Click() {
+  WizardPage = static_cast<int16_t>(std::min(WizardPage + 1, kFinishPage));
+  if (WizardPage == kFinishPage) {
+    Finish();
+    return;
+  }
+  EnterPage(WizardPage);
+  ShowPage(WizardPage);
+  cmdPrevPage.SetEnabled(true);
+}
+
+void frmAdvancedMode::cmdPrevPage_Click() {
+  // Going back shows the page again; what entering it put into the set stays.
+  WizardPage = static_cast<int16_t>(std::max(WizardPage - 1, 0));
+  if (WizardPage == 0) {
+    cmdPrevPage.SetEnabled(false);
+    cmdNextPage.Refresh();
+  }
+  ShowPage(WizardPage);
+  cmdNextPage.SetCaption(kNextCaption);
+  cmdNextPage.Refresh();
+}
+
+void frmAdvancedMode::EnterPage(int page) {
+  TcpSettings& set = CurrentSettings;
+  switch (page) {
+    case 1:
+      EnterMtuPage();
+      break;
+    case 2:
+      set.PMTUDiscovery = true;
+      set.BlackHoleDetect = false;
+      break;
+    case 3:
+      EnterReceiveWindowPage();
+      break;
+    case 4:
+      set.TTL = kRecommendedTTL;
+      set.MaxConn10 = kRecommendedMaxConnections;
+      set.MaxConn11 = kRecommendedMaxConnections;
+      break;
+    case 5:
+      set.KeepAliveTime = kRecommendedKeepAliveTime;
+      set.KeepAliveInterval = kRecommendedKeepAliveInterval;
+      break;
+    case 6:
+      set.SYNProtect = kRecommendedSYNProtect;
+      set.NDICacheSize = kRecommendedNDICacheSize;
+      break;
+    case 7:
+      set.ICMPRedirect = false;
+      cmdNextPage.SetCaption(kFinishCaption);
+      break;
+    default:
+      break;
+  }
+}
+
+void frmAdvancedMode::EnterMtuPage() {
+  const ConnectionRecommendation& recommended = RecommendationFor(ConnectionType);
+  txtMTUValue.SetText(std::to_string(recommended.mtu));
+  lblMTURecValue.SetCaption(recommended.mtuLabel);
+  CurrentSettings.MTU = recommended.mtu;
+  txtMSSValue.SetText(std::to_string(recommended.mss));
+  lblMSSRecVaklue.SetCaption(recommended.mssLabel);
+  CurrentSettings.MSS = recommended.mss;
+}
+
+void frmAdvancedMode::EnterReceiveWindowPage() {
+  txtMSSRWINValue.SetText(std::to_string(CurrentSettings.MSS));
+  txtMultiplier.SetText(std::to_string(DefaultMultiplier()));
+  ComputeReceiveWindow();
+  if (auto rwin = TextToInt32(txtRWIN.Text())) CurrentSettings.RWIN = *rwin;
+  lblRWINRecValue.SetCaption(ReceiveWindowLabel(CurrentSettings.RWIN));
+}
+
+void frmAdvancedMode::ComputeReceiveWindow() {
+  txtRWIN.SetText(ReceiveWindowText(CurrentSettings.MSS, txtMultiplier.Text(), txtScaleFactor.Text()));
+}
+
+int frmAdvancedMode::DefaultMultiplier() const { return RecommendationFor(ConnectionType).multiplier; }
+
+void frmAdvancedMode::Finish() {
+  ShowWizardPage(0);
+  cmdNextPage.SetCaption(kNextAfterFinishCaption);
+  cmdPrevPage.SetEnabled(false);
+  WizardPage = 0;
+
+  // Only Finish copies the boxes into the set; a box that does not hold a whole
+  // 32-bit number (none can, past their guards) leaves its field as it is.
+  TcpSettings& set = CurrentSettings;
+  auto copy = [](const TextBox& box, int32_t& field) {
+    if (auto value = TextToInt32(box.Text())) field = *value;
+  };
+  copy(txtMTUValue, set.MTU);
+  copy(txtMSSValue, set.MSS);
+  copy(txtRWIN, set.RWIN);
+  copy(txtTTLValue, set.TTL);
+  copy(txtHTTP10Value, set.MaxConn10);
+  copy(txtHTTP11Value, set.MaxConn11);
+  copy(txtKeepAliveTimeValue, set.KeepAliveTime);
+  copy(txtKeepAliveIntervalValue, set.KeepAliveInterval);
+  ApplyAndReturnHome();
+}
+
+void frmAdvancedMode::ApplyAndReturnHome() {
+  ApplyResult result = ApplySettings();
+  if (result.status == ApplyStatus::BackupFailed) {
+    // Nothing was written; the user stays on the wizard to read why.
+    CurrentEffects().ShowMessageBox(hWnd(),
+                                    "The settings were not applied: no backup of the current values could be "
+                                    "taken.\r\n\r\n" + result.error,
+                                    kProgramName, MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  MainWindow().returnHome();
+}
+
+}  // namespace quorvane
