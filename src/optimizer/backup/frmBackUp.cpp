@@ -57,8 +57,12 @@ void frmBackUp::intializeList() {
   // The list's own sorting would re-sort after every row: fill unsorted, sort once.
   const bool sorted = lstBackUpList.Sorted();
   if (sorted) lstBackUpList.SetSorted(false);
-  for (const BackupListing& file : ListBackupFiles(folder)) AddRow(MakeBackupRow(file.fileName, file.stamp));
+  const std::vector<BackupListing> files = ListBackupFiles(folder);
+  lstBackUpList.Send(WM_SETREDRAW, FALSE);
+  for (const BackupListing& file : files) AddRow(MakeBackupRow(file.fileName, file.stamp));
   if (sorted) lstBackUpList.SetSorted(true);
+  lstBackUpList.Send(WM_SETREDRAW, TRUE);
+  InvalidateRect(lstBackUpList.hWnd(), nullptr, TRUE);
 }
 
 void frmBackUp::AddBackupItem(const std::string& path) {
@@ -71,9 +75,20 @@ void frmBackUp::AddBackupItem(const std::string& path) {
 }
 
 void frmBackUp::AddRow(const BackupRow& row) {
-  const int index = lstBackUpList.AddRow({row.nameText, row.dateText, row.timeText});
+  if (!lstBackUpList.hWnd()) return;
+  // Inserted here rather than through ListView::AddRow, which looks the new row
+  // up by its data word: a search per row makes a fill of 999 files quadratic.
+  const LPARAM data = static_cast<LPARAM>(rows_.size()) + 1;
+  LVITEMA item{};
+  item.mask = LVIF_TEXT | LVIF_PARAM;
+  item.iItem = static_cast<int>(rows_.size());  // at the end
+  item.pszText = const_cast<char*>(row.nameText.c_str());
+  item.lParam = data;
+  const int index = static_cast<int>(lstBackUpList.Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
   if (index < 0) return;
-  rows_[lstBackUpList.ItemData(index)] = row;
+  rows_.push_back(row);
+  lstBackUpList.SetItemText(index, 1, row.dateText);
+  lstBackUpList.SetItemText(index, 2, row.timeText);
 }
 
 void frmBackUp::EnableButtonsWhenSelected() {
@@ -103,7 +118,9 @@ void frmBackUp::lstBackUpList_ColumnClick(int column) {
   } else if (caption == kDateCaption || caption == kTimeCaption) {
     lstBackUpList.SetSorted(false);
     sortColumn_ = caption == kDateCaption ? kDateColumn : kTimeColumn;
+    sortingWindow_ = this;
     lstBackUpList.SortItems(&frmBackUp::CompareListItems, reinterpret_cast<LPARAM>(lstBackUpList.hWnd()));
+    sortingWindow_ = nullptr;
   } else {
     CurrentEffects().ShowMessageBox(hWnd(), "Error no such header named " + caption, kProgramName, MB_OK);
     return;
@@ -112,16 +129,16 @@ void frmBackUp::lstBackUpList_ColumnClick(int column) {
 }
 
 double frmBackUp::SortValueOf(LPARAM data) const {
-  auto row = rows_.find(data);
-  if (row == rows_.end()) return 0;
-  return sortColumn_ == kTimeColumn ? row->second.timeValue : row->second.dateValue;
+  if (data < 1 || static_cast<size_t>(data) > rows_.size()) return 0;
+  const BackupRow& row = rows_[static_cast<size_t>(data) - 1];
+  return sortColumn_ == kTimeColumn ? row.timeValue : row.dateValue;
 }
 
+frmBackUp* frmBackUp::sortingWindow_ = nullptr;
+
 int CALLBACK frmBackUp::CompareListItems(LPARAM first, LPARAM second, LPARAM list) {
-  // The list belongs to a frmBackUp; its rows' values are kept by data word.
-  Control* control = Control::FromHandle(reinterpret_cast<HWND>(list));
-  auto* window = control ? dynamic_cast<frmBackUp*>(&control->OwnerForm()) : nullptr;
-  if (!window) return 0;
+  frmBackUp* window = sortingWindow_;
+  if (!window || window->lstBackUpList.hWnd() != reinterpret_cast<HWND>(list)) return 0;
   return CompareSortValues(window->SortValueOf(first), window->SortValueOf(second),
                            window->sortOrder_ == SortOrder::Descending);
 }

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "optimizer/backup/BackupRow.h"
@@ -58,9 +57,14 @@ class frmBackUp : public Form, public BackupListWindow {
   // The value a row sorts by in the current sort column; 0 for an unknown row.
   double SortValueOf(LPARAM data) const;
 
-  // Rows by their data word, so the compare function finds each in constant time.
-  std::unordered_map<LPARAM, BackupRow> rows_;
+  // Rows by their data word (position here plus one), so the compare function
+  // finds each in constant time.
+  std::vector<BackupRow> rows_;
   SortOrder sortOrder_ = SortOrder::Ascending;
+  // The window whose list is sorting now: the compare function finds it by the
+  // list's handle without asking Windows (a property lookup per comparison
+  // costs more than the sort itself under Wine).
+  static frmBackUp* sortingWindow_;
   int sortColumn_ = kDateColumn;
 };
 
