@@ -1,0 +1,78 @@
+// Shows the backup manager with a few backups inside the main window, for a
+// screenshot (tests/backupmanager/screenshot_backup_manager.sh). Closes itself
+// after the seconds given on the command line (10 by default).
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "optimizer/BackupFormat.h"
+#include "optimizer/backup/frmBackUp.h"
+#include "registry/AppSettings.h"
+#include "shell/ProgramFolder.h"
+#include "shell/frmMain.h"
+#include "ui/MessageLoop.h"
+
+using namespace quorvane;
+
+namespace {
+
+std::string WinePath(const std::string& unixPath) {
+  std::string path = "Z:" + unixPath;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+void CALLBACK QuitTimer(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+  const int seconds = commandLine && *commandLine ? std::atoi(commandLine) : 10;
+  // A program folder of its own with the movie and the skin, and four backups.
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder = std::string(temp) + "QuorvaneBackupDemo";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  for (const char* name : {"Quorvane.swf", "QuorvaneMask.skn", "QuorvaneSpl.spl"})
+    CopyFileA(WinePath(std::string(QUORVANE_DATA_DIR) + "/" + name).c_str(), (folder + "\\" + name).c_str(), FALSE);
+  OverrideProgramFolder(folder);
+  const std::string backups = BackupsFolder();
+  CreateDirectoryA(backups.c_str(), nullptr);
+  const struct {
+    int number;
+    BackupDate date;
+    BackupTime time;
+  } kBackups[] = {{1, {2007, 10, 4}, {17, 5, 3}},
+                  {2, {2007, 10, 5}, {9, 0, 0}},
+                  {3, {2007, 11, 12}, {23, 41, 17}},
+                  {4, {2008, 1, 2}, {8, 15, 44}}};
+  for (const auto& backup : kBackups)
+    WriteText(backups + "\\" + BackupFileName(backup.number),
+              FormatDateItem(backup.date) + "\r\n" + FormatTimeItem(backup.time) + "\r\n6\r\n");
+  WriteText(backups + "\\notes.BCK", "not a backup\r\n");
+
+  SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "0");
+  frmMain main;
+  frmBackUp manager;
+  main.ToolWindowSlots.Install(ToolWindow::BackUp, manager);
+  main.Load();
+  main.Show();
+  main.Flash_FSCommand("IDC_FS_backupmanager", "");
+  manager.lstBackUpList_ColumnClick(1);  // by date, ascending
+  manager.lstBackUpList.SetSelectedIndex(2);
+  manager.lstBackUpList_MouseUp({});
+
+  SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, &QuitTimer);
+  const int code = RunMessageLoop();
+  main.Unload();
+  return code;
+}
