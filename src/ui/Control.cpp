@@ -1,6 +1,7 @@
 #include "ui/Control.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "ui/Form.h"
 #include "ui/Screen.h"
@@ -9,8 +10,13 @@ namespace quorvane {
 
 namespace {
 
-// The window property that leads from a control's window to its object.
-constexpr char kControlProperty[] = "Quorvane.Control";
+// From a control's window to its object. A map in the process, not a window
+// property: every message of every control asks, and under Wine a property is a
+// trip to the server.
+std::unordered_map<HWND, Control*>& ControlsByHandle() {
+  static std::unordered_map<HWND, Control*> controls;
+  return controls;
+}
 
 }  // namespace
 
@@ -103,7 +109,7 @@ HWND Control::MakeChildWindow(const char* className, const std::string& text, DW
                               GetModuleHandleA(nullptr), nullptr);
   if (!hwnd) return nullptr;
   SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  SetPropA(hwnd, kControlProperty, this);
+  ControlsByHandle()[hwnd] = this;
   hwnd_ = hwnd;
   originalProcedure_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::SubclassProcedure)));
@@ -112,17 +118,19 @@ HWND Control::MakeChildWindow(const char* className, const std::string& text, DW
 
 void Control::AdoptWindow(HWND hwnd) {
   hwnd_ = hwnd;
-  SetPropA(hwnd, kControlProperty, this);
+  ControlsByHandle()[hwnd] = this;
 }
 
 void Control::ReleaseWindow() {
   if (!hwnd_) return;
-  RemovePropA(hwnd_, kControlProperty);
+  ControlsByHandle().erase(hwnd_);
   hwnd_ = nullptr;
 }
 
 Control* Control::FromHandle(HWND hwnd) {
-  return hwnd ? static_cast<Control*>(GetPropA(hwnd, kControlProperty)) : nullptr;
+  if (!hwnd) return nullptr;
+  auto found = ControlsByHandle().find(hwnd);
+  return found == ControlsByHandle().end() ? nullptr : found->second;
 }
 
 LRESULT CALLBACK Control::SubclassProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -131,7 +139,7 @@ LRESULT CALLBACK Control::SubclassProcedure(HWND hwnd, UINT message, WPARAM wPar
   WNDPROC original = control->originalProcedure_;
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-    RemovePropA(hwnd, kControlProperty);
+    ControlsByHandle().erase(hwnd);
     control->hwnd_ = nullptr;
     control->originalProcedure_ = nullptr;
     return CallWindowProcA(original, hwnd, message, wParam, lParam);

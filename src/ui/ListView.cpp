@@ -69,7 +69,8 @@ int ListView::AddRow(const std::vector<std::string>& texts) {
   if (row < 0) return -1;
   for (size_t column = 1; column < texts.size(); ++column)
     SetItemText(row, static_cast<int>(column), texts[column]);
-  if (sorted_) SortByKey();
+  if (!sorted_) return row;
+  SortByKey();
   return FindItemByData(data);
 }
 
