@@ -44,6 +44,10 @@ shot about
 click_movie 508 364   # Close, back home
 click_movie 116 134   # Wizard Mode
 shot tool-window
+click_movie 116 170   # Advanced Mode
+shot advanced-mode
+click_movie 116 206   # Backup Manager
+shot backup-manager
 click_movie 651 60    # to the tray
 sleep 1
 shot tray-balloon

@@ -1,5 +1,7 @@
 #include "shell/InstallToolWindows.h"
 
+#include "optimizer/advanced/frmAdvancedMode.h"
+#include "optimizer/backup/frmBackUp.h"
 #include "optimizer/frmWizardMode.h"
 
 namespace quorvane {
@@ -7,7 +9,11 @@ namespace quorvane {
 void InstallToolWindows(frmMain& main) {
   // They live as long as the program, as the main window does.
   static frmWizardMode wizardMode;
+  static frmAdvancedMode advancedMode;
+  static frmBackUp backUp;
   main.ToolWindowSlots.Install(ToolWindow::WizardMode, wizardMode);
+  main.ToolWindowSlots.Install(ToolWindow::AdvancedMode, advancedMode);
+  main.ToolWindowSlots.Install(ToolWindow::BackUp, backUp);
 }
 
 }  // namespace quorvane
