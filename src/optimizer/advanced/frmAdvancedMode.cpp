@@ -42,6 +42,11 @@ frmAdvancedMode::frmAdvancedMode()
   txtMSSRWINValue.SetEnabled(false);
   txtScaleFactor.SetEnabled(false);
   txtRWIN.SetEnabled(false);
+  // The page of SYN protection and the NDI cache says the most; a smaller face
+  // keeps its two explanations inside the page.
+  const FontChoice small{.face = "Tahoma", .points = 7};
+  lblSYNExplain.SetFont(small);
+  lblNDIDescription.SetFont(small);
 }
 
 Frame& frmAdvancedMode::AddPage(int index) {

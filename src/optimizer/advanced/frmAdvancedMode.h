@@ -49,12 +49,12 @@ class frmAdvancedMode : public Form {
 
   // Page 1: MTU and MSS.
   Label lblMTUExplain{page1, "lblMTUExplain", {120, 285, 5100, 600}, kMTUExplain};
-  Label lblMTURecom{page1, "lblMTURecom", {120, 945, 2000, 255}, "Recommended MTU size"};
-  SkinLabel lblMTURecValue{page1, "lblMTURecValue", {2160, 945, 1500, 255}, "   Byte"};
+  Label lblMTURecom{page1, "lblMTURecom", {120, 945, 2400, 255}, "Recommended MTU size"};
+  SkinLabel lblMTURecValue{page1, "lblMTURecValue", {2580, 945, 1300, 255}, "   Byte"};
   TextBox txtMTUValue{page1, "txtMTUValue", {3960, 915, 1200, 285}, "576"};
   Label lblMSSExplain{page1, "lblMSSExplain", {120, 1500, 5100, 795}, kMSSExplain};
-  Label lblMSSRecom{page1, "lblMSSRecom", {120, 2370, 2000, 255}, "Recommended MSS size"};
-  SkinLabel lblMSSRecVaklue{page1, "lblMSSRecVaklue", {2160, 2370, 1500, 255}, "   Byte"};
+  Label lblMSSRecom{page1, "lblMSSRecom", {120, 2370, 2400, 255}, "Recommended MSS size"};
+  SkinLabel lblMSSRecVaklue{page1, "lblMSSRecVaklue", {2580, 2370, 1300, 255}, "   Byte"};
   TextBox txtMSSValue{page1, "txtMSSValue", {3960, 2340, 1200, 285}, "536"};
 
   // Page 2: black-hole detection and path MTU discovery.
@@ -62,63 +62,63 @@ class frmAdvancedMode : public Form {
   Label lblBlackHoleRecom{page2, "lblBlackHoleRecom", {120, 1455, 3600, 390}, kBlackHoleRecom};
   CheckBox chkBlackHoleValue{page2, "chkBlackHoleValue", {3840, 1470, 1380, 255}, "Enable It?"};
   Label lblMTUDiscoverExplain{page2, "lblMTUDiscoverExplain", {120, 1935, 5100, 600}, kMTUDiscoverExplain};
-  Label lblMTUDiscoverRecom{page2, "lblMTUDiscoverRecom", {120, 2640, 1380, 255}, "Recommended to be."};
-  SkinLabel lblOtherMTURecValue{page2, "lblOtherMTURecValue", {1500, 2640, 1200, 255}, "ENABLED"};
+  Label lblMTUDiscoverRecom{page2, "lblMTUDiscoverRecom", {120, 2640, 1900, 255}, "Recommended to be."};
+  SkinLabel lblOtherMTURecValue{page2, "lblOtherMTURecValue", {2040, 2640, 1200, 255}, "ENABLED"};
   CheckBox chkMTUDisconver{page2, "chkMTUDisconver", {3840, 2625, 1380, 255}, "Disable it??"};
 
   // Page 3: the receive window as one formula, MSS * Multiplier * Scale Factor = RWIN.
-  Label lblRWINExplain{page3, "lblRWINExplain", {120, 255, 5100, 1380}, kRWINExplain};
-  TextBox txtMSSRWINValue{page3, "txtMSSRWINValue", {120, 1725, 900, 285}};
-  Label lblTimes1{page3, "lblTimes1", {1050, 1755, 180, 255}, "*", TextAlign::Center};
-  TextBox txtMultiplier{page3, "txtMultiplier", {1260, 1725, 900, 285}};
-  Label lblTimes2{page3, "lblTimes2", {2190, 1755, 180, 255}, "*", TextAlign::Center};
-  TextBox txtScaleFactor{page3, "txtScaleFactor", {2400, 1725, 900, 285}, kScaleFactorText};
-  Label lblEquals{page3, "lblEquals", {3330, 1755, 180, 255}, "=", TextAlign::Center};
-  TextBox txtRWIN{page3, "txtRWIN", {3540, 1725, 1380, 285}};
-  Label lblMSS{page3, "lblMSS", {120, 2055, 900, 255}, "MSS", TextAlign::Center};
-  Label lblMultiplier{page3, "lblMultiplier", {1260, 2055, 900, 255}, "Multiplier", TextAlign::Center};
-  Label lblScaleFactor{page3, "lblScaleFactor", {2400, 2055, 900, 255}, "Scale Factor", TextAlign::Center};
-  Label lblRWIN{page3, "lblRWIN", {3540, 2055, 1380, 255}, "RWIN", TextAlign::Center};
-  Label lblRwinRecom{page3, "lblRwinRecom", {120, 2520, 2100, 255}, "Recommended RWIN size  : "};
-  SkinLabel lblRWINRecValue{page3, "lblRWINRecValue", {2220, 2520, 2000, 255}, "Byte"};
+  Label lblRWINExplain{page3, "lblRWINExplain", {120, 255, 5100, 1590}, kRWINExplain};
+  TextBox txtMSSRWINValue{page3, "txtMSSRWINValue", {120, 1905, 900, 285}};
+  Label lblTimes1{page3, "lblTimes1", {1035, 1935, 180, 255}, "*", TextAlign::Center};
+  TextBox txtMultiplier{page3, "txtMultiplier", {1230, 1905, 900, 285}};
+  Label lblTimes2{page3, "lblTimes2", {2145, 1935, 180, 255}, "*", TextAlign::Center};
+  TextBox txtScaleFactor{page3, "txtScaleFactor", {2340, 1905, 1080, 285}, kScaleFactorText};
+  Label lblEquals{page3, "lblEquals", {3435, 1935, 180, 255}, "=", TextAlign::Center};
+  TextBox txtRWIN{page3, "txtRWIN", {3630, 1905, 1380, 285}};
+  Label lblMSS{page3, "lblMSS", {120, 2235, 900, 255}, "MSS", TextAlign::Center};
+  Label lblMultiplier{page3, "lblMultiplier", {1230, 2235, 900, 255}, "Multiplier", TextAlign::Center};
+  Label lblScaleFactor{page3, "lblScaleFactor", {2340, 2235, 1080, 255}, "Scale Factor", TextAlign::Center};
+  Label lblRWIN{page3, "lblRWIN", {3630, 2235, 1380, 255}, "RWIN", TextAlign::Center};
+  Label lblRwinRecom{page3, "lblRwinRecom", {120, 2640, 2700, 255}, "Recommended RWIN size  : "};
+  SkinLabel lblRWINRecValue{page3, "lblRWINRecValue", {2880, 2640, 2000, 255}, "Byte"};
 
   // Page 4: TTL and Internet Explorer's connections.
-  Label lblTTLExplain{page4, "lblTTLExplain", {120, 285, 5100, 255}, kTTLExplain};
-  Label lblTTLRecom{page4, "lblTTLRecom", {120, 705, 2400, 255}, "Recommended TTL  :"};
-  SkinLabel lblTTLRecValue{page4, "lblTTLRecValue", {2520, 705, 1300, 255}, "64 Seconds"};
-  TextBox txtTTLValue{page4, "txtTTLValue", {3960, 675, 1200, 285}, "64"};
-  Label lblIEExplain{page4, "lblIEExplain", {120, 1245, 5100, 600}, kIEExplain};
-  Label lblHTTP10{page4, "lblHTTP10", {120, 2010, 2400, 255}, "Recommended value for HTTP 1.0  :"};
-  SkinLabel lblHTTP10RecValue{page4, "lblHTTP10RecValue", {2520, 2010, 1300, 255}, "20"};
-  TextBox txtHTTP10Value{page4, "txtHTTP10Value", {3960, 1980, 1200, 285}, "20"};
-  Label lblHTTP11{page4, "lblHTTP11", {120, 2460, 2400, 255}, "Recommended value for HTTP 1.1  :"};
-  SkinLabel lblHTTP11RecValue{page4, "lblHTTP11RecValue", {2520, 2460, 1300, 255}, "20"};
-  TextBox txtHTTP11Value{page4, "txtHTTP11Value", {3960, 2430, 1200, 285}, "20"};
+  Label lblTTLExplain{page4, "lblTTLExplain", {120, 285, 5100, 420}, kTTLExplain};
+  Label lblTTLRecom{page4, "lblTTLRecom", {120, 795, 2000, 255}, "Recommended TTL  :"};
+  SkinLabel lblTTLRecValue{page4, "lblTTLRecValue", {2160, 795, 1600, 255}, "64 Seconds"};
+  TextBox txtTTLValue{page4, "txtTTLValue", {3960, 765, 1200, 285}, "64"};
+  Label lblIEExplain{page4, "lblIEExplain", {120, 1290, 5100, 600}, kIEExplain};
+  Label lblHTTP10{page4, "lblHTTP10", {120, 2070, 3360, 255}, "Recommended value for HTTP 1.0  :"};
+  SkinLabel lblHTTP10RecValue{page4, "lblHTTP10RecValue", {3510, 2070, 420, 255}, "20"};
+  TextBox txtHTTP10Value{page4, "txtHTTP10Value", {3960, 2040, 1200, 285}, "20"};
+  Label lblHTTP11{page4, "lblHTTP11", {120, 2520, 3360, 255}, "Recommended value for HTTP 1.1  :"};
+  SkinLabel lblHTTP11RecValue{page4, "lblHTTP11RecValue", {3510, 2520, 420, 255}, "20"};
+  TextBox txtHTTP11Value{page4, "txtHTTP11Value", {3960, 2490, 1200, 285}, "20"};
 
   // Page 5: keep-alive timing.
   Label lblKeepAliveTimeExplain{page5, "lblKeepAliveTimeExplain", {120, 285, 5100, 795}, kKeepAliveTimeExplain};
-  Label lblKeepAliveTimeRecom{page5, "lblKeepAliveTimeRecom", {120, 1140, 2520, 255},
+  Label lblKeepAliveTimeRecom{page5, "lblKeepAliveTimeRecom", {120, 1140, 3600, 255},
                               "Recommended Keep Alive Time :"};
   SkinLabel lblKARecValue{page5, "lblKARecValue", {120, 1395, 2520, 255}, "7200000 milliseconds."};
   TextBox txtKeepAliveTimeValue{page5, "txtKeepAliveTimeValue", {3780, 1200, 1380, 285}, "7200000"};
   Label lblKeepAliveIntervalExplain{page5, "lblKeepAliveIntervalExplain", {120, 1830, 5100, 600},
                                     kKeepAliveIntervalExplain};
-  Label lblKeepAliveIntervalReccom{page5, "lblKeepAliveIntervalReccom", {120, 2475, 2520, 255},
+  Label lblKeepAliveIntervalReccom{page5, "lblKeepAliveIntervalReccom", {120, 2475, 3600, 255},
                                    "Recommended Keep Alive Interval  :"};
   SkinLabel lblKAIntervalRecValue{page5, "lblKAIntervalRecValue", {120, 2730, 2520, 255}, "1000 milliseconds."};
   TextBox txtKeepAliveIntervalValue{page5, "txtKeepAliveIntervalValue", {3780, 2535, 1380, 285}, "1000"};
 
   // Page 6: SYN flood protection and the NDI cache.
-  Label lblSYNExplain{page6, "lblSYNExplain", {120, 255, 5100, 795}, kSYNExplain};
-  SkinLabel lblSYNLevel0{page6, "lblSYNLevel0", {120, 1080, 5100, 225}, kSYNLevelTexts[0]};
-  SkinLabel lblSYNLevel1{page6, "lblSYNLevel1", {120, 1305, 5100, 225}, kSYNLevelTexts[1]};
-  SkinLabel lblSYNLevel2{page6, "lblSYNLevel2", {120, 1530, 5100, 225}, kSYNLevelTexts[2]};
-  Label lblSYNRecom{page6, "lblSYNRecom", {120, 1830, 2100, 255}, "What will be your decision?"};
-  TextBox txtSYNValue{page6, "txtSYNValue", {2280, 1800, 600, 285}, "2"};
+  Label lblSYNExplain{page6, "lblSYNExplain", {120, 255, 5100, 720}, kSYNExplain};
+  SkinLabel lblSYNLevel0{page6, "lblSYNLevel0", {120, 990, 5100, 195}, kSYNLevelTexts[0]};
+  SkinLabel lblSYNLevel1{page6, "lblSYNLevel1", {120, 1185, 5100, 195}, kSYNLevelTexts[1]};
+  SkinLabel lblSYNLevel2{page6, "lblSYNLevel2", {120, 1380, 5100, 195}, kSYNLevelTexts[2]};
+  Label lblSYNRecom{page6, "lblSYNRecom", {120, 1665, 2400, 255}, "What will be your decision?"};
+  TextBox txtSYNValue{page6, "txtSYNValue", {2580, 1635, 600, 285}, "2"};
   UpDown updwnDescision{txtSYNValue, "updwnDescision", 0, 2};
-  Label lblNDIDescription{page6, "lblNDIDescription", {120, 2160, 5100, 600}, kNDIDescription};
-  Label lblNDIRec{page6, "lblNDIRec", {120, 2790, 2100, 255}, "NDI recommended Value"};
-  ComboBox cmbNDI{page6, "cmbNDI", {2280, 2745, 900, 300}, {"0", "2", "4", "8", "16", "32", "64"}};
+  Label lblNDIDescription{page6, "lblNDIDescription", {120, 2010, 5100, 570}, kNDIDescription};
+  Label lblNDIRec{page6, "lblNDIRec", {120, 2670, 2400, 255}, "NDI recommended Value"};
+  ComboBox cmbNDI{page6, "cmbNDI", {2580, 2625, 900, 300}, {"0", "2", "4", "8", "16", "32", "64"}};
 
   // Page 7: ICMP redirects.
   Label lblICMPExplain{page7, "lblICMPExplain", {120, 255, 5100, 2310}, kICMPExplain};
