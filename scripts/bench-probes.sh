@@ -15,9 +15,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUORVANE_BUILD_DIR:-$root/build/i686}
 
-bash "$root/scripts/setup.sh"
-cmake --preset mingw-i686 -S "$root" -B "$build" >/dev/null
-cmake --build "$build" -j "$(nproc)" --target probe_bench
+source "$root/scripts/lib/build.sh"
+quorvane_build "$root" "$build" probe_bench
 
 source "$root/scripts/lib/wine-session.sh"
 wine_session_start "$build"

@@ -15,9 +15,8 @@ while [ $# -gt 0 ]; do
   esac
 done
 
-bash "$root/scripts/setup.sh"
-cmake --preset mingw-i686 -S "$root" -B "$build" >/dev/null
-cmake --build "$build" -j "$(nproc)" --target quorvane bench_startup bench_minimal_window >/dev/null
+source "$root/scripts/lib/build.sh"
+quorvane_build "$root" "$build" quorvane bench_startup bench_minimal_window
 
 source "$root/scripts/lib/wine-session.sh"
 WINEPREFIX_OVERRIDE=$build/bench-startup-prefix wine_session_start "$build"

@@ -12,9 +12,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUORVANE_BUILD_DIR:-$root/build/i686}
 
-bash "$root/scripts/setup.sh"
-cmake --preset mingw-i686 -S "$root" -B "$build" >/dev/null
-cmake --build "$build" -j "$(nproc)" --target quorvane
+source "$root/scripts/lib/build.sh"
+quorvane_build "$root" "$build" quorvane
 
 source "$root/scripts/lib/wine-session.sh"
 [ -n "${DISPLAY:-}" ] && export QUORVANE_PRIVATE_DISPLAY=0

@@ -9,9 +9,8 @@ build=${QUORVANE_BUILD_DIR:-$root/build/i686}
 out=${1:-$build/screenshots}
 mkdir -p "$out"
 
-bash "$root/scripts/setup.sh"
-cmake --preset mingw-i686 -S "$root" -B "$build" >/dev/null
-cmake --build "$build" -j "$(nproc)" --target quorvane
+source "$root/scripts/lib/build.sh"
+quorvane_build "$root" "$build" quorvane
 
 source "$root/scripts/lib/wine-session.sh"
 WINEPREFIX_OVERRIDE=$build/screenshot-prefix wine_session_start "$build"
