@@ -7,7 +7,7 @@
 #include "shell/ConsoleOutput.h"
 #include "shell/InstallToolWindows.h"
 #include "shell/frmMain.h"
-#include "shell/mdlOSVersion.h"
+#include "system/mdlOSVersion.h"
 #include "ui/MessageLoop.h"
 
 namespace {

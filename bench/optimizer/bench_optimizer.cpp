@@ -20,7 +20,7 @@
 #include "ScratchInterfaces.h"
 #include "Stopwatch.h"
 #include "optimizer/TcpSettings.h"
-#include "shell/mdlOSVersion.h"
+#include "system/mdlOSVersion.h"
 
 namespace quorvane::bench {
 

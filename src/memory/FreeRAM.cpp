@@ -5,19 +5,14 @@
 #include <algorithm>
 #include <cctype>
 
+#include "common/text_case.h"
 #include "ui/MessageLoop.h"
 #include "memory/memory_claim.h"
-#include "ui/Effects.h"
+#include "system/Effects.h"
 
 namespace quorvane {
 
 namespace {
-
-std::string LowerCase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 // The block a count of 2-byte characters occupies.
 uint64_t BlockBytes(uint32_t characters) { return uint64_t{characters} * 2; }
@@ -52,7 +47,7 @@ std::optional<uint32_t> FreeRAM::FreeUpMemory(uint32_t dwBytes) {
 }
 
 bool FreeRAM::ExitWindows(const std::string& mode) {
-  std::string lower = LowerCase(mode);
+  std::string lower = ToLowerAscii(mode);
   UINT flags;
   if (lower == "shutdown")
     flags = EWX_SHUTDOWN;

@@ -5,8 +5,8 @@
 #include "optimizer/RegRootKey.h"
 #include "optimizer/TcpSettings.h"
 #include "registry/SetKeyValue.h"
-#include "shell/ProgramFolder.h"
-#include "shell/mdlOSVersion.h"
+#include "system/ProgramFolder.h"
+#include "system/mdlOSVersion.h"
 
 namespace quorvane {
 

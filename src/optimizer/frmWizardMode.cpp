@@ -4,13 +4,12 @@
 #include "optimizer/ApplySettings.h"
 #include "optimizer/ModeDescription.h"
 #include "optimizer/TcpSettings.h"
-#include "shell/frmMain.h"
-#include "ui/Effects.h"
+#include "system/Effects.h"
 
 namespace quorvane {
 
 frmWizardMode::frmWizardMode()
-    : Form("frmWizardMode", "Wizard Mode", {5400, 3660}, FormOptions{.border = FormBorder::None}) {
+    : ToolForm("frmWizardMode", "Wizard Mode", {5400, 3660}) {
   // Two columns of four rows: A, C, E, G on the left, B, D, F and the default on the right.
   for (int i = 0; i < kModePresetCount; ++i) {
     const int left = i % 2 == 0 ? 120 : 3000;
@@ -22,8 +21,7 @@ frmWizardMode::frmWizardMode()
 }
 
 void frmWizardMode::Form_Load() {
-  MainWindow().Skin.ApplySkin(hWnd(), "controlForm");
-  MainWindow().applyAllControls(*this);
+  Host().SkinToolWindow(*this);
   // A size smaller than the skin's, so the widest row with its tab stops fits.
   lblModeDescrip.SetFont(FontChoice{.face = "Tahoma", .points = 7});
   CurrentSettings = ModePresets[0];
@@ -43,7 +41,7 @@ void frmWizardMode::cmdOptimize_Click() {
                                     MB_OK | MB_ICONEXCLAMATION);
     return;
   }
-  MainWindow().returnHome();
+  Host().returnHome();
 }
 
 void frmWizardMode::BuildModeDescription() { lblModeDescrip.SetCaption(BuildModeDescriptionText(CurrentSettings)); }

@@ -5,12 +5,13 @@
 #include "ui/Buttons.h"
 #include "ui/ControlArray.h"
 #include "ui/Form.h"
+#include "ui/ToolWindowHost.h"
 #include "ui/Frame.h"
 #include "ui/Label.h"
 
 namespace quorvane {
 
-class frmWizardMode : public Form {
+class frmWizardMode : public ToolForm {
  public:
   frmWizardMode();
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/ProgramName.h"
-#include "ui/Effects.h"
+#include "system/Effects.h"
 
 namespace quorvane {
 

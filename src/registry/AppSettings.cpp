@@ -4,20 +4,19 @@
 
 namespace quorvane {
 
-void WriteStringValue(HKEY root, const std::string& key, const std::string& name,
-                      const std::string& value) {
+LONG WriteStringValue(HKEY root, const std::string& key, const std::string& name, const std::string& value) {
   SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
   HKEY raw = nullptr;
-  if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                      &inheritable, &raw, nullptr) != ERROR_SUCCESS)
-    return;
+  const LONG created = RegCreateKeyExA(root, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                                       &inheritable, &raw, nullptr);
+  if (created != ERROR_SUCCESS) return created;
   RegKey handle(raw);
-  RegSetValueExA(handle.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+  return RegSetValueExA(handle.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                  static_cast<DWORD>(value.size() + 1));
 }
 
-void WriteStringValue(HKEY root, const std::string& key, const std::string& name, long long value) {
-  WriteStringValue(root, key, name, std::to_string(value));
+LONG WriteStringValue(HKEY root, const std::string& key, const std::string& name, long long value) {
+  return WriteStringValue(root, key, name, std::to_string(value));
 }
 
 std::string ReadStringValue(HKEY root, const std::string& key, const std::string& name,
@@ -33,12 +32,12 @@ std::string ReadStringValue(HKEY root, const std::string& key, const std::string
   return std::string(buffer, size - 1);  // the text without its terminator
 }
 
-void SaveAppSetting(const std::string& key, const std::string& name, const std::string& value) {
-  WriteStringValue(HKEY_LOCAL_MACHINE, key, name, value);
+LONG SaveAppSetting(const std::string& key, const std::string& name, const std::string& value) {
+  return WriteStringValue(HKEY_LOCAL_MACHINE, key, name, value);
 }
 
-void SaveAppSetting(const std::string& key, const std::string& name, long long value) {
-  WriteStringValue(HKEY_LOCAL_MACHINE, key, name, value);
+LONG SaveAppSetting(const std::string& key, const std::string& name, long long value) {
+  return WriteStringValue(HKEY_LOCAL_MACHINE, key, name, value);
 }
 
 std::string GetAppSetting(const std::string& key, const std::string& name,

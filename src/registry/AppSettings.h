@@ -13,10 +13,10 @@ inline constexpr const char* kNetPingerSection = "SOFTWARE\\Kestavo\\Quorvane\\S
 inline constexpr const char* kRamSettingsSection = "SOFTWARE\\Kestavo\\Quorvane\\Settings\\RamSettings";
 inline constexpr const char* kMainSettingsSection = "SOFTWARE\\Kestavo\\Quorvane\\Settings\\MainSettings";
 
-// Writes the text as REG_SZ, creating missing keys on the way. Failures are lost.
-void WriteStringValue(HKEY root, const std::string& key, const std::string& name,
-                      const std::string& value);
-void WriteStringValue(HKEY root, const std::string& key, const std::string& name, long long value);
+// Writes the text as REG_SZ, creating missing keys on the way. Returns the
+// system's status (ERROR_SUCCESS), which most callers may ignore.
+LONG WriteStringValue(HKEY root, const std::string& key, const std::string& name, const std::string& value);
+LONG WriteStringValue(HKEY root, const std::string& key, const std::string& name, long long value);
 
 // The stored text (at most 254 characters), or the default when the key or value is
 // missing or its data are longer than 255 bytes.
@@ -24,8 +24,8 @@ std::string ReadStringValue(HKEY root, const std::string& key, const std::string
                             const std::string& defaultValue);
 
 // The two above on HKEY_LOCAL_MACHINE: what every window uses.
-void SaveAppSetting(const std::string& key, const std::string& name, const std::string& value);
-void SaveAppSetting(const std::string& key, const std::string& name, long long value);
+LONG SaveAppSetting(const std::string& key, const std::string& name, const std::string& value);
+LONG SaveAppSetting(const std::string& key, const std::string& name, long long value);
 std::string GetAppSetting(const std::string& key, const std::string& name,
                           const std::string& defaultValue);
 

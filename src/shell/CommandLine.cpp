@@ -6,11 +6,12 @@
 #include <cctype>
 #include <cstdio>
 
+#include "common/text_case.h"
 #include "optimizer/ApplySettings.h"
 #include "optimizer/BackupFiles.h"
 #include "optimizer/TcpSettings.h"
-#include "shell/ProgramFolder.h"
-#include "shell/mdlOSVersion.h"
+#include "system/ProgramFolder.h"
+#include "system/mdlOSVersion.h"
 
 namespace quorvane {
 
@@ -56,12 +57,6 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
 
 namespace {
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
 std::string ModeList() {
   std::string list;
   for (int i = 0; i < kModePresetCount; ++i) list += std::string(i ? ", " : "") + "\"" + kModeCaptions[i] + "\"";
@@ -83,7 +78,7 @@ CommandRequest ParseCommandLine(const std::vector<std::string>& arguments) {
   const std::string& first = arguments[0];
   if (first.empty() || (first[0] != '/' && first[0] != '-'))
     return Invalid("\"" + first + "\" is not a switch.");
-  const std::string name = Lower(first.substr(1));
+  const std::string name = ToLowerAscii(first.substr(1));
   const size_t extra = arguments.size() - 1;
 
   auto noArguments = [&](CommandAction action) {
@@ -97,7 +92,7 @@ CommandRequest ParseCommandLine(const std::vector<std::string>& arguments) {
   if (name == "optimize") {
     if (extra != 1) return Invalid("/optimize takes one mode, one of " + ModeList() + ".");
     for (int i = 0; i < kModePresetCount; ++i) {
-      if (Lower(arguments[1]) == Lower(kModeCaptions[i])) {
+      if (EqualNoCase(arguments[1], kModeCaptions[i])) {
         request.action = CommandAction::Optimize;
         request.modeIndex = i;
         return request;

@@ -32,7 +32,7 @@ class StandInWindow : public Form {
 
 const char* ToolWindowName(ToolWindow window) { return kNames[static_cast<int>(window)]; }
 
-ToolWindows::ToolWindows() {
+ToolWindows::ToolWindows(ToolWindowHost& host) : host_(host) {
   for (int i = 0; i < kToolWindowCount; ++i) {
     standIns_[i] = std::make_unique<StandInWindow>(kNames[i], kTitles[i]);
     windows_[i] = standIns_[i].get();
@@ -40,6 +40,11 @@ ToolWindows::ToolWindows() {
 }
 
 ToolWindows::~ToolWindows() = default;
+
+void ToolWindows::Install(ToolWindow slot, ToolForm& window) {
+  window.AttachHost(host_);
+  Install(slot, static_cast<Form&>(window));
+}
 
 void ToolWindows::Install(ToolWindow slot, Form& window) { windows_[static_cast<int>(slot)] = &window; }
 

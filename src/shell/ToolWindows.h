@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/Form.h"
+#include "ui/ToolWindowHost.h"
 
 namespace quorvane {
 
@@ -29,32 +30,21 @@ constexpr ToolWindowOrder kHideOrder = {ToolWindow::WizardMode, ToolWindow::Adva
 // The window's name as the program knows it ("frmWizardMode").
 const char* ToolWindowName(ToolWindow window);
 
-// What the main window asks of two of them: the backup manager refreshes its list
-// before it is shown; the start-up options say whether to start in the tray.
-class BackupListWindow {
- public:
-  virtual ~BackupListWindow() = default;
-  virtual void intializeList() = 0;
-};
-
-class StartupOptionsWindow {
- public:
-  virtual ~StartupOptionsWindow() = default;
-  virtual bool RunProgramInTray() const = 0;  // "Run Program In system tray" is checked
-};
-
 class ToolWindows {
  public:
-  ToolWindows();
+  explicit ToolWindows(ToolWindowHost& host);
   ~ToolWindows();
 
-  // Puts a real window in a slot (before the main window loads them).
+  // Puts a real window in a slot (before the main window loads them); a tool
+  // window gets the host.
+  void Install(ToolWindow slot, ToolForm& window);
   void Install(ToolWindow slot, Form& window);
   Form& operator[](ToolWindow slot) const { return *windows_[static_cast<int>(slot)]; }
   // True while the slot holds the stand-in.
   bool IsStandIn(ToolWindow slot) const;
 
  private:
+  ToolWindowHost& host_;
   std::array<Form*, kToolWindowCount> windows_{};
   std::array<std::unique_ptr<Form>, kToolWindowCount> standIns_;
 };

@@ -3,10 +3,10 @@
 #include "common/ProgramName.h"
 #include "optimizer/TcpSettings.h"
 #include "registry/AppSettings.h"
-#include "shell/ProgramFolder.h"
+#include "system/ProgramFolder.h"
 #include "shell/ProgramIcon.h"
-#include "shell/mdlOSVersion.h"
-#include "ui/Effects.h"
+#include "system/mdlOSVersion.h"
+#include "system/Effects.h"
 
 namespace quorvane {
 
@@ -137,6 +137,15 @@ bool frmMain::StartsInTray() {
 }
 
 void frmMain::applyAllControls(Form& window) { ApplySkinToAllControls(Skin, window); }
+
+void frmMain::SkinToolWindow(Form& window) {
+  Skin.ApplySkin(window.hWnd(), "controlForm");
+  applyAllControls(window);
+}
+
+void frmMain::SetMovieVariable(const std::string& name, const std::string& value) { Flash.SetVariable(name, value); }
+
+void frmMain::SetTrayToolTip(const std::string& text) { Tray1.SetTrayToolTip(text); }
 
 void frmMain::MovieToFront() {
   SetWindowPos(Flash.hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -20,17 +20,22 @@
 
 namespace quorvane {
 
-class frmMain : public Form {
+class frmMain : public Form, public ToolWindowHost {
  public:
   frmMain();
   ~frmMain() override;
 
-  // Skins every control of a window; tool windows call it from their Form_Load.
+  // Skins every control of a window.
   void applyAllControls(Form& window);
   // Makes the window the single visible one in the frame, the frame in front.
   void showToolWindow(Form& window);
-  // Movie in front, on its home page; the optimizer windows call it after writing.
-  void returnHome();
+  // ToolWindowHost: what the tool windows ask of the main window. returnHome
+  // brings the movie in front, on its home page (the optimizer windows call it
+  // after writing).
+  void SkinToolWindow(Form& window) override;
+  void returnHome() override;
+  void SetMovieVariable(const std::string& name, const std::string& value) override;
+  void SetTrayToolTip(const std::string& text) override;
   // Hides the main window and says the program still runs.
   void hideToTray();
 
@@ -44,7 +49,7 @@ class frmMain : public Form {
   std::function<void(const std::string& step)> StartupTrace;
 
   // The hosted windows and controls, by the names the program gives them.
-  ToolWindows ToolWindowSlots;
+  ToolWindows ToolWindowSlots{*this};
   MovieControl Flash;
   SkinControl Skin;
   SplashControl Splash;

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "shell/mdlAddons.h"
-#include "ui/Effects.h"
+#include "system/Effects.h"
 
 namespace quorvane {
 

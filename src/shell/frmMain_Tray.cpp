@@ -2,7 +2,7 @@
 #include "shell/frmMain.h"
 
 #include "dialogs/msgFrm.h"
-#include "shell/mdlOSVersion.h"
+#include "system/mdlOSVersion.h"
 
 namespace quorvane {
 

@@ -1,7 +1,7 @@
 #include "shell/mdlAddons.h"
 
-#include "shell/mdlOSVersion.h"
-#include "ui/Effects.h"
+#include "system/mdlOSVersion.h"
+#include "system/Effects.h"
 
 namespace quorvane {
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "common/text_case.h"
 #include "ui/Buttons.h"
 #include "ui/CommonControls.h"
 #include "ui/ControlIds.h"
@@ -18,12 +19,6 @@ namespace quorvane {
 namespace {
 
 constexpr char kFormClassName[] = "QuorvaneForm";
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 constexpr DWORD kChildStyleMask =
     WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_BORDER | WS_DLGFRAME;
@@ -206,7 +201,7 @@ Form* Form::FromHandle(HWND hwnd) {
 
 Control* Form::FindControl(std::string_view name, int index) const {
   for (Control* control : controls_)
-    if (control->Index() == index && SameNameIgnoringCase(control->Name(), name)) return control;
+    if (control->Index() == index && EqualNoCase(control->Name(), name)) return control;
   return nullptr;
 }
 

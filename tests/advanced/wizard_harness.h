@@ -12,9 +12,9 @@
 #include "optimizer/advanced/frmAdvancedMode.h"
 #include "optimizer/tcpip_fixture.h"
 #include "registry/AppSettings.h"
-#include "shell/ProgramFolder.h"
+#include "system/ProgramFolder.h"
 #include "shell/frmMain.h"
-#include "shell/mdlOSVersion.h"
+#include "system/mdlOSVersion.h"
 #include "support/RecordingEffects.h"
 #include "ui/ui_test_support.h"
 

@@ -3,7 +3,7 @@
 #include "backup_manager_harness.h"
 #include "common/ProgramName.h"
 #include "optimizer/BackupFiles.h"
-#include "shell/mdlOSVersion.h"
+#include "system/mdlOSVersion.h"
 
 using namespace quorvane;
 using Texts = std::vector<std::string>;

@@ -9,7 +9,7 @@
 #include "optimizer/BackupFormat.h"
 #include "optimizer/backup/frmBackUp.h"
 #include "registry/AppSettings.h"
-#include "shell/ProgramFolder.h"
+#include "system/ProgramFolder.h"
 #include "shell/frmMain.h"
 #include "ui/MessageLoop.h"
 

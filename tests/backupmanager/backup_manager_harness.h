@@ -11,7 +11,7 @@
 #include "optimizer/backup/frmBackUp.h"
 #include "optimizer/tcpip_fixture.h"
 #include "registry/AppSettings.h"
-#include "shell/ProgramFolder.h"
+#include "system/ProgramFolder.h"
 #include "shell/frmMain.h"
 #include "support/RecordingEffects.h"
 #include "ui/ui_test_support.h"

@@ -5,7 +5,7 @@
 #include "optimizer/ApplySettings.h"
 #include "optimizer/BackupFiles.h"
 #include "optimizer/TcpSettings.h"
-#include "shell/mdlOSVersion.h"
+#include "system/mdlOSVersion.h"
 #include "tcpip_fixture.h"
 
 using namespace quorvane;

@@ -8,9 +8,9 @@
 #include "optimizer/ModeDescription.h"
 #include "optimizer/TcpSettings.h"
 #include "optimizer/frmWizardMode.h"
-#include "shell/ProgramFolder.h"
+#include "system/ProgramFolder.h"
 #include "shell/frmMain.h"
-#include "shell/mdlOSVersion.h"
+#include "system/mdlOSVersion.h"
 #include "support/RecordingEffects.h"
 #include "tcpip_fixture.h"
 

@@ -4,8 +4,8 @@
 
 #include "optimizer/TcpSettings.h"
 #include "shell/CommandLine.h"
-#include "shell/ProgramFolder.h"
-#include "shell/mdlOSVersion.h"
+#include "system/ProgramFolder.h"
+#include "system/mdlOSVersion.h"
 #include "../optimizer/tcpip_fixture.h"
 
 using namespace quorvane;

@@ -8,9 +8,9 @@
 #include "optimizer/TcpSettings.h"
 #include "registry/AppSettings.h"
 #include "dialogs/msgFrm.h"
-#include "shell/ProgramFolder.h"
+#include "system/ProgramFolder.h"
 #include "shell/frmMain.h"
-#include "shell/mdlOSVersion.h"
+#include "system/mdlOSVersion.h"
 #include "support/RecordingEffects.h"
 #include "ui/Label.h"
 

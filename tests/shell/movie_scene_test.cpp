@@ -1,7 +1,7 @@
 #include <doctest.h>
 
 #include "common/FileText.h"
-#include "shell/ProgramFolder.h"
+#include "system/ProgramFolder.h"
 #include "shell/movie/MovieScene.h"
 
 using namespace quorvane;

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "shell/mdlOSVersion.h"
-#include "shell/os_family.h"
+#include "system/mdlOSVersion.h"
+#include "system/os_family.h"
 
 using namespace quorvane;
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "shell/ProgramFolder.h"
+#include "system/ProgramFolder.h"
 #include "shell/splash/SplashControl.h"
 
 using namespace quorvane;

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "shell/ProgramFolder.h"
+#include "system/ProgramFolder.h"
 #include "shell/skin/SkinControl.h"
 #include "skin/skin_test_support.h"
 #include "ui/Buttons.h"

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/ProgramFolder.h"
+#include "system/ProgramFolder.h"
 #include "shell/movie/MovieControl.h"
 #include "shell/skin/SkinControl.h"
 #include "ui/Buttons.h"

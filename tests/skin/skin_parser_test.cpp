@@ -4,7 +4,7 @@
 #include <string>
 
 #include "common/FileText.h"
-#include "shell/ProgramFolder.h"
+#include "system/ProgramFolder.h"
 #include "shell/skin/SkinParser.h"
 #include "skin/skin_test_support.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Effects.h"
+#include "system/Effects.h"
 
 namespace testing {
 

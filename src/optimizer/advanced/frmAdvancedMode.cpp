@@ -8,8 +8,7 @@
 #include "common/number_text.h"
 #include "optimizer/ApplySettings.h"
 #include "optimizer/TcpSettings.h"
-#include "shell/frmMain.h"
-#include "ui/Effects.h"
+#include "system/Effects.h"
 
 namespace quorvane {
 
@@ -20,7 +19,7 @@ constexpr TwipsRect kPagePlace{45, 60, 5340, 3090};
 }  // namespace
 
 frmAdvancedMode::frmAdvancedMode()
-    : Form("frmAdvancedMode", "Advanced Mode", {5400, 3660}, FormOptions{.border = FormBorder::None}) {
+    : ToolForm("frmAdvancedMode", "Advanced Mode", {5400, 3660}) {
   cmdNextPage.Click = [this] { cmdNextPage_Click(); };
   cmdPrevPage.Click = [this] { cmdPrevPage_Click(); };
   cmdPrevPage.SetEnabled(false);
@@ -61,8 +60,7 @@ bool frmAdvancedMode::AddConnectionTypes() {
 }
 
 void frmAdvancedMode::Form_Load() {
-  MainWindow().Skin.ApplySkin(hWnd(), "controlForm");
-  MainWindow().applyAllControls(*this);
+  Host().SkinToolWindow(*this);
   ShowPage(0);
   cmbNDI.SetListIndex(0);
 }
@@ -194,7 +192,7 @@ void frmAdvancedMode::ApplyAndReturnHome() {
                                     kProgramName, MB_OK | MB_ICONEXCLAMATION);
     return;
   }
-  MainWindow().returnHome();
+  Host().returnHome();
 }
 
 }  // namespace quorvane

@@ -13,6 +13,7 @@
 #include "ui/ComboBox.h"
 #include "ui/ControlArray.h"
 #include "ui/Form.h"
+#include "ui/ToolWindowHost.h"
 #include "ui/Frame.h"
 #include "ui/Label.h"
 #include "ui/TextBox.h"
@@ -20,7 +21,7 @@
 
 namespace quorvane {
 
-class frmAdvancedMode : public Form {
+class frmAdvancedMode : public ToolForm {
  public:
   frmAdvancedMode();
 

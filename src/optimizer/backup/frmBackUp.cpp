@@ -4,10 +4,9 @@
 #include "common/ProgramName.h"
 #include "common/SystemError.h"
 #include "optimizer/BackupFiles.h"
-#include "shell/ProgramFolder.h"
-#include "shell/frmMain.h"
-#include "shell/mdlOSVersion.h"
-#include "ui/Effects.h"
+#include "system/ProgramFolder.h"
+#include "system/mdlOSVersion.h"
+#include "system/Effects.h"
 
 namespace quorvane {
 
@@ -26,7 +25,7 @@ std::string FileNameOfPath(const std::string& path) {
 
 }  // namespace
 
-frmBackUp::frmBackUp() : Form("frmBackUp", "Backup Manager", {5400, 3660}, FormOptions{.border = FormBorder::None}) {
+frmBackUp::frmBackUp() : ToolForm("frmBackUp", "Backup Manager", {5400, 3660}) {
   lstBackUpList.AddColumn(kNameCaption, 1455);
   lstBackUpList.AddColumn(kDateCaption, 1710);
   lstBackUpList.AddColumn(kTimeCaption, 1575);
@@ -39,8 +38,7 @@ frmBackUp::frmBackUp() : Form("frmBackUp", "Backup Manager", {5400, 3660}, FormO
 }
 
 void frmBackUp::Form_Load() {
-  MainWindow().Skin.ApplySkin(hWnd(), "controlForm");
-  MainWindow().applyAllControls(*this);
+  Host().SkinToolWindow(*this);
 }
 
 void frmBackUp::intializeList() {
@@ -186,7 +184,7 @@ void frmBackUp::cmdRestore_Click() {
     case RestoreOutcome::Restored: break;
   }
   // The movie goes to its home page but stays behind this window.
-  MainWindow().Flash.SetVariable("_root.home", "true");
+  Host().SetMovieVariable("_root.home", "true");
 }
 
 }  // namespace quorvane

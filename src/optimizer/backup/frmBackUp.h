@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "optimizer/backup/BackupRow.h"
-#include "shell/ToolWindows.h"
+#include "ui/ToolWindowHost.h"
 #include "ui/Buttons.h"
 #include "ui/Form.h"
 #include "ui/Frame.h"
@@ -17,7 +17,7 @@
 
 namespace quorvane {
 
-class frmBackUp : public Form, public BackupListWindow {
+class frmBackUp : public ToolForm, public BackupListWindow {
  public:
   frmBackUp();
 

@@ -2,20 +2,12 @@
 
 #include <cctype>
 
+#include "common/text_case.h"
 #include "ui/Control.h"
 
 namespace quorvane {
 
 namespace {
-
-bool ClassIs(const char* className, const char* wanted) { return lstrcmpiA(className, wanted) == 0; }
-
-bool StartsWith(const char* className, const char* prefix) {
-  for (; *prefix; ++prefix, ++className)
-    if (std::tolower(static_cast<unsigned char>(*className)) != std::tolower(static_cast<unsigned char>(*prefix)))
-      return false;
-  return true;
-}
 
 // The system's and the common controls' classes: they paint themselves in ways the
 // skin does not know, so no window object may take them.
@@ -24,7 +16,7 @@ bool IsStandardControlClass(const char* className) {
                                          "RichEdit",  "msctls_",   "Sys",       "tooltips_class32",
                                          "ReBarWindow32", "ToolbarWindow32", "ComboBoxEx32", "#32768"};
   for (const char* prefix : kClasses)
-    if (StartsWith(className, prefix)) return true;
+    if (StartsWithNoCase(className, prefix)) return true;
   return false;
 }
 
@@ -62,8 +54,8 @@ SkinTarget ClassifySkinTarget(HWND window) {
   char className[64] = {};
   if (!GetClassNameA(window, className, sizeof className)) return SkinTarget::Unskinnable;
   DWORD style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
-  if (ClassIs(className, "Button")) return ClassifyButton(style);
-  if (ClassIs(className, "Static")) return ClassifyStatic(style);
+  if (EqualNoCase(className, "Button")) return ClassifyButton(style);
+  if (EqualNoCase(className, "Static")) return ClassifyStatic(style);
   if (Control* control = Control::FromHandle(window))
     return control->Kind() == ControlKind::Frame ? SkinTarget::ProgramFrame : SkinTarget::Unskinnable;
   if (IsStandardControlClass(className)) return SkinTarget::Unskinnable;

@@ -1,4 +1,4 @@
-#include "shell/mdlOSVersion.h"
+#include "system/mdlOSVersion.h"
 
 #include <windows.h>
 

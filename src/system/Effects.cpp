@@ -1,4 +1,4 @@
-#include "ui/Effects.h"
+#include "system/Effects.h"
 
 #include <mmsystem.h>
 #include <shellapi.h>

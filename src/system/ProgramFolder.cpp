@@ -1,4 +1,4 @@
-#include "shell/ProgramFolder.h"
+#include "system/ProgramFolder.h"
 
 #include <windows.h>
 

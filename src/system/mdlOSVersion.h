@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/os_family.h"
+#include "system/os_family.h"
 
 namespace quorvane {
 

@@ -1,4 +1,4 @@
-#include "shell/os_family.h"
+#include "system/os_family.h"
 
 namespace quorvane {
 

@@ -1,0 +1,86 @@
+#include "ui/SettingsBinding.h"
+
+#include "common/text_case.h"
+#include "common/SystemError.h"
+#include "common/number_text.h"
+#include "registry/AppSettings.h"
+
+namespace quorvane {
+
+SettingsBinding::SettingsBinding(std::string section, CommandButton& saveButton)
+    : section_(std::move(section)), saveButton_(saveButton) {}
+
+SettingsBinding& SettingsBinding::Add(Control& control, std::string defaultText, Loader load, Saver save) {
+  entries_.push_back({control.Name(), std::move(defaultText), std::move(load), std::move(save)});
+  return *this;
+}
+
+SettingsBinding& SettingsBinding::Bind(CheckBox& box, std::string defaultText) {
+  auto load = [&box](const std::string& stored) {
+    if (stored != "0" && stored != "1") return false;
+    box.SetValue(stored == "1" ? kChecked : kUnchecked);
+    return true;
+  };
+  auto save = [&box] { return std::string(box.Value() == kChecked ? "1" : "0"); };
+  return Add(box, std::move(defaultText), load, save);
+}
+
+SettingsBinding& SettingsBinding::Bind(OptionButton& option, std::string defaultText) {
+  auto load = [&option](const std::string& stored) {
+    if (!EqualNoCase(stored, "true") && !EqualNoCase(stored, "false")) return false;
+    option.SetValue(EqualNoCase(stored, "true"));
+    return true;
+  };
+  auto save = [&option] { return std::string(option.Value() ? "True" : "False"); };
+  return Add(option, std::move(defaultText), load, save);
+}
+
+SettingsBinding& SettingsBinding::Bind(ComboBox& list, std::string defaultText) {
+  auto load = [&list](const std::string& stored) {
+    const std::optional<int64_t> index = ParseWholeNumber(stored);
+    return index && *index >= 0 && *index < list.ListCount() && list.SetListIndex(static_cast<int>(*index));
+  };
+  auto save = [&list] { return std::to_string(list.ListIndex()); };
+  return Add(list, std::move(defaultText), load, save);
+}
+
+SettingsBinding& SettingsBinding::Bind(TextBox& box, std::string defaultText, TextRule accepts) {
+  auto load = [&box, accepts = std::move(accepts)](const std::string& stored) {
+    if (accepts && !accepts(stored)) return false;
+    box.SetText(stored);
+    return true;
+  };
+  auto save = [&box] { return box.Text(); };
+  return Add(box, std::move(defaultText), load, save);
+}
+
+void SettingsBinding::Load() {
+  for (const Entry& entry : entries_) {
+    if (!entry.load(GetAppSetting(section_, entry.valueName, entry.defaultText))) entry.load(entry.defaultText);
+  }
+}
+
+std::vector<SettingsBinding::SaveFailure> SettingsBinding::Save() {
+  for (const Entry& entry : entries_) {
+    const LONG status = SaveAppSetting(section_, entry.valueName, entry.save());
+    if (status != ERROR_SUCCESS) return {{entry.valueName, status}};
+  }
+  SetModified(false);
+  return {};
+}
+
+void SettingsBinding::SetModified(bool modified) {
+  modified_ = modified;
+  saveButton_.SetEnabled(modified);
+}
+
+std::string DescribeSaveFailures(const std::vector<SettingsBinding::SaveFailure>& failures) {
+  std::string text;
+  for (const auto& failure : failures) {
+    if (!text.empty()) text += "\r\n";
+    text += "The setting " + failure.valueName + " could not be saved: " + SystemErrorText(failure.error);
+  }
+  return text;
+}
+
+}  // namespace quorvane
