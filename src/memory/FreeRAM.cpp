@@ -6,9 +6,9 @@
 #include <cctype>
 
 #include "common/text_case.h"
-#include "ui/MessageLoop.h"
 #include "memory/memory_claim.h"
 #include "system/Effects.h"
+#include "ui/MessageLoop.h"
 
 namespace quorvane {
 

@@ -5,9 +5,9 @@
 #include "ui/Buttons.h"
 #include "ui/ControlArray.h"
 #include "ui/Form.h"
-#include "ui/ToolWindowHost.h"
 #include "ui/Frame.h"
 #include "ui/Label.h"
+#include "ui/ToolWindowHost.h"
 
 namespace quorvane {
 

@@ -2,8 +2,8 @@
 
 #include <winsock.h>
 
-#include "ui/MessageLoop.h"
 #include "pinger/IcmpApi.h"
+#include "ui/MessageLoop.h"
 
 namespace quorvane {
 

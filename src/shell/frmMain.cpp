@@ -3,10 +3,10 @@
 #include "common/ProgramName.h"
 #include "optimizer/TcpSettings.h"
 #include "registry/AppSettings.h"
-#include "system/ProgramFolder.h"
 #include "shell/ProgramIcon.h"
-#include "system/mdlOSVersion.h"
 #include "system/Effects.h"
+#include "system/ProgramFolder.h"
+#include "system/mdlOSVersion.h"
 
 namespace quorvane {
 
@@ -131,9 +131,8 @@ void frmMain::Form_Unload() {
 
 bool frmMain::StartsInTray() {
   Form& settings = ToolWindowSlots[ToolWindow::MainSettings];
-  if (auto* options = dynamic_cast<StartupOptionsWindow*>(&settings)) return options->RunProgramInTray();
-  // Until the start-up options window is built, the value it stores decides.
-  return GetAppSetting(kMainSettingsSection, "chkRunProgramMini", "0") == "1";
+  auto* options = dynamic_cast<StartupOptionsWindow*>(&settings);
+  return options && options->RunProgramInTray();
 }
 
 void frmMain::applyAllControls(Form& window) { ApplySkinToAllControls(Skin, window); }

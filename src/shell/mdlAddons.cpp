@@ -1,7 +1,7 @@
 #include "shell/mdlAddons.h"
 
-#include "system/mdlOSVersion.h"
 #include "system/Effects.h"
+#include "system/mdlOSVersion.h"
 
 namespace quorvane {
 

@@ -11,6 +11,9 @@ std::string ProgramFolder();
 // Makes ProgramFolder() answer another folder (tests; empty restores the real one).
 void OverrideProgramFolder(const std::string& folder);
 
+// The running program's full path: ProgramFolder(), a backslash and the .exe's name.
+std::string ProgramPath();
+
 // ProgramFolder() followed by "\Backups".
 std::string BackupsFolder();
 

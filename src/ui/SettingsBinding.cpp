@@ -1,8 +1,8 @@
 #include "ui/SettingsBinding.h"
 
-#include "common/text_case.h"
 #include "common/SystemError.h"
 #include "common/number_text.h"
+#include "common/text_case.h"
 #include "registry/AppSettings.h"
 
 namespace quorvane {
@@ -16,9 +16,10 @@ SettingsBinding& SettingsBinding::Add(Control& control, std::string defaultText,
 }
 
 SettingsBinding& SettingsBinding::Bind(CheckBox& box, std::string defaultText) {
+  // "2" (a grayed box, written by other tools) shows as checked.
   auto load = [&box](const std::string& stored) {
-    if (stored != "0" && stored != "1") return false;
-    box.SetValue(stored == "1" ? kChecked : kUnchecked);
+    if (stored != "0" && stored != "1" && stored != "2") return false;
+    box.SetValue(stored == "0" ? kUnchecked : kChecked);
     return true;
   };
   auto save = [&box] { return std::string(box.Value() == kChecked ? "1" : "0"); };

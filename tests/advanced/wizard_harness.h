@@ -12,10 +12,10 @@
 #include "optimizer/advanced/frmAdvancedMode.h"
 #include "optimizer/tcpip_fixture.h"
 #include "registry/AppSettings.h"
-#include "system/ProgramFolder.h"
 #include "shell/frmMain.h"
-#include "system/mdlOSVersion.h"
 #include "support/RecordingEffects.h"
+#include "system/ProgramFolder.h"
+#include "system/mdlOSVersion.h"
 #include "ui/ui_test_support.h"
 
 namespace testing {

@@ -9,8 +9,8 @@
 #include "optimizer/BackupFormat.h"
 #include "optimizer/backup/frmBackUp.h"
 #include "registry/AppSettings.h"
-#include "system/ProgramFolder.h"
 #include "shell/frmMain.h"
+#include "system/ProgramFolder.h"
 #include "ui/MessageLoop.h"
 
 using namespace quorvane;

@@ -11,9 +11,9 @@
 #include "optimizer/backup/frmBackUp.h"
 #include "optimizer/tcpip_fixture.h"
 #include "registry/AppSettings.h"
-#include "system/ProgramFolder.h"
 #include "shell/frmMain.h"
 #include "support/RecordingEffects.h"
+#include "system/ProgramFolder.h"
 #include "ui/ui_test_support.h"
 
 namespace testing {

@@ -4,8 +4,8 @@
 
 #include "dialogs/BalloonGeometry.h"
 #include "dialogs/BalloonShadow.h"
-#include "ui/DibSection.h"
 #include "dialogs/IconStrip.h"
+#include "ui/DibSection.h"
 
 using namespace quorvane;
 

@@ -8,10 +8,10 @@
 #include "optimizer/ModeDescription.h"
 #include "optimizer/TcpSettings.h"
 #include "optimizer/frmWizardMode.h"
-#include "system/ProgramFolder.h"
 #include "shell/frmMain.h"
-#include "system/mdlOSVersion.h"
 #include "support/RecordingEffects.h"
+#include "system/ProgramFolder.h"
+#include "system/mdlOSVersion.h"
 #include "tcpip_fixture.h"
 
 using namespace quorvane;

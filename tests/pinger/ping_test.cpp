@@ -7,10 +7,10 @@
 
 #include <cstring>
 
-#include "ui/MessageLoop.h"
 #include "message_window.h"
 #include "pinger/mdlPing.h"
 #include "support/RecordingEffects.h"
+#include "ui/MessageLoop.h"
 
 using namespace quorvane;
 

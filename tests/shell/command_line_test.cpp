@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
+#include "../optimizer/tcpip_fixture.h"
 #include "optimizer/TcpSettings.h"
 #include "shell/CommandLine.h"
 #include "system/ProgramFolder.h"
 #include "system/mdlOSVersion.h"
-#include "../optimizer/tcpip_fixture.h"
 
 using namespace quorvane;
 

@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/msgFrm.h"
 #include "optimizer/TcpSettings.h"
 #include "registry/AppSettings.h"
-#include "dialogs/msgFrm.h"
-#include "system/ProgramFolder.h"
 #include "shell/frmMain.h"
-#include "system/mdlOSVersion.h"
+#include "startup/frmMainSettings.h"
 #include "support/RecordingEffects.h"
+#include "system/ProgramFolder.h"
+#include "system/mdlOSVersion.h"
 #include "ui/Label.h"
 
 using namespace quorvane;
@@ -121,6 +122,8 @@ TEST_CASE("start-up runs its eleven steps in order, each tool window a child of 
 
 TEST_CASE("with \"Run Program In system tray\" set, start-up ends hidden in the tray") {
   MainWindowHarness h;
+  frmMainSettings options;  // the window that keeps the option
+  h.main.ToolWindowSlots.Install(ToolWindow::MainSettings, options);
   SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "1");
   h.main.Load();
   CHECK(h.main.StartedInTray());

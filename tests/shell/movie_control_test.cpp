@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/movie/MovieControl.h"
 #include "../optimizer/tcpip_fixture.h"
+#include "shell/movie/MovieControl.h"
 
 using namespace quorvane;
 

@@ -1,8 +1,8 @@
 #include <doctest.h>
 
 #include "common/FileText.h"
-#include "system/ProgramFolder.h"
 #include "shell/movie/MovieScene.h"
+#include "system/ProgramFolder.h"
 
 using namespace quorvane;
 

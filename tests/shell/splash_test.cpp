@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "system/ProgramFolder.h"
 #include "shell/splash/SplashControl.h"
+#include "system/ProgramFolder.h"
 
 using namespace quorvane;
 

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "system/ProgramFolder.h"
 #include "shell/skin/SkinControl.h"
 #include "skin/skin_test_support.h"
+#include "system/ProgramFolder.h"
 #include "ui/Buttons.h"
 #include "ui/ComboBox.h"
 #include "ui/Form.h"

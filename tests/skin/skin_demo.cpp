@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "system/ProgramFolder.h"
 #include "shell/movie/MovieControl.h"
 #include "shell/skin/SkinControl.h"
+#include "system/ProgramFolder.h"
 #include "ui/Buttons.h"
 #include "ui/Form.h"
 #include "ui/Frame.h"

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "common/FileText.h"
-#include "system/ProgramFolder.h"
 #include "shell/skin/SkinParser.h"
 #include "skin/skin_test_support.h"
+#include "system/ProgramFolder.h"
 
 using namespace quorvane;
 

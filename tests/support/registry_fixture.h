@@ -24,6 +24,13 @@ inline bool DeleteKeyTree(HKEY root, const std::string& path) {
   return RegDeleteKeyA(root, path.c_str()) == ERROR_SUCCESS;
 }
 
+inline void DeleteValue(HKEY root, const std::string& path, const std::string& name) {
+  HKEY key;
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+  RegDeleteValueA(key, name.c_str());
+  RegCloseKey(key);
+}
+
 inline bool KeyExists(HKEY root, const std::string& path) {
   HKEY key;
   if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;

@@ -86,7 +86,7 @@ TEST_CASE("a stored value its control cannot take loads as the default; words in
     const char* shown;  // what the control then holds, as it would be saved
   };
   const Case cases[] = {
-      {"chkOn", "1", "1"},       {"chkOn", "2", "0"},       {"chkOn", "yes", "0"},     {"chkOn", "", "0"},
+      {"chkOn", "1", "1"},       {"chkOn", "2", "1"},       {"chkOn", "yes", "0"},     {"chkOn", "", "0"},
       {"optA", "FALSE", "False"}, {"optA", "maybe", "True"}, {"cmbPick", "0", "0"},    {"cmbPick", "3", "1"},
       {"cmbPick", "-1", "1"},    {"cmbPick", "1x", "1"},    {"txtHost", "a b", "host"}, {"txtHost", "x.y", "x.y"},
   };

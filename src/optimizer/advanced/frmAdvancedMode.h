@@ -13,10 +13,10 @@
 #include "ui/ComboBox.h"
 #include "ui/ControlArray.h"
 #include "ui/Form.h"
-#include "ui/ToolWindowHost.h"
 #include "ui/Frame.h"
 #include "ui/Label.h"
 #include "ui/TextBox.h"
+#include "ui/ToolWindowHost.h"
 #include "ui/UpDown.h"
 
 namespace quorvane {

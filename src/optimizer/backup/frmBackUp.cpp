@@ -4,9 +4,9 @@
 #include "common/ProgramName.h"
 #include "common/SystemError.h"
 #include "optimizer/BackupFiles.h"
+#include "system/Effects.h"
 #include "system/ProgramFolder.h"
 #include "system/mdlOSVersion.h"
-#include "system/Effects.h"
 
 namespace quorvane {
 

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "optimizer/backup/BackupRow.h"
-#include "ui/ToolWindowHost.h"
 #include "ui/Buttons.h"
 #include "ui/Form.h"
 #include "ui/Frame.h"
 #include "ui/ListView.h"
+#include "ui/ToolWindowHost.h"
 
 namespace quorvane {
 

@@ -1,0 +1,50 @@
+#include "startup/frmMainSettings.h"
+
+#include "common/ProgramName.h"
+#include "common/SystemError.h"
+#include "registry/AppSettings.h"
+#include "startup/RunEntry.h"
+#include "system/Effects.h"
+
+namespace quorvane {
+
+frmMainSettings::frmMainSettings()
+    : ToolForm("frmMainSettings", "Main Settings", {5400, 3660}), settings_(kMainSettingsSection, cmdSave) {
+  settings_.Bind(chkRunMainProgram, "0").Bind(chkRunProgramMini, "0");
+  chkRunMainProgram.Click = [this] { chkRunMainProgram_Click(); };
+  chkRunProgramMini.Click = [this] { chkRunProgramMini_Click(); };
+  cmdSave.Click = [this] { cmdSave_Click(); };
+}
+
+void frmMainSettings::Form_Load() {
+  Host().SkinToolWindow(*this);
+  LoadMainSettings();
+  SetModified(false);
+}
+
+void frmMainSettings::LoadMainSettings() {
+  settings_.Load();
+  // Rewritten at every start-up, so a program moved to another folder keeps starting.
+  if (chkRunMainProgram.Value() == kChecked) WriteRunEntry();
+}
+
+bool frmMainSettings::SaveMainSettings() {
+  std::string problem = DescribeSaveFailures(settings_.Save());
+  const bool runAtLogon = chkRunMainProgram.Value() == kChecked;
+  const LONG run = runAtLogon ? WriteRunEntry() : RemoveRunEntry();
+  if (run != ERROR_SUCCESS) {
+    if (!problem.empty()) problem += "\r\n";
+    problem += std::string(runAtLogon ? "Windows could not be told to start " : "Windows could not be told to stop starting ") +
+               kProgramName + ": " + SystemErrorText(run);
+  }
+  if (problem.empty()) return true;
+  CurrentEffects().ShowMessageBox(hWnd(), problem, kProgramName, MB_OK | MB_ICONEXCLAMATION);
+  return false;
+}
+
+void frmMainSettings::cmdSave_Click() {
+  // A save that failed stays to be done: Save remains enabled.
+  SetModified(!SaveMainSettings());
+}
+
+}  // namespace quorvane

@@ -1,0 +1,42 @@
+// The start-up options: whether Windows starts the program at logon (the user's
+// Run entry, kept in step) and whether the program starts hidden in the tray.
+#pragma once
+
+#include "ui/Buttons.h"
+#include "ui/Frame.h"
+#include "ui/SettingsBinding.h"
+#include "ui/ToolWindowHost.h"
+
+namespace quorvane {
+
+class frmMainSettings : public ToolForm, public StartupOptionsWindow {
+ public:
+  frmMainSettings();
+
+  bool RunProgramInTray() const override { return chkRunProgramMini.Value() == kChecked; }
+
+  void LoadMainSettings();
+  // False when a setting or the Run entry could not be written; the user was told why.
+  bool SaveMainSettings();
+  void SetModified(bool modified) { settings_.SetModified(modified); }
+  bool Modified() const { return settings_.Modified(); }
+
+  void chkRunMainProgram_Click() { SetModified(true); }
+  void chkRunProgramMini_Click() { SetModified(true); }
+  void cmdSave_Click();
+
+  Frame frameMainSettings{*this, "frameMainSettings", {0, 0, 5340, 3585}, "Main Settings"};
+  Frame frmStartup{frameMainSettings, "frmStartup", {105, 195, 5145, 1335}, "Windows Startup"};
+  CheckBox chkRunMainProgram{frmStartup, "chkRunMainProgram", {240, 360, 4700, 300},
+                             "Run Main Program when windows start up"};
+  CheckBox chkRunProgramMini{frmStartup, "chkRunProgramMini", {240, 780, 4700, 300}, "Run Program In system tray"};
+  CommandButton cmdSave{frameMainSettings, "cmdSave", {3840, 3180, 1335, 315}, "&Save"};
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  SettingsBinding settings_;
+};
+
+}  // namespace quorvane
