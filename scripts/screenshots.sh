@@ -47,6 +47,8 @@ click_movie 116 170   # Advanced Mode
 shot advanced-mode
 click_movie 116 206   # Backup Manager
 shot backup-manager
+click_movie 116 402   # Settings: the start-up options
+shot startup-options
 click_movie 651 60    # to the tray
 sleep 1
 shot tray-balloon

@@ -4,6 +4,7 @@
 
 #include "ui/Buttons.h"
 #include "ui/Frame.h"
+#include "ui/Label.h"
 #include "ui/SettingsBinding.h"
 #include "ui/ToolWindowHost.h"
 
@@ -30,6 +31,9 @@ class frmMainSettings : public ToolForm, public StartupOptionsWindow {
   CheckBox chkRunMainProgram{frmStartup, "chkRunMainProgram", {240, 360, 4700, 300},
                              "Run Main Program when windows start up"};
   CheckBox chkRunProgramMini{frmStartup, "chkRunProgramMini", {240, 780, 4700, 300}, "Run Program In system tray"};
+  SkinLabel lblNote{frameMainSettings, "lblNote", {240, 1680, 4905, 900},
+                    "Windows starts Quorvane at logon once you save. Starting hidden in the tray takes effect "
+                    "the next time Quorvane starts."};
   CommandButton cmdSave{frameMainSettings, "cmdSave", {3840, 3180, 1335, 315}, "&Save"};
 
  protected:
