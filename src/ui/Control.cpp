@@ -1,24 +1,14 @@
 #include "ui/Control.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "ui/Form.h"
 #include "ui/Screen.h"
+#include "ui/WindowObjects.h"
 
 namespace quorvane {
 
-namespace {
-
-// From a control's window to its object. A map in the process, not a window
-// property: every message of every control asks, and under Wine a property is a
-// trip to the server.
-std::unordered_map<HWND, Control*>& ControlsByHandle() {
-  static std::unordered_map<HWND, Control*> controls;
-  return controls;
-}
-
-}  // namespace
+using ControlsByHandle = WindowObjects<Control>;
 
 const char* ControlKindName(ControlKind kind) {
   switch (kind) {
@@ -109,37 +99,32 @@ HWND Control::MakeChildWindow(const char* className, const std::string& text, DW
                               GetModuleHandleA(nullptr), nullptr);
   if (!hwnd) return nullptr;
   SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  ControlsByHandle()[hwnd] = this;
+  ControlsByHandle::Attach(hwnd, this);
   hwnd_ = hwnd;
-  originalProcedure_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::SubclassProcedure)));
+  originalProcedure_ = SubclassWindow(hwnd, &Control::SubclassProcedure);
   return hwnd;
 }
 
 void Control::AdoptWindow(HWND hwnd) {
   hwnd_ = hwnd;
-  ControlsByHandle()[hwnd] = this;
+  ControlsByHandle::Attach(hwnd, this);
 }
 
 void Control::ReleaseWindow() {
   if (!hwnd_) return;
-  ControlsByHandle().erase(hwnd_);
+  ControlsByHandle::Detach(hwnd_);
   hwnd_ = nullptr;
 }
 
-Control* Control::FromHandle(HWND hwnd) {
-  if (!hwnd) return nullptr;
-  auto found = ControlsByHandle().find(hwnd);
-  return found == ControlsByHandle().end() ? nullptr : found->second;
-}
+Control* Control::FromHandle(HWND hwnd) { return ControlsByHandle::Find(hwnd); }
 
 LRESULT CALLBACK Control::SubclassProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   Control* control = FromHandle(hwnd);
   if (!control || !control->originalProcedure_) return DefWindowProcA(hwnd, message, wParam, lParam);
   WNDPROC original = control->originalProcedure_;
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-    ControlsByHandle().erase(hwnd);
+    UnsubclassWindow(hwnd, &Control::SubclassProcedure, original);
+    ControlsByHandle::Detach(hwnd);
     control->hwnd_ = nullptr;
     control->originalProcedure_ = nullptr;
     return CallWindowProcA(original, hwnd, message, wParam, lParam);

@@ -12,6 +12,7 @@
 #include "ui/MessageIds.h"
 #include "ui/Screen.h"
 #include "ui/Timer.h"
+#include "ui/WindowObjects.h"
 #include "ui/TimerIds.h"
 
 namespace quorvane {
@@ -196,7 +197,7 @@ Form* Form::FromHandle(HWND hwnd) {
   char className[sizeof kFormClassName + 1] = {};
   if (!GetClassNameA(hwnd, className, sizeof className) || lstrcmpA(className, kFormClassName) != 0) return nullptr;
   // Windows of this class keep their Form in the user data (Window::WindowProcedure).
-  return dynamic_cast<Form*>(reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
+  return dynamic_cast<Form*>(WindowObjects<Window>::Find(hwnd));
 }
 
 Control* Form::FindControl(std::string_view name, int index) const {

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "ui/ScopedGdi.h"
+#include "ui/WindowObjects.h"
 
 namespace quorvane {
 
@@ -47,7 +48,7 @@ MouseEventArgs MouseArgsFromMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 Window::~Window() {
   if (!hwnd_) return;
   // The derived object is gone: no more virtual calls for this window.
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+  WindowObjects<Window>::Detach(hwnd_);
   HWND hwnd = hwnd_;
   hwnd_ = nullptr;
   DestroyWindow(hwnd);
@@ -81,12 +82,12 @@ LRESULT CALLBACK Window::WindowProcedure(HWND hwnd, UINT message, WPARAM wParam,
   if (message == WM_NCCREATE) {
     auto* created = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
     created->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    WindowObjects<Window>::Attach(hwnd, created);
   }
-  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  Window* self = WindowObjects<Window>::Find(hwnd);
   if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    WindowObjects<Window>::Detach(hwnd);
     self->hwnd_ = nullptr;
     try {
       self->OnNcDestroy();

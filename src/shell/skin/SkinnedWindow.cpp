@@ -10,13 +10,11 @@
 #include "ui/Fonts.h"
 #include "ui/Form.h"
 #include "ui/Frame.h"
+#include "ui/WindowObjects.h"
 
 namespace quorvane {
 
 namespace {
-
-// The window property that leads from a skinned window to its SkinnedWindow.
-constexpr char kSkinProperty[] = "Quorvane.Skin";
 
 bool IsHoverable(SkinTarget target) {
   return target == SkinTarget::PushButton || target == SkinTarget::CheckBox || target == SkinTarget::RadioButton;
@@ -49,7 +47,7 @@ Frame* LayerFrameOf(HWND window) {
 SkinnedWindow::SkinnedWindow(HWND window, SkinTarget target) : window_(window), target_(target) {}
 
 SkinnedWindow* SkinnedWindow::Of(HWND window) {
-  return window ? static_cast<SkinnedWindow*>(GetPropA(window, kSkinProperty)) : nullptr;
+  return WindowObjects<SkinnedWindow>::Find(window);
 }
 
 std::optional<SkinObject> SkinnedWindow::ObjectOf(HWND window) {
@@ -63,17 +61,13 @@ bool SkinnedWindow::Apply(HWND window, SkinTarget target, SkinObject object,
   SkinnedWindow* self = Of(window);
   if (!self) {
     self = new SkinnedWindow(window, target);
-    if (!SetPropA(window, kSkinProperty, self)) {
+    WindowObjects<SkinnedWindow>::Attach(window, self);
+    self->previous_ = SubclassWindow(window, &Procedure);
+    if (!self->previous_) {
+      WindowObjects<SkinnedWindow>::Detach(window);
       delete self;
       return false;
     }
-    LONG_PTR previous = SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
-    if (!previous) {
-      RemovePropA(window, kSkinProperty);
-      delete self;
-      return false;
-    }
-    self->previous_ = reinterpret_cast<WNDPROC>(previous);
   }
   self->target_ = target;
   self->object_ = object;
@@ -87,10 +81,8 @@ LRESULT CALLBACK SkinnedWindow::Procedure(HWND window, UINT message, WPARAM wPar
   if (!self) return DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     WNDPROC previous = self->previous_;
-    // Someone who took the procedure over after the skin puts back their own.
-    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) == &Procedure)
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    RemovePropA(window, kSkinProperty);
+    UnsubclassWindow(window, &Procedure, previous);
+    WindowObjects<SkinnedWindow>::Detach(window);
     self->destroyed_ = true;
     if (self->depth_ == 0) delete self;
     return CallWindowProcA(previous, window, message, wParam, lParam);
