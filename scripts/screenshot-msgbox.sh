@@ -11,17 +11,8 @@ mkdir -p "$output"
 [ -f "$build/bin/msgbox_demo.exe" ] || cmake --build "$build" --target msgbox_demo -j 2 >/dev/null
 
 source "$root/scripts/lib/wine-session.sh"
+source "$root/scripts/lib/screenshot.sh"
 wine_session_start "$build"
-
-shoot() {  # face, picture name
-  (cd "$build/bin" && wine explorer /desktop=QuorvaneBalloon,800x600 msgbox_demo.exe "$1" 7 >/dev/null 2>&1) &
-  local demo=$!
-  sleep 4
-  import -window root -crop 800x600+0+0 "$output/$2"
-  wait "$demo" || true
-  echo "$output/$2"
-}
-
-shoot message quorvane-msgbox-message.png
-shoot input quorvane-msgbox-input.png
-shoot notice quorvane-msgbox-notice.png
+DEMO_WAIT=4 demo_screenshot "$output/quorvane-msgbox-message.png" 800x600 desktop msgbox_demo.exe message 7
+DEMO_WAIT=4 demo_screenshot "$output/quorvane-msgbox-input.png" 800x600 desktop msgbox_demo.exe input 7
+DEMO_WAIT=4 demo_screenshot "$output/quorvane-msgbox-notice.png" 800x600 desktop msgbox_demo.exe notice 7

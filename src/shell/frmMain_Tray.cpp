@@ -1,6 +1,7 @@
 // The main window and its tray icon: the icon's clicks, and hiding to the tray.
 #include "shell/frmMain.h"
 
+#include "dialogs/MsgBoxFlags.h"
 #include "dialogs/msgFrm.h"
 #include "system/mdlOSVersion.h"
 
@@ -12,13 +13,14 @@ void frmMain::Tray1_RightClick() { PopupMenu(mnuPopup); }
 
 void frmMain::hideToTray() {
   Hide();
-  if (OSVersionId <= 4) {
+  if (IsWin9xFamily(OSVersionId)) {
     // The 9x family has no tray balloons: a balloon window of our own near the
     // bottom-right corner, closing itself after five seconds.
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    MessageBalloon().MsgAuto_box("The Program Still Running Here", 64, "Program notification", 5, true,
-                                 RGB(242, 248, 200), screenWidth - 40, screenHeight, 0);
+    MessageBalloon().MsgAuto_box("The Program Still Running Here", MsgBoxFlags::kInformation,
+                                 "Program notification", 5, true, RGB(242, 248, 200), screenWidth - 40,
+                                 screenHeight, 0);
   } else {
     Tray1.showBalloonoolTip(true);
   }

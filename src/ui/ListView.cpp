@@ -179,9 +179,7 @@ bool ListView::OnNotify(NMHDR* header, LRESULT* result) {
       args.button = header->code == NM_CLICK ? kLeftButton : kRightButton;
       args.x = at.x;
       args.y = at.y;
-      if (GetKeyState(VK_SHIFT) < 0) args.shift |= kShiftMask;
-      if (GetKeyState(VK_CONTROL) < 0) args.shift |= kCtrlMask;
-      if (GetKeyState(VK_MENU) < 0) args.shift |= kAltMask;
+      args.shift = ShiftState();
       MouseUp.Raise(*this, args);
       return true;
     }

@@ -12,4 +12,7 @@ inline constexpr UINT_PTR kFirstTimerControlId = 100;
 // Timers set directly on a window, not through a timer control, take ids below
 // kFirstTimerControlId and are listed here.
 
+// The tray control's guard against a second click while one is handled.
+inline constexpr UINT_PTR kTrayClickGuardTimer = 1;
+
 }  // namespace quorvane

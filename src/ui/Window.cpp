@@ -7,8 +7,6 @@
 
 namespace quorvane {
 
-namespace {
-
 int ShiftState() {
   int shift = 0;
   if (GetKeyState(VK_SHIFT) < 0) shift |= kShiftMask;
@@ -16,8 +14,6 @@ int ShiftState() {
   if (GetKeyState(VK_MENU) < 0) shift |= kAltMask;
   return shift;
 }
-
-}  // namespace
 
 HWND TopLevelWindowOf(HWND hwnd) {
   while (hwnd && (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD)) {

@@ -80,6 +80,9 @@ class Window {
 HWND TopLevelWindowOf(HWND hwnd);
 
 // Reads the button and shift state of a mouse message.
+// The ShiftKey bits of the keys held down now.
+int ShiftState();
+
 MouseEventArgs MouseArgsFromMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace quorvane

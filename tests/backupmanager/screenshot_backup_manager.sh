@@ -5,17 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:?build folder}" && pwd)
-output=${2:-/tmp/quorvane-backup-manager.png}
-
 source "$root/scripts/lib/wine-session.sh"
+source "$root/scripts/lib/screenshot.sh"
 wine_session_start "$build"
-desktop_w=1024 desktop_h=768
-(cd "$build/bin" && wine explorer /desktop=QuorvaneBackupDemo,${desktop_w}x${desktop_h} backup_manager_demo.exe 9 \
-  >/dev/null 2>&1) &
-demo=$!
-sleep 6
-# The main window is centred on the desktop, 714 x 499 pixels.
-win_x=$(( (desktop_w - 714) / 2 )) win_y=$(( (desktop_h - 499) / 2 ))
-import -window root -crop 714x499+${win_x}+${win_y} "$output"
-wait "$demo" || true
-echo "$output"
+DEMO_WAIT=6 demo_screenshot "${2:-/tmp/quorvane-backup-manager.png}" 1024x768 main backup_manager_demo.exe 9

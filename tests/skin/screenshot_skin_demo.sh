@@ -6,14 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:?build folder}" && pwd)
-output=${2:-/tmp/quorvane-skin-demo.png}
-
 source "$root/scripts/lib/wine-session.sh"
+source "$root/scripts/lib/screenshot.sh"
 wine_session_start "$build"
-# The demo closes itself after 8 seconds; the picture is taken before that.
-(cd "$build/bin" && wine explorer /desktop=QuorvaneSkinDemo,900x620 skin_demo.exe 8 >/dev/null 2>&1) &
-demo=$!
-sleep 5
-import -window root -crop 900x620+0+0 "$output"
-wait "$demo" || true
-echo "$output"
+demo_screenshot "${2:-/tmp/quorvane-skin-demo.png}" 900x620 desktop skin_demo.exe 8

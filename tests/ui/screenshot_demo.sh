@@ -5,14 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:?build folder}" && pwd)
-output=${2:-/tmp/quorvane-ui-demo.png}
-
 source "$root/scripts/lib/wine-session.sh"
+source "$root/scripts/lib/screenshot.sh"
 wine_session_start "$build"
-# The demo closes itself after 8 seconds; the picture is taken before that.
-(cd "$build/bin" && wine explorer /desktop=QuorvaneUiDemo,800x560 ui_demo.exe 8 >/dev/null 2>&1) &
-demo=$!
-sleep 5
-import -window root -crop 800x560+0+0 "$output"
-wait "$demo" || true
-echo "$output"
+demo_screenshot "${2:-/tmp/quorvane-ui-demo.png}" 800x560 desktop ui_demo.exe 8

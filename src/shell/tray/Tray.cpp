@@ -5,11 +5,9 @@
 
 #include <cstdlib>
 
-namespace quorvane {
+#include "ui/TimerIds.h"
 
-namespace {
-constexpr UINT_PTR kClickGuardTimer = 1;
-}
+namespace quorvane {
 
 bool Tray::Create(HWND container) {
   CreateParams params;
@@ -103,7 +101,7 @@ void Tray::OnNotification(UINT mouseMessage) {
   // The guard is set before the event: a handler that pumps messages must not
   // see a second click of the same press.
   clickBusy_ = true;
-  if (hWnd()) SetTimer(hWnd(), kClickGuardTimer, kClickGuardMs, nullptr);
+  if (hWnd()) SetTimer(hWnd(), kTrayClickGuardTimer, kClickGuardMs, nullptr);
   if (eventMode_ == 1) {
     if (MouseClick) MouseClick(button);
   } else if (button == 1) {
@@ -114,7 +112,7 @@ void Tray::OnNotification(UINT mouseMessage) {
 }
 
 void Tray::Timer1_Timer() {
-  if (hWnd()) KillTimer(hWnd(), kClickGuardTimer);
+  if (hWnd()) KillTimer(hWnd(), kTrayClickGuardTimer);
   clickBusy_ = false;
 }
 
@@ -124,7 +122,7 @@ LRESULT Tray::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnNotification(static_cast<UINT>(lParam));
       return 0;
     case WM_TIMER:
-      if (wParam == kClickGuardTimer) Timer1_Timer();
+      if (wParam == kTrayClickGuardTimer) Timer1_Timer();
       return 0;
     case WM_WINDOWPOSCHANGING: {
       auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
