@@ -143,19 +143,19 @@ int msgFrm::PageWidthTwips() const {
 int msgFrm::MessageHeightTwips(Page page, int widthTwips) {
   Label& message = MessageOf(page);
   HWND window = message.hWnd();
-  HDC dc = GetDC(window);
+  WindowDC dc(window);
   if (!dc) return kTitleHeight;
   int lines = 0;
   RECT bounds{0, 0, widthTwips / twipsPerPixelX_, 0};
   {
-    ScopedSelect font(dc, message.Font());
+    ScopedSelect font(dc.get(), message.Font());
     // Measured as the label draws it: wrapped at words, tabs expanded.
-    DrawTextA(dc, message.Caption().c_str(), -1, &bounds, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS);
+    DrawTextA(dc.get(), message.Caption().c_str(), -1, &bounds,
+              DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS);
     RECT line{0, 0, 0, 0};
-    DrawTextA(dc, "Ag", -1, &line, DT_CALCRECT | DT_SINGLELINE);
+    DrawTextA(dc.get(), "Ag", -1, &line, DT_CALCRECT | DT_SINGLELINE);
     lines = line.bottom;  // an empty message keeps one line's height
   }
-  ReleaseDC(window, dc);
   return std::max<int>(bounds.bottom, lines) * twipsPerPixelY_;
 }
 

@@ -3,6 +3,8 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
+#include "common/UniqueHandle.h"
+
 namespace quorvane {
 
 namespace {
@@ -23,8 +25,8 @@ class Win32Effects : public Effects {
     if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
       return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    KernelHandle thread(process.hThread);
+    KernelHandle started(process.hProcess);
     return true;
   }
 

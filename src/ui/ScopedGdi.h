@@ -1,39 +1,24 @@
-// Owning wrappers for GDI handles: each deletes its handle once, cannot be
-// copied, and can be moved.
+// Owners of GDI handles and device contexts: each frees its handle once, cannot
+// be copied, and (but for the device contexts) can be moved.
 #pragma once
 
 #include <windows.h>
 
 #include <utility>
 
+#include "common/UniqueHandle.h"
+
 namespace quorvane {
 
 // A pen, brush, font, bitmap or region, deleted with DeleteObject.
-template <typename Handle>
-class GdiObject {
- public:
-  GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle_(handle) {}
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
-    if (this != &other) reset(std::exchange(other.handle_, nullptr));
-    return *this;
-  }
-  ~GdiObject() { reset(); }
-
-  Handle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  void reset(Handle handle = nullptr) {
-    if (handle_) DeleteObject(handle_);
-    handle_ = handle;
-  }
-  Handle release() { return std::exchange(handle_, nullptr); }
-
- private:
-  Handle handle_ = nullptr;
+template <typename GdiHandle>
+struct GdiObjectTraits {
+  using Handle = GdiHandle;
+  static Handle None() { return nullptr; }
+  static void Free(Handle handle) { DeleteObject(handle); }
 };
+template <typename Handle>
+using GdiObject = UniqueHandle<GdiObjectTraits<Handle>>;
 
 using ScopedBrush = GdiObject<HBRUSH>;
 using ScopedPen = GdiObject<HPEN>;
@@ -42,29 +27,12 @@ using ScopedBitmap = GdiObject<HBITMAP>;
 using ScopedRegion = GdiObject<HRGN>;
 
 // An icon made by the program (CreateIconIndirect, CopyImage), freed with DestroyIcon.
-class ScopedIcon {
- public:
-  ScopedIcon() = default;
-  explicit ScopedIcon(HICON icon) : icon_(icon) {}
-  ScopedIcon(const ScopedIcon&) = delete;
-  ScopedIcon& operator=(const ScopedIcon&) = delete;
-  ScopedIcon(ScopedIcon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
-  ScopedIcon& operator=(ScopedIcon&& other) noexcept {
-    if (this != &other) reset(std::exchange(other.icon_, nullptr));
-    return *this;
-  }
-  ~ScopedIcon() { reset(); }
-
-  HICON get() const { return icon_; }
-  explicit operator bool() const { return icon_ != nullptr; }
-  void reset(HICON icon = nullptr) {
-    if (icon_) DestroyIcon(icon_);
-    icon_ = icon;
-  }
-
- private:
-  HICON icon_ = nullptr;
+struct IconTraits {
+  using Handle = HICON;
+  static Handle None() { return nullptr; }
+  static void Free(Handle icon) { DestroyIcon(icon); }
 };
+using ScopedIcon = UniqueHandle<IconTraits>;
 
 // Selects an object into a device context and puts the previous one back.
 class ScopedSelect {
@@ -94,19 +62,27 @@ class MemoryDC {
   HDC dc_;
 };
 
-// The screen's device context for a moment (GetDC(nullptr) / ReleaseDC).
-class ScreenDC {
+// A window's device context for a moment (GetDC / ReleaseDC); no window is the screen.
+class WindowDC {
  public:
-  ScreenDC() : dc_(GetDC(nullptr)) {}
-  ScreenDC(const ScreenDC&) = delete;
-  ScreenDC& operator=(const ScreenDC&) = delete;
-  ~ScreenDC() {
-    if (dc_) ReleaseDC(nullptr, dc_);
+  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  ~WindowDC() {
+    if (dc_) ReleaseDC(window_, dc_);
   }
   HDC get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
 
  private:
+  HWND window_;
   HDC dc_;
+};
+
+// The screen's device context for a moment.
+class ScreenDC : public WindowDC {
+ public:
+  ScreenDC() : WindowDC(nullptr) {}
 };
 
 }  // namespace quorvane

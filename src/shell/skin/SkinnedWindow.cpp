@@ -116,9 +116,8 @@ LRESULT SkinnedWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       } else {
         LRESULT result = CallPrevious(message, wParam, lParam);
         if (!destroyed_ && Look().border) {
-          HDC dc = GetDC(window_);
-          DrawBorder(dc);
-          ReleaseDC(window_, dc);
+          WindowDC dc(window_);
+          DrawBorder(dc.get());
         }
         return result;
       }
@@ -221,13 +220,12 @@ void SkinnedWindow::UpdateShape() {
   SIZE size{bounds.right - bounds.left, bounds.bottom - bounds.top};
   if (shaped_ && size.cx == shapedSize_.cx && size.cy == shapedSize_.cy) return;
   // The region's corners match RoundRect's, one pixel past the right and bottom edge.
-  HRGN region = CreateRoundRectRgn(0, 0, size.cx + 1, size.cy + 1, radius * 2, radius * 2);
+  ScopedRegion region(CreateRoundRectRgn(0, 0, size.cx + 1, size.cy + 1, radius * 2, radius * 2));
   if (!region) return;
-  if (SetWindowRgn(window_, region, TRUE)) {  // the window owns the region from here on
+  if (SetWindowRgn(window_, region.get(), TRUE)) {
+    region.release();  // the window owns the region from here on
     shaped_ = true;
     shapedSize_ = size;
-  } else {
-    DeleteObject(region);
   }
 }
 
@@ -261,10 +259,8 @@ COLORREF SkinnedWindow::ParentBackground(HDC dc) const {
 
 void SkinnedWindow::PaintWholeNow() {
   if (!IsWindowVisible(window_)) return;
-  HDC dc = GetDC(window_);
-  if (!dc) return;
-  PaintWhole(dc);
-  ReleaseDC(window_, dc);
+  WindowDC dc(window_);
+  if (dc) PaintWhole(dc.get());
 }
 
 void SkinnedWindow::PaintWhole(HDC target) {
