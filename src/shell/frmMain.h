@@ -33,6 +33,8 @@ class frmMain : public Form {
   void returnHome();
   // Hides the main window and says the program still runs.
   void hideToTray();
+  // Shown, restored and in front again, from the tray or the taskbar; returns the window.
+  HWND ComeBackToFront();
 
   // The movie's command event.
   void Flash_FSCommand(const std::string& command, const std::string& args);
