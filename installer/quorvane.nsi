@@ -1,6 +1,6 @@
 ; Quorvane's installer. installer/CMakeLists.txt builds it:
 ;   makensis -DVERSION=1.2.3 -DEXE=<quorvane.exe> -DBINDIR=<the data files> -DICON=<quorvane.ico>
-;            -DOUTFILE=<setup.exe> quorvane.nsi
+;            -DWELCOME_BITMAP=<164 x 314 .bmp> -DOUTFILE=<setup.exe> quorvane.nsi
 ; Silent with /S; the uninstaller too.
 
 !include MUI2.nsh
@@ -34,6 +34,8 @@ VIAddVersionKey LegalCopyright "Copyright (C) 2026 Kestavo"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WELCOME_BITMAP}"
+!define MUI_WELCOMEPAGE_TEXT "Setup will install Quorvane ${VERSION}, which tunes your Internet connection and watches your computer's memory.$\r$\n$\r$\nBefore it changes a network setting, Quorvane saves the current values in its Backups folder, so you can always go back.$\r$\n$\r$\nClick Next to continue."
 !define MUI_FINISHPAGE_RUN "$INSTDIR\quorvane.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Start Quorvane"
 
@@ -125,7 +127,7 @@ Section "Uninstall"
   ; says Yes; a silent uninstall keeps them.
   ${If} ${FileExists} "$INSTDIR\Backups\*.*"
     MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
-      "Also delete the backups of your network settings in $INSTDIR\Backups?$\r$\n$\r$\nWithout them, the settings Quorvane changed cannot be restored." \
+      "Also delete your backups of the network settings?$\r$\n$\r$\nWithout them, the settings Quorvane changed cannot be restored. They are kept in the folder:$\r$\n$INSTDIR\Backups" \
       /SD IDNO IDNO keep_backups
     RMDir /r "$INSTDIR\Backups"
   keep_backups:

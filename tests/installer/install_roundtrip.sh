@@ -3,14 +3,10 @@
 # command-line mode from there, checks the files, the Start-menu shortcuts and the
 # Add/Remove Programs entry (Wine's reg.exe), uninstalls silently and checks that
 # only the user's Backups folder is left.
-#   install_roundtrip.sh SETUP_EXE PREFIX VERSION
+#   install_roundtrip.sh SETUP_EXE PREFIX VERSION PROBE_EXE
 set -uo pipefail
-setup=$1 prefix=$2 version=$3
-failures=0 checks=0
-
-pass() { checks=$((checks + 1)); }
-fail() { checks=$((checks + 1)); failures=$((failures + 1)); echo "FAILED: $*" >&2; }
-expect_eq() { if [ "$2" == "$3" ]; then pass; else fail "$1: expected [$3], got [$2]"; fi; }
+setup=$1 prefix=$2 version=$3 probe=$4
+source "$(dirname "$0")/../support/checks.sh"
 expect_file() { if [ -e "$2" ]; then pass; else fail "$1: $2 missing"; fi; }
 expect_gone() { if [ ! -e "$2" ]; then pass; else fail "$1: $2 still there"; fi; }
 
@@ -62,6 +58,23 @@ wine reg add "$run" /v Quorvane /d "\"$program\\quorvane.exe\"" /f >/dev/null 2>
 wine reg add "$run" /v Neighbour /d 'C:\neighbour.exe' /f >/dev/null 2>&1
 wine reg add "$settings\\Settings\\MainSettings" /v chkRunMainProgram /d 1 /f >/dev/null 2>&1
 
+# --- while Quorvane runs, its files are in use: the uninstaller stops, changing nothing ---
+wine "$program\\quorvane.exe" >/dev/null 2>&1 &
+running=$!
+for i in $(seq 1 100); do
+  [[ "$(wine "$probe" state 2>/dev/null)" == windows=1* ]] && break
+  sleep 0.2
+done
+# In place (_?= takes the rest of the command line, blanks and all), so the status
+# is the uninstaller's own; a batch file gives the line as written.
+printf '@"%s\\uninstall.exe" /S _?=%s\r\n@exit %%ERRORLEVEL%%\r\n' "$program" "$program" >"$WINEPREFIX/drive_c/uninstall-in-place.bat"
+wine cmd /c 'C:\uninstall-in-place.bat' >/dev/null 2>&1
+expect_eq "uninstall while running: status" "$?" 2
+expect_file "uninstall while running: program kept" "$folder/quorvane.exe"
+expect_eq "uninstall while running: Run value kept" "$(reg_data "$run" Quorvane)" "\"$program\\quorvane.exe\""
+wine "$probe" close >/dev/null 2>&1
+wait "$running"
+
 # --- uninstall: the uninstaller runs from a copy of itself, so wait for every process ---
 wine "$folder/uninstall.exe" /S >/dev/null 2>&1
 expect_eq "silent uninstall's status" "$?" 0
@@ -74,6 +87,6 @@ expect_eq "Run value" "$(reg_data "$run" Quorvane)" "missing"
 expect_eq "other Run values" "$(reg_data "$run" Neighbour)" 'C:\neighbour.exe'
 
 wineserver -k >/dev/null 2>&1
-echo "$((checks - failures)) passed, $failures failed"
+# The prefix stays for a look when something failed.
 if [ "$failures" -eq 0 ]; then rm -rf "$WINEPREFIX"; fi
-[ "$failures" -eq 0 ]
+checks_summary

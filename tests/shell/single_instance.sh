@@ -7,11 +7,8 @@
 set -uo pipefail
 exe=$1 probe=$2
 settings='HKLM\SOFTWARE\Kestavo\Quorvane\Settings\MainSettings'
-failures=0 checks=0 first=""
-
-pass() { checks=$((checks + 1)); }
-fail() { checks=$((checks + 1)); failures=$((failures + 1)); echo "FAILED: $*" >&2; }
-expect_eq() { if [ "$2" == "$3" ]; then pass; else fail "$1: expected [$3], got [$2]"; fi; }
+source "$(dirname "$0")/../support/checks.sh"
+first=""
 
 state() { wine "$probe" state 2>/dev/null | tr -d '\r'; }
 
@@ -81,5 +78,4 @@ expect_eq "tray: shown, in front" "$(state)" "windows=1 visible=1 iconic=0 foreg
 close_first
 wine reg delete "$settings" /v chkRunProgramMini /f >/dev/null 2>&1
 
-echo "$((checks - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+checks_summary
