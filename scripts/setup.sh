@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build, run and test Quorvane:
-# the MinGW-w64 cross compilers, 32-bit Wine, Xvfb, doctest, CMake and ImageMagick.
+# the MinGW-w64 cross compilers, 32-bit Wine, Xvfb, doctest, CMake, ImageMagick, the
+# CHM compiler and NSIS.
 # Does nothing when everything is already there.
 set -euo pipefail
 
@@ -12,7 +13,7 @@ packages=(
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686
   wine wine32:i386 wine64
   xvfb xauth x11-utils xdotool imagemagick fonts-wine
-  doctest-dev fp-utils-3.2.2
+  doctest-dev fp-utils-3.2.2 nsis
 )
 
 missing=()

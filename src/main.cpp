@@ -6,6 +6,7 @@
 #include "shell/CommandLine.h"
 #include "shell/ConsoleOutput.h"
 #include "shell/InstallToolWindows.h"
+#include "shell/SingleInstance.h"
 #include "shell/frmMain.h"
 #include "system/mdlOSVersion.h"
 #include "ui/MessageLoop.h"
@@ -23,12 +24,16 @@ int RunCommandLineMode(const quorvane::CommandRequest& request) {
 
 int RunWindowed() {
   using namespace quorvane;
+  // A second start of the window only brings the running copy back.
+  static RunningCopy runningCopy;
+  if (!runningCopy.Claim()) return 0;
   // Creating the main window starts everything; unloading it ends the process.
   static frmMain main;
   SetMainWindow(&main);
   InstallToolWindows(main);
   main.Load();
   if (!main.StartedInTray()) main.Show();
+  runningCopy.Answer([] { return MainWindow().ComeBackToFront(); });
   return RunMessageLoop();
 }
 

@@ -38,6 +38,8 @@ class frmMain : public Form, public ToolWindowHost {
   void SetTrayToolTip(const std::string& text) override;
   // Hides the main window and says the program still runs.
   void hideToTray();
+  // Shown, restored and in front again, from the tray or the taskbar; returns the window.
+  HWND ComeBackToFront();
 
   // The movie's command event.
   void Flash_FSCommand(const std::string& command, const std::string& args);

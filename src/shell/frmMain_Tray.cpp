@@ -1,4 +1,5 @@
-// The main window and its tray icon: the icon's clicks, and hiding to the tray.
+// The main window and its tray icon: the icon's clicks, hiding to the tray and
+// coming back.
 #include "shell/frmMain.h"
 
 #include "dialogs/MsgBoxFlags.h"
@@ -10,6 +11,13 @@ namespace quorvane {
 void frmMain::Tray1_LeftClick() { mnuMainWindow_Click(); }
 void frmMain::Tray1_MouseClick(int& /*button*/) { mnuMainWindow_Click(); }
 void frmMain::Tray1_RightClick() { PopupMenu(mnuPopup); }
+
+HWND frmMain::ComeBackToFront() {
+  mnuMainWindow_Click();
+  if (IsIconic(hWnd())) ShowWindow(hWnd(), SW_RESTORE);
+  SetForegroundWindow(hWnd());
+  return hWnd();
+}
 
 void frmMain::hideToTray() {
   Hide();

@@ -5,12 +5,7 @@
 #   command_line_prefixes.sh QUORVANE_EXE BASE_PREFIX WORK_FOLDER
 set -uo pipefail
 exe=$1 base=$2 work=$3
-failures=0 checks=0
-
-pass() { checks=$((checks + 1)); }
-fail() { checks=$((checks + 1)); failures=$((failures + 1)); echo "FAILED: $*" >&2; }
-expect_eq() { if [ "$2" == "$3" ]; then pass; else fail "$1: expected [$3], got [$2]"; fi; }
-expect_has() { if grep -qF -- "$3" <<<"$2"; then pass; else fail "$1: [$3] not in output:"; echo "$2" >&2; fi; }
+source "$(dirname "$0")/../support/checks.sh"
 
 # The value column of one `reg query` line, or "missing".
 reg_value() {
@@ -135,5 +130,4 @@ latest=$(ls "$backups" | grep -E '^[0-9]{3}\.BCK$' | sort | tail -1)
 expect_eq "win7 backup system line" "$(sed -n 3p "$backups/$latest" | tr -d '\r')" "8"
 end_prefix
 
-echo "$((checks - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+checks_summary

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Installs Quorvane silently into a fresh Wine prefix, runs the installed program's
+# command-line mode from there, checks the files, the Start-menu shortcuts and the
+# Add/Remove Programs entry (Wine's reg.exe), uninstalls silently and checks that
+# only the user's Backups folder is left.
+#   install_roundtrip.sh SETUP_EXE PREFIX VERSION PROBE_EXE
+set -uo pipefail
+setup=$1 prefix=$2 version=$3 probe=$4
+source "$(dirname "$0")/../support/checks.sh"
+expect_file() { if [ -e "$2" ]; then pass; else fail "$1: $2 missing"; fi; }
+expect_gone() { if [ ! -e "$2" ]; then pass; else fail "$1: $2 still there"; fi; }
+
+# The data of one value as `reg query` shows it, or "missing".
+reg_data() {
+  wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -F "    $2    " |
+    sed -E 's/^ +[^ ].*    REG_[A-Z_]+    //' || echo missing
+}
+
+export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+wineserver -k >/dev/null 2>&1
+rm -rf "$WINEPREFIX"
+mkdir -p "$WINEPREFIX"
+wineboot -i >/dev/null 2>&1
+
+program='C:\Program Files\Quorvane'
+folder="$WINEPREFIX/drive_c/Program Files/Quorvane"
+shortcuts="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quorvane"
+uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvane'
+run='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+settings='HKLM\SOFTWARE\Kestavo\Quorvane'
+
+# --- install ---
+wine "$setup" /S >/dev/null 2>&1
+expect_eq "silent install's status" "$?" 0
+for file in quorvane.exe Quorvane.swf QuorvaneMask.skn QuorvaneSpl.spl QuorvaneHelp.chm uninstall.exe; do
+  expect_file "installed" "$folder/$file"
+done
+for link in "Quorvane.lnk" "Quorvane Help.lnk" "Uninstall Quorvane.lnk"; do
+  expect_file "shortcut" "$shortcuts/$link"
+done
+expect_eq "DisplayName" "$(reg_data "$uninstall" DisplayName)" "Quorvane"
+expect_eq "DisplayVersion" "$(reg_data "$uninstall" DisplayVersion)" "$version"
+expect_eq "Publisher" "$(reg_data "$uninstall" Publisher)" "Kestavo"
+expect_eq "DisplayIcon" "$(reg_data "$uninstall" DisplayIcon)" "$program\\quorvane.exe,0"
+expect_eq "UninstallString" "$(reg_data "$uninstall" UninstallString)" "\"$program\\uninstall.exe\""
+expect_eq "QuietUninstallString" "$(reg_data "$uninstall" QuietUninstallString)" "\"$program\\uninstall.exe\" /S"
+# The program's files in KB, the Backups folder aside.
+size_kb=$(find "$folder" -maxdepth 1 -type f -printf '%s\n' | awk '{ bytes += $1 } END { print int(bytes / 1024) }')
+expect_eq "EstimatedSize" "$(( $(reg_data "$uninstall" EstimatedSize) ))" "$size_kb"
+
+# --- the installed program, from its folder with a blank in the path ---
+out=$(wine "$program\\quorvane.exe" /backup 2>&1 | tr -d '\r')
+expect_eq "/backup output" "$out" "Backup: $program\\Backups\\001.BCK"
+expect_file "backup written" "$folder/Backups/001.BCK"
+
+# What the program leaves in the registry when used: the Run entry and its settings.
+wine reg add "$run" /v Quorvane /d "\"$program\\quorvane.exe\"" /f >/dev/null 2>&1
+wine reg add "$run" /v Neighbour /d 'C:\neighbour.exe' /f >/dev/null 2>&1
+wine reg add "$settings\\Settings\\MainSettings" /v chkRunMainProgram /d 1 /f >/dev/null 2>&1
+
+# --- while Quorvane runs, its files are in use: the uninstaller stops, changing nothing ---
+wine "$program\\quorvane.exe" >/dev/null 2>&1 &
+running=$!
+for i in $(seq 1 100); do
+  [[ "$(wine "$probe" state 2>/dev/null)" == windows=1* ]] && break
+  sleep 0.2
+done
+# In place (_?= takes the rest of the command line, blanks and all), so the status
+# is the uninstaller's own; a batch file gives the line as written.
+printf '@"%s\\uninstall.exe" /S _?=%s\r\n@exit %%ERRORLEVEL%%\r\n' "$program" "$program" >"$WINEPREFIX/drive_c/uninstall-in-place.bat"
+wine cmd /c 'C:\uninstall-in-place.bat' >/dev/null 2>&1
+expect_eq "uninstall while running: status" "$?" 2
+expect_file "uninstall while running: program kept" "$folder/quorvane.exe"
+expect_eq "uninstall while running: Run value kept" "$(reg_data "$run" Quorvane)" "\"$program\\quorvane.exe\""
+wine "$probe" close >/dev/null 2>&1
+wait "$running"
+
+# --- uninstall: the uninstaller runs from a copy of itself, so wait for every process ---
+wine "$folder/uninstall.exe" /S >/dev/null 2>&1
+expect_eq "silent uninstall's status" "$?" 0
+wineserver -w
+expect_eq "left in the program folder" "$(cd "$folder" && find . | sort | tr '\n' ' ')" ". ./Backups ./Backups/001.BCK "
+expect_gone "shortcuts" "$shortcuts"
+expect_eq "uninstall entry" "$(wine reg query "$uninstall" >/dev/null 2>&1 && echo present || echo gone)" "gone"
+expect_eq "settings key" "$(wine reg query "$settings" >/dev/null 2>&1 && echo present || echo gone)" "gone"
+expect_eq "Run value" "$(reg_data "$run" Quorvane)" "missing"
+expect_eq "other Run values" "$(reg_data "$run" Neighbour)" 'C:\neighbour.exe'
+
+wineserver -k >/dev/null 2>&1
+# The prefix stays for a look when something failed.
+if [ "$failures" -eq 0 ]; then rm -rf "$WINEPREFIX"; fi
+checks_summary
