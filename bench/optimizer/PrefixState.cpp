@@ -8,8 +8,12 @@
 #include "optimizer/BackupFiles.h"
 #include "optimizer/RegRootKey.h"
 #include "optimizer/TcpSettings.h"
+#include "support/registry_fixture.h"
 
 namespace quorvane::bench {
+
+using testing::DeleteKeyTree;
+using testing::KeyExists;
 
 namespace {
 

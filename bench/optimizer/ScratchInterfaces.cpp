@@ -6,8 +6,12 @@
 
 #include "optimizer/RegistryLayout.h"
 #include "registry/RegKey.h"
+#include "support/registry_fixture.h"
 
 namespace quorvane::bench {
+
+using testing::DeleteKeyTree;
+using testing::Subkeys;
 
 namespace {
 
@@ -23,34 +27,7 @@ bool IsBenchName(const std::string& name) {
   return name.rfind(kBenchInterfacePrefix, 0) == 0;
 }
 
-std::vector<std::string> Subkeys(HKEY root, const std::string& path) {
-  std::vector<std::string> names;
-  RegKey key;
-  if (key.Open(root, path, KEY_READ) != ERROR_SUCCESS) return names;
-  for (DWORD index = 0;; ++index) {
-    char name[256];
-    DWORD length = sizeof name;
-    if (RegEnumKeyExA(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-        ERROR_SUCCESS)
-      break;
-    names.emplace_back(name, length);
-  }
-  return names;
-}
-
 }  // namespace
-
-bool DeleteKeyTree(HKEY root, const std::string& path) {
-  // Deepest first: NT refuses to delete a key that still has subkeys.
-  for (const std::string& sub : Subkeys(root, path)) DeleteKeyTree(root, path + "\\" + sub);
-  LONG status = RegDeleteKeyA(root, path.c_str());
-  return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
-}
-
-bool KeyExists(HKEY root, const std::string& path) {
-  RegKey key;
-  return key.Open(root, path, KEY_READ) == ERROR_SUCCESS;
-}
 
 bool SetBenchInterfaceCount(int count, std::string* error) {
   const std::string parent = AdapterParentKey(Layout::Nt);

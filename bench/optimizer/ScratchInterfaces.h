@@ -11,11 +11,6 @@ namespace quorvane::bench {
 // Names QuorvaneBench0001, QuorvaneBench0002, ...; nothing else starts so.
 constexpr const char* kBenchInterfacePrefix = "QuorvaneBench";
 
-// Deletes a key with everything below it; true when it is gone afterwards.
-bool DeleteKeyTree(HKEY root, const std::string& path);
-
-bool KeyExists(HKEY root, const std::string& path);
-
 // Makes bench interfaces 1..count exist and no others; interfaces that are not the
 // benchmark's are left alone. False with *error set when a key cannot be made.
 bool SetBenchInterfaceCount(int count, std::string* error);

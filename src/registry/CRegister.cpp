@@ -97,22 +97,9 @@ bool CRegister::REGDeleteSetting(HKEY root, const std::string& section, const st
 }
 
 std::vector<std::string> CRegister::GetAllKeys(HKEY root, const std::string& path) {
-  std::vector<std::string> names;
   RegKey handle;
-  if (handle.Open(root, path, KEY_ALL_ACCESS) != ERROR_SUCCESS) return names;
-  for (DWORD index = 0;; ++index) {
-    char buffer[255];
-    std::fill(std::begin(buffer), std::end(buffer), ' ');
-    DWORD length = sizeof buffer;
-    if (RegEnumKeyExA(handle.get(), index, buffer, &length, nullptr, nullptr, nullptr, nullptr) !=
-        ERROR_SUCCESS)
-      break;
-    std::string name(buffer, sizeof buffer);
-    size_t nul = name.find('\0');
-    if (nul != std::string::npos) name.resize(nul);
-    names.push_back(std::move(name));
-  }
-  return names;
+  if (handle.Open(root, path, KEY_ALL_ACCESS) != ERROR_SUCCESS) return {};
+  return handle.Subkeys();
 }
 
 }  // namespace quorvane

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace quorvane {
 
@@ -35,6 +36,37 @@ class RegKey {
     Close();
     return RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access,
                            nullptr, &key_, nullptr);
+  }
+
+  // The names of the key's subkeys. A name too long for any key path is passed
+  // over; any other failure (the key went away) ends the list.
+  std::vector<std::string> Subkeys() const {
+    std::vector<std::string> names;
+    for (DWORD index = 0;; ++index) {
+      char name[256];
+      DWORD length = sizeof name;
+      const LONG status = RegEnumKeyExA(key_, index, name, &length, nullptr, nullptr, nullptr, nullptr);
+      if (status == ERROR_MORE_DATA) continue;
+      if (status != ERROR_SUCCESS) break;
+      names.emplace_back(name, length);
+    }
+    return names;
+  }
+
+  // A value's type and data, whatever their size; returns the Windows status.
+  LONG ReadValue(const std::string& name, DWORD* type, std::string* data) const {
+    // Most values fit a small buffer; a larger one is asked for again at its size.
+    char small[64];
+    DWORD size = sizeof small;
+    LONG status = RegQueryValueExA(key_, name.c_str(), nullptr, type, reinterpret_cast<BYTE*>(small), &size);
+    if (status == ERROR_MORE_DATA) {
+      data->resize(size);
+      status = RegQueryValueExA(key_, name.c_str(), nullptr, type, reinterpret_cast<BYTE*>(data->data()), &size);
+      data->resize(status == ERROR_SUCCESS ? size : 0);
+    } else {
+      data->assign(small, status == ERROR_SUCCESS ? size : 0);
+    }
+    return status;
   }
 
   void Close() {

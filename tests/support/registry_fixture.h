@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "registry/RegKey.h"
+
 namespace testing {
 
 // Deletes a key and all its subkeys; true when it is gone afterwards.
@@ -97,17 +99,9 @@ inline void WriteDword(HKEY root, const std::string& path, const std::string& na
 
 // Lists the direct subkeys, in the registry's order.
 inline std::vector<std::string> Subkeys(HKEY root, const std::string& path) {
-  std::vector<std::string> names;
-  HKEY key;
-  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
-  char name[256];
-  for (DWORD i = 0;; ++i) {
-    DWORD length = sizeof name;
-    if (RegEnumKeyExA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-    names.emplace_back(name, length);
-  }
-  RegCloseKey(key);
-  return names;
+  quorvane::RegKey key;
+  if (key.Open(root, path, KEY_READ) != ERROR_SUCCESS) return {};
+  return key.Subkeys();
 }
 
 // A scratch key under HKEY_CURRENT_USER, empty at start and removed at the end.
