@@ -159,6 +159,14 @@ int msgFrm::MessageHeightTwips(Page page, int widthTwips) {
   return std::max<int>(bounds.bottom, lines) * twipsPerPixelY_;
 }
 
+void msgFrm::ShowCheckBox(CheckBox& box, const std::string& text, const TwipsRect& place) {
+  if (text.empty()) return;
+  box.SetBackColor(backColour_);
+  box.MoveTwips(place);
+  box.SetCaption(text);
+  box.SetVisible(true);
+}
+
 void msgFrm::FitWindowToPage(Page page, int pageHeightTwips) {
   const int width = ScreenTwipsToPixels(kBalloonWidthTwips);
   const int pageHeight = (pageHeightTwips + twipsPerPixelY_ / 2) / twipsPerPixelY_;
@@ -180,12 +188,7 @@ int msgFrm::msg_Box(const std::string& mPrompt, uint32_t mFlags, const std::stri
   const MessagePageLayout layout =
       LayoutMessagePage(pageWidth, MessageHeightTwips(kMessagePage, pageWidth - kMessageNarrower));
   lblmsg.MoveTwips(layout.message);
-  if (!CheckboxTxt.empty()) {
-    Check1.SetBackColor(backColour_);
-    Check1.MoveTwips(layout.checkBox);
-    Check1.SetCaption(CheckboxTxt);
-    Check1.SetVisible(true);
-  }
+  ShowCheckBox(Check1, CheckboxTxt, layout.checkBox);
   FitWindowToPage(kMessagePage, layout.pageHeight);
 
   DrawBalloon(NoPointer, X, Y, lightness);
@@ -217,12 +220,7 @@ std::string msgFrm::input_box(const std::string& mPrompt, uint32_t mFlags, const
   // Enter confirms and Escape cancels, as in the system's own boxes.
   iCmd(1).SetDefault(true);
   iCmd(0).SetCancel(true);
-  if (!CheckboxTxt.empty()) {
-    Check2.SetBackColor(backColour_);
-    Check2.MoveTwips(layout.checkBox);
-    Check2.SetCaption(CheckboxTxt);
-    Check2.SetVisible(true);
-  }
+  ShowCheckBox(Check2, CheckboxTxt, layout.checkBox);
   FitWindowToPage(kInputPage, layout.pageHeight);
 
   DrawBalloon(NoPointer, X, Y, lightness);

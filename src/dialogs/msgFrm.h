@@ -78,6 +78,8 @@ class msgFrm : public Form {
   int MessageHeightTwips(Page page, int widthTwips);
   // Places the page and sizes the window to it (pixels).
   void FitWindowToPage(Page page, int pageHeightTwips);
+  // The page's check box with its text, when the caller gave one.
+  void ShowCheckBox(CheckBox& box, const std::string& text, const TwipsRect& place);
 
   void SetupButtons(uint32_t flags, const std::string& btn1, const std::string& btn2, const std::string& btn3);
   void SetDefaultButton(uint32_t flags);
