@@ -1,5 +1,6 @@
 #include "shell/InstallToolWindows.h"
 
+#include "memory/frmSystemStatus.h"
 #include "optimizer/advanced/frmAdvancedMode.h"
 #include "optimizer/backup/frmBackUp.h"
 #include "optimizer/frmWizardMode.h"
@@ -11,9 +12,11 @@ void InstallToolWindows(frmMain& main) {
   static frmWizardMode wizardMode;
   static frmAdvancedMode advancedMode;
   static frmBackUp backUp;
+  static frmSystemStatus systemStatus;
   main.ToolWindowSlots.Install(ToolWindow::WizardMode, wizardMode);
   main.ToolWindowSlots.Install(ToolWindow::AdvancedMode, advancedMode);
   main.ToolWindowSlots.Install(ToolWindow::BackUp, backUp);
+  main.ToolWindowSlots.Install(ToolWindow::SystemStatus, systemStatus);
 }
 
 }  // namespace quorvane
