@@ -1,0 +1,70 @@
+// Shows the system status window (argument "status") or the RAM configuration
+// (argument "ram") inside the main window with real figures, charts running,
+// for a screenshot (tests/memory/screenshot_monitor.sh). Closes itself after
+// the seconds given as the second argument (20 by default).
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "memory/frmRamConfiguration.h"
+#include "memory/frmSystemStatus.h"
+#include "registry/AppSettings.h"
+#include "shell/frmMain.h"
+#include "system/ProgramFolder.h"
+#include "ui/MessageLoop.h"
+
+using namespace quorvane;
+
+namespace {
+
+std::string WinePath(const std::string& unixPath) {
+  std::string path = "Z:" + unixPath;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+void CALLBACK QuitTimer(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+  const std::string arguments = commandLine ? commandLine : "";
+  const bool ram = arguments.rfind("ram", 0) == 0;
+  const char* number = std::strchr(arguments.c_str(), ' ');
+  const int seconds = number ? std::atoi(number + 1) : 20;
+
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder = std::string(temp) + "QuorvaneMonitorDemo";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  for (const char* name : {"Quorvane.swf", "QuorvaneMask.skn", "QuorvaneSpl.spl"})
+    CopyFileA(WinePath(std::string(QUORVANE_DATA_DIR) + "/" + name).c_str(), (folder + "\\" + name).c_str(), FALSE);
+  OverrideProgramFolder(folder);
+  SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "0");
+
+  frmMain main;
+  frmSystemStatus status;
+  frmRamConfiguration ramConfiguration;
+  ramConfiguration.UseProcessorUsage(status);
+  status.UseToolTipChoice(ramConfiguration);
+  main.ToolWindowSlots.Install(ToolWindow::SystemStatus, status);
+  main.ToolWindowSlots.Install(ToolWindow::RamConfiguration, ramConfiguration);
+  main.Load();
+  main.Show();
+  main.Flash_FSCommand(ram ? "IDC_FS_ramconfiguration" : "IDC_FS_systemstatus", "");
+  if (ram) {
+    ramConfiguration.chkSoundon.SetValue(kChecked);
+  } else {
+    status.sldMemoryZoom.SetValue(60);
+    status.sldMemoryZoom_Click();
+    status.sldFreeMomoryReq.SetValue(64);
+  }
+
+  SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, &QuitTimer);
+  const int code = RunMessageLoop();
+  main.Unload();
+  return code;
+}
