@@ -61,11 +61,11 @@ class frmRamConfiguration : public ToolForm, public TrayToolTipChoiceWindow {
   CheckBox chkSoundon{framOnOffSettings, "chkSoundon", {120, 240, 1800, 255}, "Sound on"};
   CheckBox chkAutomatic{framOnOffSettings, "chkAutomatic", {120, 510, 4950, 255},
                         "Optimize automatically when Alarm level is reached"};
-  SkinLabel lblAlramLeve{framOnOffSettings, "lblAlramLeve", {120, 840, 3750, 255}, "Alarm Level (in MB):"};
-  TextBox txtAlarm{framOnOffSettings, "txtAlarm", {4050, 795, 900, 300}};
-  SkinLabel lblRamFree{framOnOffSettings, "lblRamFree", {120, 1140, 3900, 255},
+  SkinLabel lblAlramLeve{framOnOffSettings, "lblAlramLeve", {120, 840, 4290, 255}, "Alarm Level (in MB):"};
+  TextBox txtAlarm{framOnOffSettings, "txtAlarm", {4440, 795, 660, 300}};
+  SkinLabel lblRamFree{framOnOffSettings, "lblRamFree", {120, 1140, 4290, 255},
                        "RAM to try and free when alarm level is reached:"};
-  TextBox txtFreeAlarm{framOnOffSettings, "txtFreeAlarm", {4050, 1095, 900, 300}};
+  TextBox txtFreeAlarm{framOnOffSettings, "txtFreeAlarm", {4440, 1095, 660, 300}};
   Frame framOpt{frameRamConfiguration, "framOpt", {90, 1680, 5160, 1350}, "Automatic Optimization"};
   SkinLabel lblCheckTime{framOpt, "lblCheckTime", {120, 270, 3600, 255}, "Do check every (in Milliseconds)"};
   TextBox txtTimeCheck{framOpt, "txtTimeCheck", {3810, 225, 900, 300}};
@@ -77,11 +77,11 @@ class frmRamConfiguration : public ToolForm, public TrayToolTipChoiceWindow {
                        "Run ONLY if CPU-Usage is below this (0=detectyion not in use)"};
   TextBox txtRunOnly{framOpt, "txtRunOnly", {3810, 915, 900, 300}};
   UpDown UpDownRunOnly{txtRunOnly, "UpDownRunOnly", 0, 100};
-  Frame frameSysToolTip{frameRamConfiguration, "frameSysToolTip", {90, 3060, 3750, 510},
+  Frame frameSysToolTip{frameRamConfiguration, "frameSysToolTip", {90, 3060, 4410, 510},
                         "System Tray Icon Tool Tip Text"};
-  OptionButton optMB{frameSysToolTip, "optMB", {120, 210, 1650, 255}, "Free RAM in MB"};
-  OptionButton optPer{frameSysToolTip, "optPer", {1800, 210, 1875, 255}, "Percentage of Free RAM"};
-  CommandButton cmdSave{frameRamConfiguration, "cmdSave", {3960, 3150, 1290, 360}, "Save"};
+  OptionButton optMB{frameSysToolTip, "optMB", {120, 210, 1800, 255}, "Free RAM in MB"};
+  OptionButton optPer{frameSysToolTip, "optPer", {1920, 210, 2400, 255}, "Percentage of Free RAM"};
+  CommandButton cmdSave{frameRamConfiguration, "cmdSave", {4560, 3150, 690, 360}, "Save"};
   Timer tmrAlarm{*this, "tmrAlarm", 100};
   Timer tmrSoundPlayer{*this, "tmrSoundPlayer", 65535};
 

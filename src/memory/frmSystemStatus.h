@@ -60,23 +60,24 @@ class frmSystemStatus : public ToolForm, public ProcessorUsageWindow {
   int64_t TotalMB = 0;
 
   Frame frameMemoryStatus{*this, "frameMemoryStatus", {0, 0, 5340, 3585}, "System Status"};
-  Frame frameCPUUsage{frameMemoryStatus, "frameCPUUsage", {120, 210, 2520, 2265}, "Processor usage"};
-  StripChart histCPU{frameCPUUsage, "histCPU", {120, 270, 2280, 1065}};
-  Label lblCPUSpeed{frameCPUUsage, "lblCPUSpeed", {120, 1440, 600, 255}, "Speed"};
-  Slider sldCPUSpeed{frameCPUUsage, "sldCPUSpeed", {720, 1380, 1680, 360}, 300, 1000};
-  Label lblCPUZoom{frameCPUUsage, "lblCPUZoom", {120, 1830, 600, 255}, "Zoom"};
-  Slider sldCPUZoom{frameCPUUsage, "sldCPUZoom", {720, 1770, 1680, 360}, kStripChartMinZoom, kStripChartMaxZoom};
-  Frame fameMemoryUsage{frameMemoryStatus, "fameMemoryUsage", {2700, 210, 2520, 2265}, "Memory usage"};
-  StripChart histMemory{fameMemoryUsage, "histMemory", {120, 270, 2280, 1065}};
-  Label lblMemorySpeed{fameMemoryUsage, "lblMemorySpeed", {120, 1440, 600, 255}, "Speed"};
-  Slider sldMemorySpeed{fameMemoryUsage, "sldMemorySpeed", {720, 1380, 1680, 360}, 300, 1000};
-  Label lblMemoryZoom{fameMemoryUsage, "lblMemoryZoom", {120, 1830, 600, 255}, "Zoom"};
-  Slider sldMemoryZoom{fameMemoryUsage, "sldMemoryZoom", {720, 1770, 1680, 360}, kStripChartMinZoom,
+  // One row per chart, full width, so each caption has room for its reading.
+  Frame frameCPUUsage{frameMemoryStatus, "frameCPUUsage", {90, 210, 5160, 1140}, "Processor usage"};
+  StripChart histCPU{frameCPUUsage, "histCPU", {120, 270, 2850, 750}};
+  Label lblCPUSpeed{frameCPUUsage, "lblCPUSpeed", {3090, 330, 540, 255}, "Speed"};
+  Slider sldCPUSpeed{frameCPUUsage, "sldCPUSpeed", {3630, 270, 1440, 360}, 300, 1000};
+  Label lblCPUZoom{frameCPUUsage, "lblCPUZoom", {3090, 690, 540, 255}, "Zoom"};
+  Slider sldCPUZoom{frameCPUUsage, "sldCPUZoom", {3630, 630, 1440, 360}, kStripChartMinZoom, kStripChartMaxZoom};
+  Frame fameMemoryUsage{frameMemoryStatus, "fameMemoryUsage", {90, 1380, 5160, 1140}, "Memory usage"};
+  StripChart histMemory{fameMemoryUsage, "histMemory", {120, 270, 2850, 750}};
+  Label lblMemorySpeed{fameMemoryUsage, "lblMemorySpeed", {3090, 330, 540, 255}, "Speed"};
+  Slider sldMemorySpeed{fameMemoryUsage, "sldMemorySpeed", {3630, 270, 1440, 360}, 300, 1000};
+  Label lblMemoryZoom{fameMemoryUsage, "lblMemoryZoom", {3090, 690, 540, 255}, "Zoom"};
+  Slider sldMemoryZoom{fameMemoryUsage, "sldMemoryZoom", {3630, 630, 1440, 360}, kStripChartMinZoom,
                        kStripChartMaxZoom};
-  Frame frameMemoryControl{frameMemoryStatus, "frameMemoryControl", {120, 2520, 5100, 975}, "Memory Control"};
-  Slider sldFreeMomoryReq{frameMemoryControl, "sldFreeMomoryReq", {90, 240, 3210, 360}, 0, 0};
-  CommandButton cmdOptimaize{frameMemoryControl, "cmdOptimaize", {3390, 240, 1590, 360}, "Optimize Now"};
-  SkinLabel lblTargetMemoryNeeded{frameMemoryControl, "lblTargetMemoryNeeded", {120, 660, 4860, 255}};
+  Frame frameMemoryControl{frameMemoryStatus, "frameMemoryControl", {90, 2550, 5160, 960}, "Memory Control"};
+  Slider sldFreeMomoryReq{frameMemoryControl, "sldFreeMomoryReq", {90, 270, 3210, 360}, 0, 0};
+  CommandButton cmdOptimaize{frameMemoryControl, "cmdOptimaize", {3390, 270, 1620, 360}, "Optimize Now"};
+  SkinLabel lblTargetMemoryNeeded{frameMemoryControl, "lblTargetMemoryNeeded", {120, 690, 4890, 240}};
   Timer tmrCPU{*this, "tmrCPU", kChartStartInterval};
   Timer tmrMemory{*this, "tmrMemory", kChartStartInterval};
 

@@ -4,6 +4,7 @@
 // the seconds given as the second argument (20 by default).
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -31,7 +32,8 @@ void CALLBACK QuitTimer(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
-  const std::string arguments = commandLine ? commandLine : "";
+  std::string arguments = commandLine ? commandLine : "";
+  arguments.erase(std::remove(arguments.begin(), arguments.end(), '"'), arguments.end());
   const bool ram = arguments.rfind("ram", 0) == 0;
   const char* number = std::strchr(arguments.c_str(), ' ');
   const int seconds = number ? std::atoi(number + 1) : 20;
@@ -58,8 +60,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   if (ram) {
     ramConfiguration.chkSoundon.SetValue(kChecked);
   } else {
-    status.sldMemoryZoom.SetValue(60);
-    status.sldMemoryZoom_Click();
     status.sldFreeMomoryReq.SetValue(64);
   }
 
