@@ -11,10 +11,13 @@
 // then; shown, it paints when a sample arrives (and when the system asks).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
+#include <memory>
 
 #include "ui/OwnDrawnControl.h"
+#include "ui/DibSection.h"
 #include "ui/ScopedGdi.h"
 
 namespace quorvane {
@@ -23,6 +26,8 @@ inline constexpr int kStripChartMinZoom = 30;
 inline constexpr int kStripChartMaxZoom = 100;
 // A vertical grid line every this many samples.
 inline constexpr int kStripChartGridSamples = 5;
+// The most samples shown across the width.
+inline constexpr int kMostSamplesKept = 1000;
 
 class StripChart : public OwnDrawnControl {
  public:
@@ -33,7 +38,7 @@ class StripChart : public OwnDrawnControl {
   COLORREF newcolor() const { return newcolor_; }
   void Setnewcolor(COLORREF colour);
 
-  // Samples shown across the width, at least 2; older ones are dropped.
+  // Samples shown across the width, 2 to 1000; older ones are dropped.
   int maxlines() const { return maxlines_; }
   void Setmaxlines(int count);
 
@@ -55,11 +60,29 @@ class StripChart : public OwnDrawnControl {
  private:
   const char* WindowClassName() const override { return "QuorvaneStripChart"; }
   void Draw(HDC dc, const RECT& client) override;
+  // Where samples go in a client area.
+  struct Scale {
+    double right;   // x of the newest sample
+    double bottom;  // y of 0 %
+    double step;    // pixels from one sample to the next
+    double top;     // the percentage of the top row
+    int rows;       // rows from 0 % to the top
+    int YOf(double percent) const;
+  };
+  Scale ScaleFor(const RECT& client) const;
+  // The plot area with its grid, the nearest column `phase` samples left of the newest.
+  void DrawGrid(HDC dc, const RECT& client, int phase) const;
+  // The grid picture of a scroll position, drawn on first use; nullptr without GDI memory.
+  HBITMAP GridPicture(int phase, const RECT& client);
   bool HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   void AfterDestroy() override;
+  // WM_PAINT: the system asks for the picture (shown, uncovered).
   void Paint();
-  // Redraws now-ish, but only when someone can see it.
-  void InvalidateIfShown();
+  // Draws into the kept picture and copies it onto the window.
+  void DrawAndCopy(HDC windowDc, const RECT& client);
+  // A new picture straight away, but only when someone can see it: a sample
+  // costs one draw and one copy, without a round through the message queue.
+  void RedrawIfShown();
 
   COLORREF newcolor_;
   int maxlines_;
@@ -70,11 +93,22 @@ class StripChart : public OwnDrawnControl {
 
   // The picture kept between paints, so a sample costs one draw and one copy;
   // pens and brush made once.
-  ScopedBitmap buffer_;
+  ScopedBitmap buffer_;  // declared first: the DC holding it goes first
+  std::unique_ptr<MemoryDC> bufferDc_;
+  HGDIOBJ bufferDcBitmap_ = nullptr;  // what the memory DC held before the picture
   SIZE bufferSize_{0, 0};
   ScopedBrush background_;
   ScopedPen gridPen_;
   ScopedPen linePen_;
+  // One grid picture per scroll position, for this size, zoom and width in samples.
+  struct GridKey {
+    LONG width = 0, height = 0;
+    int zoom = 0, maxlines = 0;
+    bool operator==(const GridKey&) const = default;
+  };
+  GridKey gridKey_;
+  std::array<DibSection, kStripChartGridSamples> grids_;
+  MemoryDC gridDc_;
 };
 
 }  // namespace quorvane

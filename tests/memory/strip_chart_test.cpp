@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
 #include "memory/StripChart.h"
 #include "ui/DibSection.h"
 #include "ui/Form.h"
@@ -99,5 +103,40 @@ TEST_CASE("a hidden chart keeps its samples and paints nothing; shown, it paints
   testing::PumpUntil([] { return false; }, 100);
   CHECK(chart.PaintCount() == shown + 1);
   CHECK(Rgb(Picture(chart), 99, 18) == kGreen);  // 70 % of 60 rows up from row 60
+  form.Unload();
+}
+
+TEST_CASE("the grid's rows follow the zoom and its columns move left with each sample") {
+  ChartForm form;
+  testing::ShowQuietly(form);
+  StripChart& chart = form.chart;
+  const uint32_t plot = Rgb(Picture(chart), 1, 1);
+  auto gridColumns = [&](const DibSection& picture) {  // along row 2, above any line here
+    std::vector<int> columns;
+    for (int x = 0; x < 100; ++x)
+      if (Rgb(picture, x, 2) != plot) columns.push_back(x);
+    return columns;
+  };
+  auto gridRow = [&](const DibSection& picture, int y) { return Rgb(picture, 3, y) != plot; };
+
+  // rows every 20 % of the whole scale, every 10 % of the zoomed one
+  DibSection whole = Picture(chart);
+  CHECK(gridRow(whole, 36));  // 40 %
+  CHECK_FALSE(gridRow(whole, 40));
+  chart.Setzoom(100);
+  DibSection zoomed = Picture(chart);
+  CHECK(gridRow(zoomed, 40));  // 10 % of 30
+  CHECK_FALSE(gridRow(zoomed, 36));
+
+  chart.Setvalue(0);
+  const std::vector<int> before = gridColumns(Picture(chart));
+  chart.Setvalue(0);
+  const std::vector<int> after = gridColumns(Picture(chart));
+  REQUIRE(before.size() >= 2);
+  for (int column : {before[before.size() - 2], before.back()}) {  // one sample: 9.9 pixels left
+    CAPTURE(column);
+    CHECK(std::any_of(after.begin(), after.end(), [&](int x) { return std::abs(x - (column - 10)) <= 1; }));
+    CHECK(std::none_of(after.begin(), after.end(), [&](int x) { return x == column; }));
+  }
   form.Unload();
 }
