@@ -4,21 +4,24 @@
 #  2. the program's processor time over an interval with every timer at its
 #     default (charts 300 ms, alarm 100 ms), hidden to the tray and then with
 #     the system status window shown, from the kernel's own accounting.
-#   scripts/bench-monitor.sh [--idle SECONDS] [--reps N]
+#  3. with --baseline BUILD_DIR (a build of an earlier commit): start-up of this
+#     program against that one's, side by side.
+#   scripts/bench-monitor.sh [--idle SECONDS] [--reps N] [--baseline BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUORVANE_BUILD_DIR:-$root/build/i686}
-reps=15 idle=60
+reps=15 idle=60 baseline=
 while [ $# -gt 0 ]; do
   case $1 in
     --reps) reps=$2; shift 2 ;;
     --idle) idle=$2; shift 2 ;;
-    *) echo "usage: $0 [--idle SECONDS] [--reps N]" >&2; exit 2 ;;
+    --baseline) baseline=$(cd "$2" && pwd); shift 2 ;;
+    *) echo "usage: $0 [--idle SECONDS] [--reps N] [--baseline BUILD_DIR]" >&2; exit 2 ;;
   esac
 done
 
 source "$root/scripts/lib/build.sh"
-quorvane_build "$root" "$build" quorvane bench_chart
+quorvane_build "$root" "$build" quorvane bench_chart bench_startup
 
 source "$root/scripts/lib/wine-session.sh"
 WINEPREFIX_OVERRIDE=$build/bench-monitor-prefix wine_session_start "$build"
@@ -26,6 +29,13 @@ install_quorvane "$build"
 
 echo "== A chart sample painted"
 (cd "$build/bin" && wine bench_chart.exe --reps "$reps")
+
+if [ -n "$baseline" ]; then
+  echo "== Start-up: this build against $baseline (its program in the 'minimal window' column)"
+  wine reg delete 'HKLM\SOFTWARE\Kestavo\Quorvane' /f >/dev/null 2>&1 || true
+  wine "$build/bin/bench_startup.exe" "$(winepath -w "$build/bin/quorvane.exe")" \
+    "$(winepath -w "$baseline/bin/quorvane.exe")" --reps "$reps"
+fi
 
 # The quorvane.exe of this prefix (other prefixes on the machine may run one too).
 program_pid() {

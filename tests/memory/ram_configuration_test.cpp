@@ -97,6 +97,10 @@ TEST_CASE("first start without settings: the defaults, and the level box usable 
     CHECK_FALSE(h.Enabled(*box));
   }
 
+  testing::PressKey(r.txtRetryOptimization.hWnd(), VK_UP);  // the up-down steps from the keyboard
+  CHECK(r.txtRetryOptimization.Text() == "11");
+  CHECK(h.Enabled(r.cmdSave));
+
   SendMessageA(r.chkSoundon.hWnd(), BM_CLICK, 0, 0);
   CHECK(h.Enabled(r.txtAlarm));
   CHECK_FALSE(h.Enabled(r.txtFreeAlarm));
