@@ -13,23 +13,9 @@
 #include "memory/frmSystemStatus.h"
 #include "registry/AppSettings.h"
 #include "shell/frmMain.h"
-#include "system/ProgramFolder.h"
-#include "ui/MessageLoop.h"
+#include "../support/DemoSupport.h"
 
 using namespace quorvane;
-
-namespace {
-
-std::string WinePath(const std::string& unixPath) {
-  std::string path = "Z:" + unixPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
-void CALLBACK QuitTimer(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
-
-}  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   std::string arguments = commandLine ? commandLine : "";
@@ -38,13 +24,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   const char* number = std::strchr(arguments.c_str(), ' ');
   const int seconds = number ? std::atoi(number + 1) : 20;
 
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "QuorvaneMonitorDemo";
-  CreateDirectoryA(folder.c_str(), nullptr);
-  for (const char* name : {"Quorvane.swf", "QuorvaneMask.skn", "QuorvaneSpl.spl"})
-    CopyFileA(WinePath(std::string(QUORVANE_DATA_DIR) + "/" + name).c_str(), (folder + "\\" + name).c_str(), FALSE);
-  OverrideProgramFolder(folder);
+  testing::UseDemoProgramFolder("QuorvaneMonitorDemo", QUORVANE_DATA_DIR);
   SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "0");
 
   frmMain main;
@@ -63,8 +43,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     status.sldFreeMomoryReq.SetValue(64);
   }
 
-  SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, &QuitTimer);
-  const int code = RunMessageLoop();
+  const int code = testing::RunMessageLoopFor(seconds);
   main.Unload();
   return code;
 }
