@@ -21,10 +21,18 @@ uint64_t BlockBytes(uint32_t characters) { return uint64_t{characters} * 2; }
 
 FreeRAM::FreeRAM() : FreeRAM(ClaimAndWriteBlankBlock) {}
 
-FreeRAM::FreeRAM(BlockClaimer claimer) : claimer_(std::move(claimer)) {}
+FreeRAM::FreeRAM(BlockClaimer claimer) : FreeRAM(ReadMemoryStatus, std::move(claimer)) {}
+
+FreeRAM::FreeRAM(StatusReader reader, BlockClaimer claimer)
+    : reader_(std::move(reader)), claimer_(std::move(claimer)) {}
+
+FreeRAM MemoryAccess::Make() const {
+  return FreeRAM(readStatus ? readStatus : FreeRAM::StatusReader(ReadMemoryStatus),
+                 claimBlock ? claimBlock : FreeRAM::BlockClaimer(ClaimAndWriteBlankBlock));
+}
 
 const MemoryFigures& FreeRAM::Refresh() {
-  status_ = ReadMemoryStatus();
+  status_ = reader_();
   return status_;
 }
 

@@ -26,10 +26,14 @@ class FreeRAM {
   // Claims, writes and releases a block of the given byte count; false when the
   // block could not be had.
   using BlockClaimer = std::function<bool(uint64_t bytes)>;
+  // Reads the system's memory figures.
+  using StatusReader = std::function<MemoryFigures()>;
 
   FreeRAM();
   // With another way of claiming blocks (tests make a claim fail with it).
   explicit FreeRAM(BlockClaimer claimer);
+  // With other figures too (tests say how much memory there is).
+  FreeRAM(StatusReader reader, BlockClaimer claimer);
 
   // Each query reads the system's figures anew. Bytes, 64-bit, so memories
   // above 2 GB are reported as they are.
@@ -59,7 +63,16 @@ class FreeRAM {
   const MemoryFigures& Refresh();
 
   MemoryFigures status_;
+  StatusReader reader_;
   BlockClaimer claimer_;
+};
+
+// Where the monitor's windows get their FreeRAM objects from: the real
+// system unless a test puts in its own figures and claims.
+struct MemoryAccess {
+  FreeRAM::StatusReader readStatus;
+  FreeRAM::BlockClaimer claimBlock;
+  FreeRAM Make() const;
 };
 
 }  // namespace quorvane

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstring>
 
 namespace quorvane {
@@ -11,11 +12,29 @@ namespace {
 using NtQuerySystemInformationFunction = LONG(WINAPI*)(ULONG infoClass, PVOID buffer, ULONG size,
                                                        PULONG returnedSize);
 
-// Information classes, the sizes passed for them (the 32-bit records of NT 4
-// and later) and where the figures used sit in them.
+// The basic-information record as the system fills it for a program of this
+// build's pointer width: 44 bytes with the processor count at 40 for 32 bits,
+// 64 bytes with it at 56 for 64 bits. The system refuses any other size.
+struct SystemBasicInformation {
+  ULONG reserved;
+  ULONG timerResolution;
+  ULONG pageSize;
+  ULONG numberOfPhysicalPages;
+  ULONG lowestPhysicalPageNumber;
+  ULONG highestPhysicalPageNumber;
+  ULONG allocationGranularity;
+  ULONG_PTR minimumUserModeAddress;
+  ULONG_PTR maximumUserModeAddress;
+  ULONG_PTR activeProcessorsAffinityMask;
+  CCHAR numberOfProcessors;
+};
+static_assert(sizeof(void*) == 4 ? sizeof(SystemBasicInformation) == 44 : sizeof(SystemBasicInformation) == 64);
+static_assert(offsetof(SystemBasicInformation, numberOfProcessors) == (sizeof(void*) == 4 ? 40 : 56));
+
+// Information classes, the sizes passed for them and where the figures used sit.
 constexpr ULONG kSystemBasicInformation = 0;
-constexpr ULONG kBasicInformationSize = 44;
-constexpr size_t kProcessorCountOffset = 40;  // 8-bit
+constexpr ULONG kBasicInformationSize = sizeof(SystemBasicInformation);
+constexpr size_t kProcessorCountOffset = offsetof(SystemBasicInformation, numberOfProcessors);  // 8-bit
 
 constexpr ULONG kSystemPerformanceInformation = 2;
 constexpr ULONG kPerformanceInformationSize = 312;

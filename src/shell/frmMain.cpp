@@ -144,7 +144,10 @@ void frmMain::SkinToolWindow(Form& window) {
 
 void frmMain::SetMovieVariable(const std::string& name, const std::string& value) { Flash.SetVariable(name, value); }
 
-void frmMain::SetTrayToolTip(const std::string& text) { Tray1.SetTrayToolTip(text); }
+void frmMain::SetTrayToolTip(const std::string& text) {
+  Tray1.SetTrayToolTip(text);
+  if (Tray1.IsVisible()) Tray1.Show(true);  // the shell shows the new text only when told
+}
 
 void frmMain::MovieToFront() {
   SetWindowPos(Flash.hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

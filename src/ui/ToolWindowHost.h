@@ -51,4 +51,22 @@ class StartupOptionsWindow {
   virtual bool RunProgramInTray() const = 0;  // "Run Program In system tray" is checked
 };
 
+// The status window owns the program's one processor-usage sampler; the
+// low-memory alarm borrows it, so each query covers the time since the
+// previous one of either caller.
+class ProcessorUsageWindow {
+ public:
+  virtual ~ProcessorUsageWindow() = default;
+  // Usage in percent, or -1 when the system could not say.
+  virtual int QueryProcessorUsage() = 0;
+};
+
+// The RAM configuration says whether the tray tool-tip shows free memory in
+// percent or in megabytes.
+class TrayToolTipChoiceWindow {
+ public:
+  virtual ~TrayToolTipChoiceWindow() = default;
+  virtual bool TrayToolTipInPercent() = 0;  // "Percentage of Free RAM" is set
+};
+
 }  // namespace quorvane

@@ -12,17 +12,11 @@
 #include "shell/frmMain.h"
 #include "system/ProgramFolder.h"
 #include "ui/MessageLoop.h"
+#include "../support/DemoSupport.h"
 
 using namespace quorvane;
 
 namespace {
-
-std::string WinePath(const std::string& unixPath) {
-  std::string path = "Z:" + unixPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
 
 void WriteText(const std::string& path, const std::string& text) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -31,20 +25,12 @@ void WriteText(const std::string& path, const std::string& text) {
   CloseHandle(file);
 }
 
-void CALLBACK QuitTimer(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   const int seconds = commandLine && *commandLine ? std::atoi(commandLine) : 10;
   // A program folder of its own with the movie and the skin, and four backups.
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "QuorvaneBackupDemo";
-  CreateDirectoryA(folder.c_str(), nullptr);
-  for (const char* name : {"Quorvane.swf", "QuorvaneMask.skn", "QuorvaneSpl.spl"})
-    CopyFileA(WinePath(std::string(QUORVANE_DATA_DIR) + "/" + name).c_str(), (folder + "\\" + name).c_str(), FALSE);
-  OverrideProgramFolder(folder);
+  testing::UseDemoProgramFolder("QuorvaneBackupDemo", QUORVANE_DATA_DIR);
   const std::string backups = BackupsFolder();
   CreateDirectoryA(backups.c_str(), nullptr);
   const struct {
@@ -71,8 +57,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   manager.lstBackUpList.SetSelectedIndex(2);
   manager.lstBackUpList_MouseUp({});
 
-  SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, &QuitTimer);
-  const int code = RunMessageLoop();
+  const int code = testing::RunMessageLoopFor(seconds);
   main.Unload();
   return code;
 }

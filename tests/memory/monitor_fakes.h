@@ -1,0 +1,69 @@
+// Stand-ins for the monitor windows' tests: memory figures the test sets, a
+// processor sampler that answers from a list, and a host that records what
+// the windows asked of it.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "memory/CpuUsageSampler.h"
+#include "memory/FreeRAM.h"
+#include "ui/ToolWindowHost.h"
+
+namespace testing {
+
+inline constexpr int64_t kMB = 1048576;
+
+// "128 of 512 MB free". A claim succeeds and, when `freedPerClaim` is set,
+// leaves that much more memory free afterwards.
+struct FakeMemory {
+  FakeMemory(int64_t freeAtStart, int64_t total) : freeBytes(freeAtStart), totalBytes(total) {}
+  int64_t freeBytes = 0;
+  int64_t totalBytes = 0;
+  int64_t freedPerClaim = 0;
+  std::vector<uint64_t> claims;
+
+  quorvane::MemoryAccess Access() {
+    return {[this] {
+              quorvane::MemoryFigures figures;
+              figures.availablePhysical = freeBytes;
+              figures.totalPhysical = totalBytes;
+              return figures;
+            },
+            [this](uint64_t bytes) {
+              claims.push_back(bytes);
+              freeBytes += freedPerClaim;
+              return true;
+            }};
+  }
+};
+
+class ListSampler : public quorvane::CpuUsageSampler {
+ public:
+  ListSampler(std::deque<int32_t>& answers, int& terminated) : answers_(answers), terminated_(terminated) {}
+  void Initialize() override {}
+  int32_t Query() override {
+    if (answers_.empty()) return 0;
+    int32_t answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+  }
+  void Terminate() override { ++terminated_; }
+
+ private:
+  std::deque<int32_t>& answers_;
+  int& terminated_;
+};
+
+class RecordingHost : public quorvane::ToolWindowHost {
+ public:
+  std::vector<std::string> toolTips;
+  void SkinToolWindow(quorvane::Form&) override {}
+  void returnHome() override {}
+  void SetMovieVariable(const std::string&, const std::string&) override {}
+  void SetTrayToolTip(const std::string& text) override { toolTips.push_back(text); }
+};
+
+}  // namespace testing

@@ -1,0 +1,236 @@
+#include <doctest.h>
+
+#include <windows.h>
+#include <psapi.h>
+
+#include <string>
+#include <vector>
+
+#include "memory/frmRamConfiguration.h"
+#include "memory/monitor_fakes.h"
+#include "registry/AppSettings.h"
+#include "support/RecordingEffects.h"
+#include "support/RegQuery.h"
+#include "support/registry_fixture.h"
+#include "ui/ui_test_support.h"
+
+using namespace quorvane;
+using testing::kMB;
+
+namespace {
+
+struct FixedUsage : ProcessorUsageWindow {
+  int usage = 0;
+  int queries = 0;
+  int QueryProcessorUsage() override {
+    ++queries;
+    return usage;
+  }
+};
+
+// The RAM window alone, from no settings, with memory the test sets.
+struct RamHarness {
+  testing::RecordingEffects effects;
+  testing::FakeMemory memory{100 * kMB, 512 * kMB};
+  FixedUsage processor;
+  uint32_t now = 1000;
+  testing::RecordingHost host;
+  frmRamConfiguration ram;
+
+  explicit RamHarness(bool fakeMemory = true) {
+    testing::DeleteKeyTree(HKEY_LOCAL_MACHINE, kRamSettingsSection);
+    ram.AttachHost(host);
+    if (fakeMemory) ram.UseMemory(memory.Access());
+    ram.UseProcessorUsage(processor);
+    ram.UseClock([this] { return now; });
+    testing::ShowQuietly(ram);
+  }
+  ~RamHarness() {
+    ram.Unload();
+    testing::DeleteKeyTree(HKEY_LOCAL_MACHINE, kRamSettingsSection);
+  }
+  // Automatic freeing with a level, an amount per pass, a limit and passes, saved.
+  void Automatic(const char* level, const char* amount, const char* limit, const char* passes) {
+    ram.chkAutomatic.SetValue(kChecked);
+    ram.txtAlarm.SetText(level);
+    ram.txtFreeAlarm.SetText(amount);
+    ram.txtRunOnly.SetText(limit);
+    ram.txtRetryOptimization.SetText(passes);
+    ram.cmdSave_Click();
+  }
+  static bool Enabled(const Control& control) { return IsWindowEnabled(control.hWnd()) != FALSE; }
+};
+
+SIZE_T PeakWorkingSet() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return counters.PeakWorkingSetSize;
+}
+
+}  // namespace
+
+TEST_CASE("first start without settings: the defaults, and the level box usable when either check uses it") {
+  RamHarness h;
+  frmRamConfiguration& r = h.ram;
+  CHECK(r.chkSoundon.Value() == kUnchecked);
+  CHECK(r.chkAutomatic.Value() == kUnchecked);
+  CHECK(r.txtAlarm.Text() == "250");
+  CHECK(r.txtFreeAlarm.Text() == "10");
+  CHECK(r.txtTimeCheck.Text() == "100");
+  CHECK(r.txtRunOnly.Text() == "2");
+  CHECK(r.txtRetryOptimization.Text() == "10");
+  CHECK(r.optMB.Value());
+  CHECK_FALSE(r.TrayToolTipInPercent());
+  CHECK(r.AlarmLevelMB == 250);
+  CHECK(r.CpuThreshold == 2);
+  CHECK(r.RetryCount == 10);
+  CHECK(r.tmrAlarm.Interval() == 100);
+  CHECK(r.tmrAlarm.Running());
+  CHECK(r.tmrSoundPlayer.Running());
+  CHECK_FALSE(r.Modified());
+  CHECK_FALSE(h.Enabled(r.cmdSave));
+  for (const Control* box : {static_cast<const Control*>(&r.txtAlarm), static_cast<const Control*>(&r.txtFreeAlarm),
+                             static_cast<const Control*>(&r.txtTimeCheck),
+                             static_cast<const Control*>(&r.updnTimeCheck)}) {
+    CAPTURE(box->Name());
+    CHECK_FALSE(h.Enabled(*box));
+  }
+
+  testing::PressKey(r.txtRetryOptimization.hWnd(), VK_UP);  // the up-down steps from the keyboard
+  CHECK(r.txtRetryOptimization.Text() == "11");
+  CHECK(h.Enabled(r.cmdSave));
+
+  SendMessageA(r.chkSoundon.hWnd(), BM_CLICK, 0, 0);
+  CHECK(h.Enabled(r.txtAlarm));
+  CHECK_FALSE(h.Enabled(r.txtFreeAlarm));
+  CHECK(h.Enabled(r.cmdSave));
+  SendMessageA(r.chkSoundon.hWnd(), BM_CLICK, 0, 0);
+  SendMessageA(r.chkAutomatic.hWnd(), BM_CLICK, 0, 0);
+  CHECK(h.Enabled(r.txtAlarm));  // automatic freeing uses the level too
+  CHECK(h.Enabled(r.txtFreeAlarm));
+  CHECK(h.Enabled(r.updnTimeCheck));
+}
+
+TEST_CASE("the two boxes restore the last loaded number when the text is not one they can hold") {
+  RamHarness h;
+  struct Case {
+    TextBox* box;
+    const char* typed;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {&h.ram.txtAlarm, "abc", "250"},         {&h.ram.txtAlarm, "-1", "250"},
+      {&h.ram.txtAlarm, "2147483648", "250"},  // too large for its count
+      {&h.ram.txtAlarm, "40000", "40000"},     {&h.ram.txtFreeAlarm, "1001", "10"},
+      {&h.ram.txtFreeAlarm, "x", "10"},        {&h.ram.txtFreeAlarm, "1000", "1000"},
+  };
+  for (const Case& c : cases) {
+    CAPTURE(c.typed);
+    SendMessageA(c.box->hWnd(), EM_SETSEL, 0, -1);
+    SendMessageA(c.box->hWnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(c.typed));  // pasted
+    CHECK(c.box->Text() == c.shown);
+    CHECK(testing::WindowTextOf(c.box->hWnd()) == c.shown);
+  }
+}
+
+TEST_CASE("stored values load within their counts: a huge level, a limit above 100") {
+  SaveAppSetting(kRamSettingsSection, "txtAlarm", "99999999999");
+  SaveAppSetting(kRamSettingsSection, "txtRunOnly", "500");
+  frmRamConfiguration ram;
+  ram.Load();
+  CHECK(ram.AlarmLevelMB == 250);
+  CHECK(ram.txtRunOnly.Text() == "100");
+  CHECK(ram.CpuThreshold == 100);
+  CHECK_FALSE(ram.Modified());
+  ram.Unload();
+  testing::DeleteKeyTree(HKEY_LOCAL_MACHINE, kRamSettingsSection);
+}
+
+TEST_CASE("Save writes the nine values, as reg.exe sees them, and a level of 40000 survives a reload") {
+  RamHarness h;
+  h.ram.chkSoundon.SetValue(kChecked);
+  h.ram.txtAlarm.SetText("40000");
+  h.ram.optPer.SetValue(true);
+  SendMessageA(h.ram.cmdSave.hWnd(), BM_CLICK, 0, 0);
+  const std::string stored = testing::RegQuery("\"HKLM\\" + std::string(kRamSettingsSection) + "\"");
+  CAPTURE(stored);
+  const char* expected[] = {"chkSoundon    REG_SZ    1",    "chkAutomatic    REG_SZ    0",
+                            "txtAlarm    REG_SZ    40000",   "txtFreeAlarm    REG_SZ    10",
+                            "txtTimeCheck    REG_SZ    100", "optPer    REG_SZ    True",
+                            "optMB    REG_SZ    False",      "txtRunOnly    REG_SZ    2",
+                            "txtRetryOptimization    REG_SZ    10"};
+  for (const char* line : expected) {
+    CAPTURE(line);
+    CHECK(stored.find(line) != std::string::npos);
+  }
+  CHECK(h.ram.AlarmLevelMB == 40000);
+  CHECK(h.ram.TrayToolTipInPercent());
+  h.ram.Unload();
+  h.ram.Load();
+  CHECK(h.ram.AlarmLevelMB == 40000);
+}
+
+TEST_CASE("the alarm: exactly at the level is quiet, one byte below sounds at the sound timer's next tick") {
+  RamHarness h;
+  h.ram.chkSoundon.SetValue(kChecked);
+  h.ram.cmdSave_Click();
+  h.memory.freeBytes = 250 * kMB;
+  h.ram.tmrAlarm_Timer();
+  CHECK_FALSE(h.ram.LowMemorySoundDue);
+  h.memory.freeBytes = 250 * kMB - 1;
+  h.ram.tmrAlarm_Timer();
+  CHECK(h.ram.LowMemorySoundDue);
+  CHECK(h.effects.sounds.empty());
+  h.ram.tmrSoundPlayer_Timer();
+  REQUIRE(h.effects.sounds.size() == 1);
+  CHECK(h.effects.sounds[0].ends_with("\\low-memory.wav"));
+  CHECK(h.memory.claims.empty());  // sound only: nothing freed
+}
+
+TEST_CASE("automatic freeing: the processor limit, the passes, and the amount read from its box") {
+  struct Case {
+    const char* limit;
+    int usage;
+    const char* passes;
+    size_t claims;
+  };
+  const Case cases[] = {{"0", 99, "3", 3}, {"50", 50, "3", 0}, {"50", 49, "3", 3}, {"50", -1, "3", 3},
+                        {"0", 0, "0", 1}};
+  for (const Case& c : cases) {
+    CAPTURE(c.limit);
+    CAPTURE(c.usage);
+    CAPTURE(c.passes);
+    RamHarness h;
+    h.Automatic("250", "10", c.limit, c.passes);
+    h.processor.usage = c.usage;
+    h.ram.txtFreeAlarm.SetText("20");  // not saved: used all the same
+    h.ram.tmrAlarm_Timer();
+    CHECK(h.memory.claims == std::vector<uint64_t>(c.claims, 40 * kMB));
+  }
+}
+
+TEST_CASE("no freeing storm: passes stop at the level, and freeing rests 60 s after an alarm that freed") {
+  RamHarness h;
+  h.Automatic("250", "10", "0", "10");
+  h.memory.freedPerClaim = 50 * kMB;  // 100 MB free: three passes reach 250
+  h.ram.tmrAlarm_Timer();
+  CHECK(h.memory.claims.size() == 3);
+
+  h.memory.freeBytes = 100 * kMB;
+  h.now += 59999;
+  h.ram.tmrAlarm_Timer();
+  CHECK(h.memory.claims.size() == 3);
+  h.now += 1;
+  h.ram.tmrAlarm_Timer();
+  CHECK(h.memory.claims.size() == 6);
+}
+
+TEST_CASE("end to end: an alarm above the machine's free memory really writes memory") {
+  RamHarness h(false);
+  h.Automatic("2000000", "250", "0", "1");  // 2 TB: always below
+  const SIZE_T before = PeakWorkingSet();
+  REQUIRE(before < 490 * kMB);
+  h.ram.tmrAlarm_Timer();
+  CHECK(PeakWorkingSet() >= 490 * kMB);  // 250 MB of 2-byte blanks
+}
