@@ -31,6 +31,8 @@ class frmMain : public Form {
   void showToolWindow(Form& window);
   // Movie in front, on its home page; the optimizer windows call it after writing.
   void returnHome();
+  // One line on the movie's home page saying what the last change did.
+  void ShowHomeNote(const std::string& text);
   // Hides the main window and says the program still runs.
   void hideToTray();
 
