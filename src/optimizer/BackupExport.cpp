@@ -48,11 +48,7 @@ std::string ValueData(const RestoreWrite& write, Layout layout) {
   if (!write.typed) return "-";
   const TypedValue& typed = *write.typed;
   if (typed.type == kText && IsPlainText(typed.data)) return Quoted(typed.data.substr(0, typed.data.size() - 1));
-  if (typed.type == kNumber && typed.data.size() == 4) {
-    uint32_t bits = 0;
-    for (int i = 3; i >= 0; --i) bits = bits << 8 | static_cast<unsigned char>(typed.data[i]);
-    return Dword(bits);
-  }
+  if (typed.type == kNumber && typed.data.size() == 4) return Dword(DwordBits(typed.data));
   return Hex(typed);
 }
 

@@ -33,6 +33,12 @@ std::string FormatTextItem(const std::string& text) { return "\"" + text + "\"";
 
 std::string FormatNumberItem(int64_t number) { return std::to_string(number); }
 
+uint32_t DwordBits(const std::string& fourBytes) {
+  uint32_t bits = 0;
+  for (int i = 3; i >= 0; --i) bits = bits << 8 | static_cast<unsigned char>(fourBytes[i]);
+  return bits;
+}
+
 std::string FormatTypedItem(const TypedValue& value) {
   static const char kHex[] = "0123456789abcdef";
   std::string item = "#REG:" + std::to_string(value.type) + ":";
@@ -88,12 +94,9 @@ std::optional<TypedValue> ParseTypedItem(std::string_view line) {
 std::string ValueItemFor(Layout layout, const std::optional<TypedValue>& held) {
   constexpr uint32_t kText = 1, kNumber = 4;  // REG_SZ, REG_DWORD
   if (!held) return kNullItem;
-  if (layout == Layout::Nt && held->type == kNumber && held->data.size() == 4) {
-    uint32_t bits = 0;
-    for (int i = 3; i >= 0; --i) bits = bits << 8 | static_cast<unsigned char>(held->data[i]);
+  if (layout == Layout::Nt && held->type == kNumber && held->data.size() == 4)
     // Recorded as the signed number the apply writes (-1 for 0xFFFFFFFF).
-    return FormatNumberItem(static_cast<int32_t>(bits));
-  }
+    return FormatNumberItem(static_cast<int32_t>(DwordBits(held->data)));
   if (layout == Layout::Win9x && held->type == kText)
     if (auto number = PlainNumberText(held->data)) return FormatNumberItem(*number);
   return FormatTypedItem(*held);

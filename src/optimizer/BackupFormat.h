@@ -52,6 +52,9 @@ std::string FormatNumberItem(int64_t number);
 std::string FormatDateItem(const BackupDate& date);
 std::string FormatTimeItem(const BackupTime& time);
 
+// The bits of a REG_DWORD's four bytes, least significant first.
+uint32_t DwordBits(const std::string& fourBytes);
+
 // "#REG:<type>:<data in hex>#".
 std::string FormatTypedItem(const TypedValue& value);
 std::optional<TypedValue> ParseTypedItem(std::string_view line);

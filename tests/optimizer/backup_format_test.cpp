@@ -1,5 +1,6 @@
 #include <doctest.h>
 
+#include "optimizer/BackupExport.h"
 #include "optimizer/BackupFormat.h"
 
 using namespace quorvane;
@@ -250,4 +251,36 @@ TEST_CASE("any fault anywhere fails the whole file and names its line") {
     CHECK(overflow.error.find("overflow") != std::string::npos);
   }
   CHECK(PlanRestore(kHeaderNt + NtFirstRecord("-2147483648") + kIeAndNdi, 7).check == RestoreCheck::Restorable);
+}
+
+TEST_CASE("an export gives each value in the REGEDIT4 form of its type") {
+  const std::string nul(1, '\0');
+  RestorePlan plan;
+  plan.layout = Layout::Nt;
+  const std::string key = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
+  auto write = [&](const char* name, std::optional<int32_t> number, std::optional<TypedValue> typed) {
+    plan.writes.push_back({RegRoot::LocalMachine, key, name, number, typed});
+  };
+  write("DefaultTTL", -1, std::nullopt);
+  write("TcpWindowSize", std::nullopt, std::nullopt);
+  write("KeepAliveTime", std::nullopt, TypedValue{1, "say \"7\\2\"" + nul});
+  write("MTU", std::nullopt, TypedValue{1, "two" + nul + "texts" + nul});
+  write("MSS", std::nullopt, TypedValue{3, std::string("\x01\xff", 2)});
+  write("", std::nullopt, TypedValue{0, ""});
+  plan.writes.push_back({RegRoot::CurrentUser, "Software\\IE", "MaxConnectionsPerServer", std::nullopt,
+                         TypedValue{4, std::string("\x06\x00\x00\x00", 4)}});
+  CHECK(RegeditExportText(plan) ==
+        "REGEDIT4\r\n\r\n"
+        "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\r\n"
+        "\"DefaultTTL\"=dword:ffffffff\r\n"
+        "\"TcpWindowSize\"=-\r\n"
+        "\"KeepAliveTime\"=\"say \\\"7\\\\2\\\"\"\r\n"
+        "\"MTU\"=hex(1):74,77,6f,00,74,65,78,74,73,00\r\n"
+        "\"MSS\"=hex:01,ff\r\n"
+        "@=hex(0):\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\IE]\r\n"
+        "\"MaxConnectionsPerServer\"=dword:00000006\r\n\r\n");
+  plan.layout = Layout::Win9x;
+  plan.writes.resize(1);
+  CHECK(RegeditExportText(plan).find("\"DefaultTTL\"=\"-1\"\r\n") != std::string::npos);
 }
