@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts Quorvane in a Wine virtual desktop under a private Xvfb display and saves
 # what a person sees: the home page, the about page, a tool window hosted in the
-# main window, and the tray balloon after hiding to the tray.
+# main window, the home page's status line after an apply, and the tray balloon
+# after hiding to the tray.
 #   scripts/screenshots.sh [OUTPUT_FOLDER]   (default build/screenshots)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -43,9 +44,12 @@ shot about
 click_movie 508 364   # Close, back home
 click_movie 116 134   # Wizard Mode
 shot tool-window
+click_movie 413 379   # its Optimize Now: the home page says what was applied
+shot home-status
 click_movie 116 170   # Advanced Mode
 shot advanced-mode
 click_movie 116 206   # Backup Manager
+click_movie 300 198   # the first backup, so Restore, Delete and Export... are enabled
 shot backup-manager
 click_movie 116 402   # Settings: the start-up options
 shot startup-options

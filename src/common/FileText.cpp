@@ -16,8 +16,17 @@ bool ReadFileText(const std::string& path, std::string* text, std::string* error
   text->clear();
   char buffer[16384];
   DWORD got = 0;
-  while (text->size() < maxBytes && ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+  while (text->size() < maxBytes) {
+    if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
+      // A failed read is not the end of the file: what came before is not the whole.
+      *error = "The file " + path + " could not be read to its end: " + SystemErrorText(GetLastError());
+      CloseHandle(file);
+      text->clear();
+      return false;
+    }
+    if (got == 0) break;
     text->append(buffer, got);
+  }
   CloseHandle(file);
   if (text->size() > maxBytes) text->resize(maxBytes);
   return true;

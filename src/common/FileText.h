@@ -7,7 +7,7 @@
 namespace quorvane {
 
 // Reads a file (at most maxBytes of it) into text; false with *error set when it
-// cannot be opened.
+// cannot be opened or a read fails part way (then text is empty).
 bool ReadFileText(const std::string& path, std::string* text, std::string* error,
                   size_t maxBytes = static_cast<size_t>(-1));
 

@@ -1,5 +1,6 @@
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -114,8 +115,11 @@ int64_t LeadingInteger(std::string_view text) {
   bool negative = !text.empty() && text[0] == '-';
   if (negative) i = 1;
   int64_t result = 0;
+  // Stops growing before it could overflow: the caller only asks whether the
+  // number fits 32 bits.
+  constexpr int64_t kCeiling = 1000000000000000000LL;
   for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    if (result < 1000000000000000000LL) result = result * 10 + (text[i] - '0');
+    result = result > kCeiling / 10 ? kCeiling : std::min(kCeiling, result * 10 + (text[i] - '0'));
   }
   return negative ? -result : result;
 }

@@ -4,6 +4,7 @@
 #include "optimizer/BackupFiles.h"
 #include "optimizer/RegRootKey.h"
 #include "optimizer/TcpSettings.h"
+#include "common/SystemError.h"
 #include "registry/SetKeyValue.h"
 #include "system/ProgramFolder.h"
 #include "system/mdlOSVersion.h"
@@ -29,11 +30,14 @@ ApplyResult ApplySettings(const std::string& backupFolder) {
   const DWORD type = layout == Layout::Win9x ? REG_SZ : REG_DWORD;
   result.writes = PlanApplyWrites(CurrentSettings, layout, adapters);
   for (const PlannedWrite& write : result.writes) {
-    // A failed single write is skipped; the rest still go in.
-    SetKeyValue(ToHkey(write.root), write.key, write.valueName, type, static_cast<double>(write.value),
-                write.remove);
+    // A failed write is counted and the rest still go in: the backup covers them all.
+    const LONG status = SetKeyValue(ToHkey(write.root), write.key, write.valueName, type,
+                                    static_cast<double>(write.value), write.remove);
+    // Removing a value that is not there leaves the registry as asked.
+    if (status != ERROR_SUCCESS && !(write.remove && status == ERROR_FILE_NOT_FOUND))
+      result.failures.push_back({write.root, write.key, write.valueName, SystemErrorText(status)});
   }
-  result.status = ApplyStatus::Applied;
+  result.status = result.failures.empty() ? ApplyStatus::Applied : ApplyStatus::NotAllWritten;
   return result;
 }
 

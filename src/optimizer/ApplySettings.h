@@ -5,11 +5,13 @@
 #include <vector>
 
 #include "optimizer/RegistryLayout.h"
+#include "optimizer/WriteFailures.h"
 
 namespace quorvane {
 
 enum class ApplyStatus {
-  Applied,        // backup written, every write attempted
+  Applied,        // backup written, every value written
+  NotAllWritten,  // backup written, every write attempted, some failed (failures)
   NoLayout,       // OSVersionId outside 1..8: nothing done
   BackupFailed,   // the backup could not be written: the registry is untouched
 };
@@ -19,6 +21,7 @@ struct ApplyResult {
   std::string backupPath;
   std::string error;                 // for BackupFailed
   std::vector<PlannedWrite> writes;  // what was written or removed, in order
+  std::vector<WriteFailure> failures;  // the writes that did not go in, with the system's reason
 };
 
 // Backs up the values the registry holds now into the Backups folder, then writes

@@ -5,6 +5,7 @@
 #include "common/SystemError.h"
 #include "common/number_text.h"
 #include "optimizer/Adapters.h"
+#include "optimizer/BackupExport.h"
 #include "optimizer/RegRootKey.h"
 #include "registry/CRegister.h"
 #include "registry/SetKeyValue.h"
@@ -50,25 +51,18 @@ std::vector<std::string> BackupFileNames(const std::string& folder) {
   return names;
 }
 
-// The number line of one value as the registry holds it now (key open, or null
-// when the key is missing); the null item when the value is missing.
+// The value line of one value as the registry holds it now (key open, or null
+// when the key is missing).
 std::string CurrentValueItem(Layout layout, HKEY key, const std::string& valueName) {
-  std::string data;
+  std::optional<TypedValue> held;
+  TypedValue value;
   DWORD type = REG_NONE;
   // An empty name means the default value, which CRegister spells "*".
-  if (!key || !CRegister::QueryValueData(key, valueName.empty() ? "*" : valueName, &data, &type))
-    return kNullItem;
-  // The 9x family keeps these values as text: the number its leading digits spell.
-  // A number stored there by some other tool is taken as the number it is.
-  if (layout == Layout::Win9x && type != REG_DWORD) {
-    data.pop_back();  // terminator
-    return FormatNumberItem(LeadingInteger(data));
+  if (key && CRegister::QueryRawValue(key, valueName.empty() ? "*" : valueName, &value.data, &type)) {
+    value.type = type;
+    held = std::move(value);
   }
-  double number = LittleEndianNumber(data);
-  // A DWORD with its top bit set is recorded as the signed number it was written
-  // as (-1 for 0xFFFFFFFF), so it restores to the same bits.
-  if (number >= 2147483648.0 && number < 4294967296.0) number -= 4294967296.0;
-  return FormatNumberItem(static_cast<int64_t>(number));
+  return ValueItemFor(layout, held);
 }
 
 std::string BackupText(int osVersionId, const std::vector<std::string>& adapters) {
@@ -93,11 +87,12 @@ std::string BackupText(int osVersionId, const std::vector<std::string>& adapters
   return text;
 }
 
-bool WriteNewFile(const std::string& path, const std::string& text, std::string* error) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+// Writes the text to a new file (CREATE_NEW) or one that may replace another
+// (CREATE_ALWAYS); a file left half written is removed.
+bool WriteWholeFile(const std::string& path, const std::string& text, DWORD disposition, std::string* error) {
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) {
-    *error = "The backup file " + path + " cannot be created: " + SystemErrorText(GetLastError());
+    *error = "The file " + path + " cannot be created: " + SystemErrorText(GetLastError());
     return false;
   }
   DWORD written = 0;
@@ -105,7 +100,7 @@ bool WriteNewFile(const std::string& path, const std::string& text, std::string*
   // forcing the file to disk first would buy nothing after a crash.
   if (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
       written != text.size()) {
-    *error = "The backup file " + path + " cannot be written: " + SystemErrorText(GetLastError());
+    *error = "The file " + path + " cannot be written: " + SystemErrorText(GetLastError());
     file.Close();
     DeleteFileA(path.c_str());
     return false;
@@ -140,10 +135,17 @@ BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder,
   BackupWriteResult result;
   if (!EnsureFolder(folder, &result.error)) return result;
   std::string text = BackupText(osVersionId, adapters);
+  // A backup the restore would refuse (an adapter name it cannot take back) is no
+  // backup: the apply must not go on behind it.
+  RestorePlan check = PlanRestore(text, osVersionId);
+  if (check.check != RestoreCheck::Restorable) {
+    result.error = "The backup could not be taken in a form that restores: " + check.error;
+    return result;
+  }
 
   const std::string temporary =
       folder + "\\~backup-" + std::to_string(GetCurrentProcessId()) + ".tmp";
-  if (!WriteNewFile(temporary, text, &result.error)) return result;
+  if (!WriteWholeFile(temporary, text, CREATE_NEW, &result.error)) return result;
 
   // Another writer may take the number between choosing and renaming: choose again.
   for (int attempt = 0; attempt < 8; ++attempt) {
@@ -183,12 +185,34 @@ RestoreResult RestoreBackupFile(const std::string& path, int osVersionId) {
   }
   const DWORD type = plan.layout == Layout::Win9x ? REG_SZ : REG_DWORD;
   for (const RestoreWrite& write : plan.writes) {
-    // Single failed writes are not reported, as with every optimizer write.
-    SetKeyValue(ToHkey(write.root), write.key, write.valueName, type,
-                static_cast<double>(write.value.value_or(0)), !write.value);
-    ++(write.value ? result.valuesWritten : result.valuesRemoved);
+    const bool remove = !write.value && !write.typed;
+    const HKEY root = ToHkey(write.root);
+    const LONG status = write.typed ? SetKeyValueData(root, write.key, write.valueName, write.typed->type,
+                                                      write.typed->data)
+                                    : SetKeyValue(root, write.key, write.valueName, type,
+                                                  static_cast<double>(write.value.value_or(0)), remove);
+    // Removing a value that is not there leaves the registry as the backup had it.
+    if (status != ERROR_SUCCESS && !(remove && status == ERROR_FILE_NOT_FOUND)) {
+      result.failures.push_back({write.root, write.key, write.valueName, SystemErrorText(status)});
+      continue;
+    }
+    ++(remove ? result.valuesRemoved : result.valuesWritten);
   }
-  result.outcome = RestoreOutcome::Restored;
+  result.outcome = result.failures.empty() ? RestoreOutcome::Restored : RestoreOutcome::NotAllWritten;
+  return result;
+}
+
+ExportResult ExportBackupFile(const std::string& backupPath, const std::string& regPath) {
+  ExportResult result;
+  std::string text;
+  if (!ReadFileText(backupPath, &text, &result.error)) return result;
+  RestorePlan plan = PlanBackupFile(text);
+  if (plan.check != RestoreCheck::Restorable) {
+    result.error = plan.error;
+    return result;
+  }
+  result.backupReadable = true;
+  result.exported = WriteWholeFile(regPath, RegeditExportText(plan), CREATE_ALWAYS, &result.error);
   return result;
 }
 

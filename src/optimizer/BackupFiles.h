@@ -8,6 +8,7 @@
 
 #include "common/FileText.h"
 #include "optimizer/BackupFormat.h"
+#include "optimizer/WriteFailures.h"
 
 namespace quorvane {
 
@@ -31,7 +32,8 @@ BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder);
 BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder,
                                   const std::vector<std::string>& adapters);
 
-enum class RestoreOutcome { Restored, OtherSystem, Failed };
+// NotAllWritten: every write was attempted and some failed (failures).
+enum class RestoreOutcome { Restored, NotAllWritten, OtherSystem, Failed };
 
 struct RestoreResult {
   RestoreOutcome outcome = RestoreOutcome::Failed;
@@ -39,11 +41,21 @@ struct RestoreResult {
   std::string error;  // for Failed
   int valuesWritten = 0;
   int valuesRemoved = 0;
+  std::vector<WriteFailure> failures;
 };
 
 // Checks the whole file first; writes nothing unless every line is sound and the
 // file comes from a system with the same number.
 RestoreResult RestoreBackupFile(const std::string& path, int osVersionId);
+
+struct ExportResult {
+  bool backupReadable = false;  // false: the backup is missing or damaged (error says why)
+  bool exported = false;        // false with a readable backup: the .reg file could not be written
+  std::string error;
+};
+
+// Writes the backup, of any system, as a REGEDIT4 file (replacing one there).
+ExportResult ExportBackupFile(const std::string& backupPath, const std::string& regPath);
 
 struct BackupListing {
   std::string fileName;

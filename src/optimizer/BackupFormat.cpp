@@ -33,6 +33,75 @@ std::string FormatTextItem(const std::string& text) { return "\"" + text + "\"";
 
 std::string FormatNumberItem(int64_t number) { return std::to_string(number); }
 
+uint32_t DwordBits(const std::string& fourBytes) {
+  uint32_t bits = 0;
+  for (int i = 3; i >= 0; --i) bits = bits << 8 | static_cast<unsigned char>(fourBytes[i]);
+  return bits;
+}
+
+std::string FormatTypedItem(const TypedValue& value) {
+  static const char kHex[] = "0123456789abcdef";
+  std::string item = "#REG:" + std::to_string(value.type) + ":";
+  for (unsigned char byte : value.data) {
+    item += kHex[byte >> 4];
+    item += kHex[byte & 15];
+  }
+  return item + "#";
+}
+
+namespace {
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// The text of a 32-bit number exactly as the 9x apply writes it ("1500", "-1"),
+// ended by one terminator.
+std::optional<int32_t> PlainNumberText(const std::string& data) {
+  if (data.size() < 2 || data.back() != '\0') return std::nullopt;
+  const std::string text = data.substr(0, data.size() - 1);
+  auto number = ParseWholeNumber(text);
+  if (!number || *number < INT32_MIN || *number > INT32_MAX || FormatNumberItem(*number) != text)
+    return std::nullopt;
+  return static_cast<int32_t>(*number);
+}
+
+}  // namespace
+
+std::optional<TypedValue> ParseTypedItem(std::string_view line) {
+  constexpr std::string_view kPrefix = "#REG:";
+  if (line.size() < kPrefix.size() + 3 || line.substr(0, kPrefix.size()) != kPrefix || line.back() != '#')
+    return std::nullopt;
+  std::string_view body = line.substr(kPrefix.size(), line.size() - kPrefix.size() - 1);
+  const size_t colon = body.find(':');
+  if (colon == std::string_view::npos) return std::nullopt;
+  auto type = ParseWholeNumber(body.substr(0, colon));
+  if (!type || *type < 0 || *type > UINT32_MAX || body[0] == '-') return std::nullopt;
+  std::string_view hex = body.substr(colon + 1);
+  if (hex.size() % 2) return std::nullopt;
+  TypedValue value{static_cast<uint32_t>(*type), {}};
+  for (size_t i = 0; i < hex.size(); i += 2) {
+    const int high = HexDigit(hex[i]), low = HexDigit(hex[i + 1]);
+    if (high < 0 || low < 0) return std::nullopt;
+    value.data += static_cast<char>(high * 16 + low);
+  }
+  return value;
+}
+
+std::string ValueItemFor(Layout layout, const std::optional<TypedValue>& held) {
+  constexpr uint32_t kText = 1, kNumber = 4;  // REG_SZ, REG_DWORD
+  if (!held) return kNullItem;
+  if (layout == Layout::Nt && held->type == kNumber && held->data.size() == 4)
+    // Recorded as the signed number the apply writes (-1 for 0xFFFFFFFF).
+    return FormatNumberItem(static_cast<int32_t>(DwordBits(held->data)));
+  if (layout == Layout::Win9x && held->type == kText)
+    if (auto number = PlainNumberText(held->data)) return FormatNumberItem(*number);
+  return FormatTypedItem(*held);
+}
+
 std::string FormatDateItem(const BackupDate& d) {
   char item[32];
   std::snprintf(item, sizeof item, "#%04d-%02d-%02d#", d.year, d.month, d.day);
@@ -140,6 +209,14 @@ bool ParseTextItem(std::string_view line, std::string* text) {
   return true;
 }
 
+// A NUL or another control character: the registry's API would stop at a NUL,
+// so the line would name another key or value than the one checked here.
+std::optional<unsigned char> ControlCharacterIn(std::string_view line) {
+  for (unsigned char c : line)
+    if (c < 0x20 || c == 0x7f) return c;
+  return std::nullopt;
+}
+
 // An optional minus and digits, however many.
 bool IsDigitRun(std::string_view text) {
   if (!text.empty() && text[0] == '-') text.remove_prefix(1);
@@ -148,13 +225,22 @@ bool IsDigitRun(std::string_view text) {
 
 }  // namespace
 
-RestorePlan PlanRestore(std::string_view fileText, int currentOsVersionId) {
+namespace {
+
+RestorePlan PlanFile(std::string_view fileText, std::optional<int> currentOsVersionId) {
   RestorePlan plan;
   ItemReader reader(fileText);
   auto fail = [&plan, &reader](const std::string& what) {
     plan.check = RestoreCheck::Failed;
     plan.writes.clear();
     plan.error = LineError(reader.LineNumber(), what);
+    return plan;
+  };
+  auto incomplete = [&plan, &reader](const std::string& what) {
+    plan.check = RestoreCheck::Failed;
+    plan.writes.clear();
+    plan.error = LineError(reader.LineNumber() + 1, "the file ends " + what +
+                                                        "; it is incomplete (cut short), so nothing is restored");
     return plan;
   };
 
@@ -171,32 +257,55 @@ RestorePlan PlanRestore(std::string_view fileText, int currentOsVersionId) {
   if (!fileOs || *fileOs < INT32_MIN || *fileOs > INT32_MAX)
     return fail("expected the Windows version number");
   plan.fileOsVersionId = static_cast<int>(*fileOs);
-  if (plan.fileOsVersionId != currentOsVersionId) {
+  if (currentOsVersionId && plan.fileOsVersionId != *currentOsVersionId) {
     plan.check = RestoreCheck::OtherSystem;
     return plan;
   }
   plan.layout = LayoutFor(plan.fileOsVersionId);
   plan.check = RestoreCheck::Restorable;
   if (plan.layout == Layout::None) return plan;  // a number with no layout restores nothing
+  // The writer ends every line; a last line without its end was cut off.
+  if (fileText.back() != '\n') {
+    plan.check = RestoreCheck::Failed;
+    plan.error = LineError(SplitLines(fileText).size(),
+                           "the line has no line end; the file is incomplete (cut short), so nothing is restored");
+    return plan;
+  }
 
-  for (int record = 0; !reader.AtEnd(); ++record) {
+  constexpr int kFixedRecords = 3;
+  for (int record = 0;; ++record) {
+    if (reader.AtEnd()) {
+      if (record < kFixedRecords) return incomplete("before record " + std::to_string(record + 1));
+      break;
+    }
+    std::string_view keyLine = reader.Take();
     std::string key;
-    if (!ParseTextItem(reader.Take(), &key)) return fail("expected a key, in double quotes");
-    if (record > 2 && key.empty()) break;
+    if (!ParseTextItem(keyLine, &key)) return fail("expected a key, in double quotes");
+    if (auto c = ControlCharacterIn(key))
+      return fail("the key holds a control character (code " + std::to_string(*c) + ")");
+    if (record >= kFixedRecords && key.empty()) break;
     std::string why;
     auto root = CheckRecordKey(plan.layout, record, key, &why);
     if (!root) return fail("the key \"" + key + "\" is not one this program writes: " + why);
 
     int pairs = record == 0 ? FirstRecordPairCount(plan.layout) : record == 1 ? 2 : record == 2 ? 1 : 2;
-    for (int pair = 0; pair < pairs && !reader.AtEnd(); ++pair) {
+    for (int pair = 0; pair < pairs; ++pair) {
+      if (reader.AtEnd()) return incomplete("inside the record of \"" + key + "\"");
       std::string name;
       if (!ParseTextItem(reader.Take(), &name)) return fail("expected a value name, in double quotes");
+      if (auto c = ControlCharacterIn(name))
+        return fail("the value name holds a control character (code " + std::to_string(*c) + ")");
       if (!IsRecordValueName(plan.layout, record, name))
         return fail("the value name \"" + name + "\" does not belong to the key \"" + key + "\"");
-      if (reader.AtEnd()) break;
+      if (reader.AtEnd()) return incomplete("before the value of \"" + name + "\"");
       std::string_view valueLine = reader.Take();
-      RestoreWrite write{*root, key, name, std::nullopt};
-      if (valueLine != kNullItem) {
+      RestoreWrite write{*root, key, name, std::nullopt, std::nullopt};
+      if (auto c = ControlCharacterIn(valueLine))
+        return fail("the value line holds a control character (code " + std::to_string(*c) + ")");
+      if (valueLine.rfind("#REG:", 0) == 0) {
+        write.typed = ParseTypedItem(valueLine);
+        if (!write.typed) return fail("expected a typed value, as #REG:<type>:<hex bytes>#");
+      } else if (valueLine != kNullItem) {
         auto number = ParseWholeNumber(valueLine);
         if (!number && !IsDigitRun(valueLine)) return fail("expected a whole number or " + std::string(kNullItem));
         if (!number || *number < INT32_MIN || *number > INT32_MAX)
@@ -208,5 +317,13 @@ RestorePlan PlanRestore(std::string_view fileText, int currentOsVersionId) {
   }
   return plan;
 }
+
+}  // namespace
+
+RestorePlan PlanRestore(std::string_view fileText, int currentOsVersionId) {
+  return PlanFile(fileText, currentOsVersionId);
+}
+
+RestorePlan PlanBackupFile(std::string_view fileText) { return PlanFile(fileText, std::nullopt); }
 
 }  // namespace quorvane

@@ -1,7 +1,9 @@
 // The backup file format: ANSI text, one item per line, CR LF line ends. Items are
-// texts ("..."), whole numbers (-12), dates (#2007-10-04#), times (#17:05:03#) and
-// the null item (#NULL#) for a value that did not exist. Pure functions: naming,
-// formatting, and reading a file into the writes a restore would make.
+// texts ("..."), whole numbers (-12), dates (#2007-10-04#), times (#17:05:03#), the
+// null item (#NULL#) for a value that did not exist, and the typed item
+// (#REG:3:0a0b#) for a value that is neither a number on NT nor a number's text on
+// the 9x family. Pure functions: naming, formatting, and reading a file into the
+// writes a restore would make.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +19,13 @@ namespace quorvane {
 constexpr int kLastBackupNumber = 999;
 inline constexpr const char* kBackupExtension = ".BCK";
 inline constexpr const char* kNullItem = "#NULL#";
+
+// A registry value as it is held: its type and its data, byte for byte.
+struct TypedValue {
+  uint32_t type = 0;
+  std::string data;
+  bool operator==(const TypedValue&) const = default;
+};
 
 struct BackupDate {
   int year = 0, month = 0, day = 0;
@@ -43,6 +52,18 @@ std::string FormatNumberItem(int64_t number);
 std::string FormatDateItem(const BackupDate& date);
 std::string FormatTimeItem(const BackupTime& time);
 
+// The bits of a REG_DWORD's four bytes, least significant first.
+uint32_t DwordBits(const std::string& fourBytes);
+
+// "#REG:<type>:<data in hex>#".
+std::string FormatTypedItem(const TypedValue& value);
+std::optional<TypedValue> ParseTypedItem(std::string_view line);
+
+// The value line recording what the registry holds (nothing: the value is absent).
+// A 32-bit number on NT, or a number's plain text on the 9x family, is written as
+// the number, as every version wrote it; anything else as a typed item.
+std::string ValueItemFor(Layout layout, const std::optional<TypedValue>& held);
+
 std::optional<BackupDate> ParseDateItem(std::string_view line);
 std::optional<BackupTime> ParseTimeItem(std::string_view line);
 
@@ -56,12 +77,14 @@ struct BackupStamp {
 };
 std::optional<BackupStamp> ReadBackupStamp(std::string_view fileText);
 
-// One SetKeyValue call of a restore; no value means the value is removed.
+// One write of a restore: a number (text on the 9x family, a DWORD on NT), a
+// typed value given back as it was, or, with neither, a removal.
 struct RestoreWrite {
   RegRoot root;
   std::string key;
   std::string valueName;
   std::optional<int32_t> value;
+  std::optional<TypedValue> typed;
   bool operator==(const RestoreWrite&) const = default;
 };
 
@@ -76,8 +99,12 @@ struct RestorePlan {
 };
 
 // Reads a whole backup file and checks every item, number and name before any
-// write is planned. Reaching the end of the file, anywhere, or an empty key line
-// after the fixed records ends the file normally.
+// write is planned. The file ends after a complete record (the three fixed ones
+// at least), or at an empty key line after them; a file cut short anywhere else,
+// or whose last line has no line end, is incomplete and fails.
 RestorePlan PlanRestore(std::string_view fileText, int currentOsVersionId);
+
+// The same for a file of any system (export): its own number decides the layout.
+RestorePlan PlanBackupFile(std::string_view fileText);
 
 }  // namespace quorvane

@@ -3,6 +3,7 @@
 #include "common/ProgramName.h"
 #include "optimizer/ApplySettings.h"
 #include "optimizer/ModeDescription.h"
+#include "optimizer/OutcomeNotes.h"
 #include "optimizer/TcpSettings.h"
 #include "system/Effects.h"
 
@@ -33,7 +34,17 @@ void frmWizardMode::optMode_Click(int index) {
   BuildModeDescription();
 }
 
+int frmWizardMode::SelectedMode() const {
+  for (int i = 0; i < kModePresetCount; ++i)
+    if (const OptionButton* option = optMode.Find(i); option && option->Value()) return i;
+  return 0;
+}
+
 void frmWizardMode::cmdOptimize_Click() {
+  // The mode shown is the mode applied, whatever the advanced wizard left in the set.
+  const int mode = SelectedMode();
+  CurrentSettings = ModePresets[mode];
+  BuildModeDescription();
   ApplyResult result = ApplySettings();
   if (result.status == ApplyStatus::BackupFailed) {
     // Nothing was written: say why and stay here.
@@ -41,6 +52,9 @@ void frmWizardMode::cmdOptimize_Click() {
                                     MB_OK | MB_ICONEXCLAMATION);
     return;
   }
+  if (result.status == ApplyStatus::NotAllWritten)
+    CurrentEffects().ShowMessageBox(hWnd(), WriteFailureMessage(result.failures), kProgramName, MB_OK | MB_ICONERROR);
+  Host().ShowHomeNote(AppliedNote(kModeCaptions[mode], result.backupPath, result.failures.size()));
   Host().returnHome();
 }
 

@@ -19,6 +19,8 @@ class frmWizardMode : public ToolForm {
   void cmdOptimize_Click();
   // Composes the description of CurrentSettings into lblModeDescrip.
   void BuildModeDescription();
+  // The index of the mode option that is set (0 when none is).
+  int SelectedMode() const;
 
   ControlArray<OptionButton> optMode{"optMode"};
   Frame frameWizardMode{*this, "frameWizardMode", {0, 0, 5340, 3585}, "Wizard Mode"};

@@ -27,6 +27,15 @@ bool CRegister::OpenForReading(HKEY root, const std::string& section, RegKey* ke
 }
 
 bool CRegister::QueryValueData(HKEY key, const std::string& valueName, std::string* data, DWORD* type) {
+  std::string found;
+  DWORD foundType = 0;
+  if (!QueryRawValue(key, valueName, &found, &foundType) || found.empty()) return false;
+  *data = std::move(found);
+  if (type) *type = foundType;
+  return true;
+}
+
+bool CRegister::QueryRawValue(HKEY key, const std::string& valueName, std::string* data, DWORD* type) {
   const char* name = ValueNameFor(valueName);
   // Most values fit a small buffer; a larger one is asked for again at its size.
   char small[64];
@@ -41,9 +50,9 @@ bool CRegister::QueryValueData(HKEY key, const std::string& valueName, std::stri
   } else {
     buffer.assign(small, status == ERROR_SUCCESS ? size : 0);
   }
-  if (status != ERROR_SUCCESS || size == 0) return false;
+  if (status != ERROR_SUCCESS) return false;
   *data = std::move(buffer);
-  if (type) *type = valueType;
+  *type = valueType;
   return true;
 }
 

@@ -43,6 +43,9 @@ class CRegister {
   // denied; then query values of the open key.
   bool OpenForReading(HKEY root, const std::string& section, RegKey* key);
   static bool QueryValueData(HKEY key, const std::string& valueName, std::string* data, DWORD* type = nullptr);
+  // The same, but a value with empty data is found (true, data empty): only a
+  // missing value gives false.
+  static bool QueryRawValue(HKEY key, const std::string& valueName, std::string* data, DWORD* type);
 
  private:
   static std::string TrimKeyPath(const std::string& path);

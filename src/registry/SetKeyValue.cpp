@@ -53,4 +53,13 @@ LONG SetKeyValue(HKEY root, const std::string& keyPath, const std::string& value
                         reinterpret_cast<const BYTE*>(&dword), sizeof dword);
 }
 
+LONG SetKeyValueData(HKEY root, const std::string& keyPath, const std::string& valueName, DWORD type,
+                     const std::string& data) {
+  RegKey key;
+  LONG status = key.Create(root, keyPath, kWriterAccess);
+  if (status != ERROR_SUCCESS) return status;
+  return RegSetValueExA(key.get(), valueName.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                        static_cast<DWORD>(data.size()));
+}
+
 }  // namespace quorvane

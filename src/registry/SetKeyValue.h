@@ -23,4 +23,9 @@ using RegValue = std::variant<std::string, double>;
 LONG SetKeyValue(HKEY root, const std::string& keyPath, const std::string& valueName, DWORD type,
                  const RegValue& value, bool remove);
 
+// Creates or opens root\keyPath as above and writes the value with exactly this
+// type and data, whatever the type (a restore giving back what was there).
+LONG SetKeyValueData(HKEY root, const std::string& keyPath, const std::string& valueName, DWORD type,
+                     const std::string& data);
+
 }  // namespace quorvane

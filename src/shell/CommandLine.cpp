@@ -10,6 +10,7 @@
 #include "optimizer/ApplySettings.h"
 #include "optimizer/BackupFiles.h"
 #include "optimizer/TcpSettings.h"
+#include "optimizer/WriteFailures.h"
 #include "system/ProgramFolder.h"
 #include "system/mdlOSVersion.h"
 
@@ -107,6 +108,14 @@ CommandRequest ParseCommandLine(const std::vector<std::string>& arguments) {
     request.file = arguments[1];
     return request;
   }
+  if (name == "export") {
+    if (extra != 2 || arguments[1].empty() || arguments[2].empty())
+      return Invalid("/export takes a backup file (its name in the Backups folder or a path) and the .reg file to write.");
+    request.action = CommandAction::Export;
+    request.file = arguments[1];
+    request.target = arguments[2];
+    return request;
+  }
   return Invalid("Unknown switch " + first + ".");
 }
 
@@ -118,16 +127,16 @@ std::vector<std::string> UsageLines() {
       "                              " + ModeList(),
       "  /backup                     back up the TCP/IP settings only",
       "  /restore <file>             restore a backup: its name in the Backups folder, or a path",
+      "  /export <file> <file.reg>   write a backup as a REGEDIT4 file that regedit imports",
       "  /list                       list the backups with their dates and times",
       "  /?                          show this help",
       "Exit status: 0 done, 1 bad arguments, 2 backup not written (nothing changed),",
-      "  3 backup from another Windows version, 4 restore failed (nothing written).",
+      "  3 backup from another Windows version, 4 restore failed (nothing written),",
+      "  5 some values were not written (the message names them; the backup stays).",
   };
 }
 
 namespace {
-
-const char* RootName(RegRoot root) { return root == RegRoot::CurrentUser ? "HKCU" : "HKLM"; }
 
 std::string DescribeWrite(const PlannedWrite& write, Layout layout) {
   std::string where = std::string(RootName(write.root)) + "\\" + write.key + " : " +
@@ -152,6 +161,11 @@ std::string SystemName(int osVersionId) {
          std::to_string(osVersionId) + ")";
 }
 
+void PrintFailures(const std::vector<WriteFailure>& failures, CommandOutput& out) {
+  out.PrintError("Some values were not written (" + std::to_string(failures.size()) + "):");
+  for (const std::string& line : WriteFailureLines(failures)) out.PrintError("  " + line);
+}
+
 int Optimize(int modeIndex, CommandOutput& out) {
   CurrentSettings = ModePresets[modeIndex];
   ApplyResult result = ApplySettings();
@@ -171,6 +185,11 @@ int Optimize(int modeIndex, CommandOutput& out) {
   for (const PlannedWrite& write : result.writes) {
     out.Print(DescribeWrite(write, layout));
     removed += write.remove ? 1 : 0;
+  }
+  if (result.status == ApplyStatus::NotAllWritten) {
+    PrintFailures(result.failures, out);
+    out.PrintError("Your earlier settings are in " + result.backupPath + ".");
+    return kExitNotAllWritten;
   }
   out.Print(std::to_string(result.writes.size() - removed) + " values written, " +
             std::to_string(removed) + " removed. Restart Windows for them to take effect.");
@@ -196,6 +215,11 @@ int Restore(const std::string& given, CommandOutput& out) {
       out.Print("Restored " + path + ": " + std::to_string(result.valuesWritten) + " values written, " +
                 std::to_string(result.valuesRemoved) + " removed.");
       return kExitSuccess;
+    case RestoreOutcome::NotAllWritten:
+      out.PrintError("Restored " + path + " only in part: " + std::to_string(result.valuesWritten) +
+                     " values written, " + std::to_string(result.valuesRemoved) + " removed.");
+      PrintFailures(result.failures, out);
+      return kExitNotAllWritten;
     case RestoreOutcome::OtherSystem:
       out.PrintError("Nothing was restored: " + path + " was made on " +
                      SystemName(result.fileOsVersionId) + "; this is " + SystemName(OSVersionId) + ".");
@@ -206,6 +230,23 @@ int Restore(const std::string& given, CommandOutput& out) {
   out.PrintError("Nothing was restored from " + path + ".");
   out.PrintError(result.error);
   return kExitRestoreFailed;
+}
+
+int Export(const std::string& given, const std::string& target, CommandOutput& out) {
+  const std::string path = ResolveBackupPath(given);
+  ExportResult result = ExportBackupFile(path, target);
+  if (!result.backupReadable) {
+    out.PrintError("Nothing was exported from " + path + ".");
+    out.PrintError(result.error);
+    return kExitRestoreFailed;
+  }
+  if (!result.exported) {
+    out.PrintError("The export was not written.");
+    out.PrintError(result.error);
+    return kExitBackupFailed;
+  }
+  out.Print("Exported " + path + " to " + target + ".");
+  return kExitSuccess;
 }
 
 int List(CommandOutput& out) {
@@ -242,6 +283,7 @@ int RunCommand(const CommandRequest& request, CommandOutput& out) {
     case CommandAction::Optimize: return Optimize(request.modeIndex, out);
     case CommandAction::Backup: return Backup(out);
     case CommandAction::Restore: return Restore(request.file, out);
+    case CommandAction::Export: return Export(request.file, request.target, out);
     case CommandAction::List: return List(out);
     case CommandAction::Invalid:
     case CommandAction::None:

@@ -4,6 +4,7 @@
 //   quorvane.exe /optimize "<mode>"   back up, then apply one of the eight wizard modes
 //   quorvane.exe /backup              write a backup only
 //   quorvane.exe /restore <file>      restore a backup (name in Backups, or a path)
+//   quorvane.exe /export <file> <reg> a backup as a REGEDIT4 file
 //   quorvane.exe /list                the backups with their dates and times
 //   quorvane.exe /?                   usage
 #pragma once
@@ -19,14 +20,16 @@ enum ExitStatus : int {
   kExitBackupFailed = 2,
   kExitOtherSystem = 3,
   kExitRestoreFailed = 4,
+  kExitNotAllWritten = 5,  // some values were not written (the backup stays)
 };
 
-enum class CommandAction { None, Usage, Optimize, Backup, Restore, List, Invalid };
+enum class CommandAction { None, Usage, Optimize, Backup, Restore, Export, List, Invalid };
 
 struct CommandRequest {
   CommandAction action = CommandAction::None;
   int modeIndex = -1;     // Optimize: the preset
-  std::string file;       // Restore: the argument as given
+  std::string file;       // Restore, Export: the backup as given
+  std::string target;     // Export: the .reg file
   std::string error;      // Invalid: what was wrong
 };
 

@@ -18,6 +18,8 @@ frmMain* g_mainWindow = nullptr;
 // (-1, -38), so its top strip and left column stay outside the window.
 constexpr TwipsSize kMainWindowSize{10710, 7485};
 constexpr int kMovieLeft = -1, kMovieTop = -38, kMovieWidth = 709, kMovieHeight = 513;
+// The movie variable of the home page's status line (docs/movie-format.md).
+constexpr const char* kHomeNoteVariable = "_root.status";
 
 }  // namespace
 
@@ -180,6 +182,8 @@ void frmMain::returnHome() {
   MovieToFront();
   Flash.SetVariable("_root.home", "true");
 }
+
+void frmMain::ShowHomeNote(const std::string& text) { Flash.SetVariable(kHomeNoteVariable, text); }
 
 void frmMain::ShowBackupManager() {
   Form& backup = ToolWindowSlots[ToolWindow::BackUp];

@@ -36,6 +36,7 @@ class frmMain : public Form, public ToolWindowHost {
   void returnHome() override;
   void SetMovieVariable(const std::string& name, const std::string& value) override;
   void SetTrayToolTip(const std::string& text) override;
+  void ShowHomeNote(const std::string& text) override;
   // Hides the main window and says the program still runs.
   void hideToTray();
   // Shown, restored and in front again, from the tray or the taskbar; returns the window.

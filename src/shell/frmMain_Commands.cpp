@@ -4,10 +4,17 @@
 
 #include <map>
 
+#include "common/ProgramName.h"
 #include "shell/mdlAddons.h"
 #include "system/Effects.h"
 
 namespace quorvane {
+
+namespace {
+
+constexpr const char* kRestartQuestion = "Restart Windows now? Programs that are running will be closed.";
+
+}  // namespace
 
 void frmMain::Flash_FSCommand(const std::string& command, const std::string& /*args*/) {
   // Compared exactly, letter case included; anything else is ignored.
@@ -52,6 +59,10 @@ void frmMain::Flash_FSCommand(const std::string& command, const std::string& /*a
       {"IDC_FS_networksettings", [](frmMain&) { OpenNetworkSettings(); }},
       {"IDC_FS_restart",
        [](frmMain& m) {
+         // One click (or Tab and Space) must not close every program: ask, No first.
+         if (CurrentEffects().ShowMessageBox(m.hWnd(), kRestartQuestion, kProgramName,
+                                             MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+           return;
          m.UnloadAll(kHideOrder);
          m.Tray1.Show(false);
          RestartWindows();  // the process ends when Windows shuts down

@@ -1,5 +1,6 @@
 #include "system/Effects.h"
 
+#include <commdlg.h>
 #include <mmsystem.h>
 #include <shellapi.h>
 
@@ -40,6 +41,28 @@ class Win32Effects : public Effects {
 
   int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT style) override {
     return MessageBoxA(owner, text.c_str(), caption.c_str(), style);
+  }
+
+  bool ChooseSaveFile(HWND owner, const std::string& title, const std::string& filter,
+                      const std::string& defaultExtension, std::string* path) override {
+    std::string filters = filter;  // "a|b|c|d" to "a\0b\0c\0d\0\0"
+    for (char& c : filters)
+      if (c == '|') c = '\0';
+    filters.append(2, '\0');
+    char chosen[MAX_PATH] = {};
+    path->copy(chosen, sizeof chosen - 1);
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filters.c_str();
+    dialog.lpstrFile = chosen;
+    dialog.nMaxFile = sizeof chosen;
+    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrDefExt = defaultExtension.c_str();
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetSaveFileNameA(&dialog)) return false;
+    *path = chosen;
+    return true;
   }
 
   void PlaySoundFile(const std::string& path) override {

@@ -32,6 +32,12 @@ class Effects {
   virtual int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption,
                              UINT style) = 0;
 
+  // The standard save dialog: the title, a filter ("Registration files (*.reg)|*.reg"),
+  // the extension added when none is typed, and the suggested name; true with the
+  // chosen path, false when cancelled. It asks before replacing a file.
+  virtual bool ChooseSaveFile(HWND owner, const std::string& title, const std::string& filter,
+                              const std::string& defaultExtension, std::string* path) = 0;
+
   // Plays a WAV file asynchronously by file name.
   virtual void PlaySoundFile(const std::string& path) = 0;
 };

@@ -155,7 +155,11 @@ void ListView::NoteSelection() {
   LPARAM data = row >= 0 ? ItemData(row) : kNoSelection;
   if (data == selectedData_) return;
   selectedData_ = data;
-  if (row >= 0) ItemClick.Raise(*this, row);
+  if (row >= 0) {
+    ItemClick.Raise(*this, row);
+  } else {
+    SelectionCleared.Raise(*this);
+  }
 }
 
 bool ListView::OnNotify(NMHDR* header, LRESULT* result) {

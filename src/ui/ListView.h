@@ -64,6 +64,8 @@ class ListView : public Control {
   Event<int> ColumnClick;
   // A row became the selected one (its index).
   Event<int> ItemClick;
+  // No row is selected any more.
+  Event<> SelectionCleared;
   // MouseUp (inherited) is raised when a mouse button is released over the list.
 
  private:

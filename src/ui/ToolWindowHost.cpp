@@ -8,6 +8,7 @@ class DetachedHost : public ToolWindowHost {
  public:
   void SkinToolWindow(Form&) override {}
   void returnHome() override {}
+  void ShowHomeNote(const std::string&) override {}
   void SetMovieVariable(const std::string&, const std::string&) override {}
   void SetTrayToolTip(const std::string&) override {}
 };

@@ -18,6 +18,8 @@ class ToolWindowHost {
   virtual void SkinToolWindow(Form& window) = 0;
   // Brings the movie back in front, on its home page.
   virtual void returnHome() = 0;
+  // One line on the movie's home page saying what the last change did.
+  virtual void ShowHomeNote(const std::string& text) = 0;
   // Sets a variable of the movie ("_root.home").
   virtual void SetMovieVariable(const std::string& name, const std::string& value) = 0;
   // The tool-tip of the tray icon.

@@ -86,16 +86,27 @@ TEST_CASE("Finish applies the boxes and the set to the registry and returns home
   CHECK(ReadDword(HKEY_LOCAL_MACHINE, kInterface, "MTU") == 1500u);
 }
 
-TEST_CASE("discovery checked off, then its page entered again, is applied on") {
+TEST_CASE("pages entered again by Back and Next: Finish applies what their controls show") {
   WizardHarness h;
   h.GoTo(2);
-  WizardHarness::Click(h.wizard.chkMTUDisconver);
-  h.Back();
-  h.Next();  // the page recommends discovery on; the box stays checked
-  CHECK(h.wizard.chkMTUDisconver.Value() == kChecked);
-  h.GoTo(7);
+  WizardHarness::Click(h.wizard.chkMTUDisconver);   // "Disable it??"
+  WizardHarness::Click(h.wizard.chkBlackHoleValue);  // "Enable It?"
+  h.GoTo(6);
+  WizardHarness::Pick(h.wizard.cmbNDI, 5);  // 32
+  WizardHarness::Put(h.wizard.txtSYNValue, "0");
+  while (h.wizard.CurrentPage() > 1) h.Back();
+  h.GoTo(7);  // entering each page again recommends, but the controls stay as they are
+  CHECK(h.wizard.chkBlackHoleValue.Value() == kChecked);
+  CHECK(h.wizard.cmbNDI.Text() == "32");
   h.Next();
-  CHECK(Parameter("EnablePMTUDiscovery") == 1);
+  CHECK(Parameter("EnablePMTUDiscovery") == 0);
+  CHECK(Parameter("EnablePMTUBHDetect") == 1);
+  CHECK(Parameter("SYNAttackProtect") == 0);
+  CHECK(ReadDword(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\VxD\\NWLink\\Ndi\\params\\cachesize", "")
+        == 32u);
+  CHECK(h.main.Flash.Variable("_root.status") ==
+        "Your advanced settings applied. Your earlier settings are in backup 001.BCK. "
+        "Restart Windows for the change to take effect.");
 }
 
 TEST_CASE("a backup that cannot be written shows why and leaves the registry as it was") {

@@ -74,6 +74,33 @@ TEST_CASE("typing into a guarded box checks every keystroke") {
   CHECK(WindowTextOf(http11) == "2");
 }
 
+TEST_CASE("after a guard puts its value back, the next keys typed replace it") {
+  WizardHarness h;
+  h.GoTo(1);
+  HWND mtu = h.wizard.txtMTUValue.hWnd();
+  SendMessageA(mtu, EM_SETSEL, 0, -1);
+  TypeText(mtu, "\b");  // emptied: the guard puts 576 back
+  CHECK(WindowTextOf(mtu) == "576");
+  TypeText(mtu, "1400");
+  CHECK(WindowTextOf(mtu) == "1400");
+
+  h.GoTo(3);
+  HWND multiplier = h.wizard.txtMultiplier.hWnd();
+  SendMessageA(multiplier, EM_SETSEL, 0, -1);
+  TypeText(multiplier, "x5");  // "x" falls back to 3, the 5 replaces it
+  CHECK(WindowTextOf(multiplier) == "5");
+
+  h.GoTo(4);
+  HWND http10 = h.wizard.txtHTTP10Value.hWnd();
+  SendMessageA(http10, EM_SETSEL, 0, -1);
+  TypeText(http10, "10");  // "1" is below 4: back to 20, and "0" replaces that
+  CHECK(WindowTextOf(http10) == "20");
+  DWORD start = 0, end = 0;
+  SendMessageA(http10, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  CHECK(start == 0);
+  CHECK(end == 2);
+}
+
 TEST_CASE("the multiplier rule falls back to the type's multiplier and recomputes the window") {
   WizardHarness h;
   TextBox& multiplier = h.wizard.txtMultiplier;

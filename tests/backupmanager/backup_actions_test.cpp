@@ -17,6 +17,19 @@ const char* const kQuestionRestore = "Do you want to restore this settings?";
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+// Records 1 to 3 of an NT backup, DefaultTTL 100 and every other value 1.
+std::string NtRecords() {
+  std::string text = "\"" + std::string(kParameters) + "\"\r\n";
+  for (const char* name : {"SackOpts", "Tcp1323Opts", "TcpMaxDupAcks", "DefaultReceiveWindow", "DefaultTTL",
+                           "GlobalMaxTcpWindowSize", "TcpWindowSize", "EnablePMTUBHDetect", "EnablePMTUDiscovery",
+                           "KeepAliveTime", "KeepAliveInterval", "SYNAttackProtect", "EnableICMPRedirects"})
+    text += "\"" + std::string(name) + "\"\r\n" + (std::string(name) == "DefaultTTL" ? "100" : "1") + "\r\n";
+  return text +
+         "\"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\"\r\n"
+         "\"MaxConnectionsPer1_0Server\"\r\n1\r\n\"MaxConnectionsPerServer\"\r\n1\r\n"
+         "\"System\\CurrentControlSet\\Services\\VxD\\NWLink\\Ndi\\params\\cachesize\"\r\n\"\"\r\n1\r\n";
+}
+
 // Puts the movie on another page than home, through its "About" button.
 void MovieAway(BackupManagerHarness& h) {
   for (const MovieButton* button : h.main.Flash.ActiveButtons()) {
@@ -40,14 +53,14 @@ TEST_CASE("delete asks first and removes only the selected file on Yes") {
   h.Open();
   h.ClickHeader(0);
 
-  SUBCASE("No keeps the file and the list") {
+  SUBCASE("No, Escape or the close box keep the file and the list; No is the default") {
     h.ClickRowNamed("002.BCK");
-    h.effects.answers = {IDNO};
-    h.Press(h.backup.cmdDelete);
-    REQUIRE(h.effects.messageBoxes.size() == 1);
-    CHECK(h.effects.messageBoxes[0].text == kQuestionDelete);
+    h.effects.answers = {IDNO, IDCANCEL, 0};
+    for (int press = 0; press < 3; ++press) h.Press(h.backup.cmdDelete);
+    REQUIRE(h.effects.messageBoxes.size() == 3);
+    CHECK(h.effects.messageBoxes[0].text == std::string(kQuestionDelete) + "\r\n\r\n002.BCK");
     CHECK(h.effects.messageBoxes[0].caption.empty());
-    CHECK(h.effects.messageBoxes[0].style == (MB_YESNO | MB_ICONWARNING));
+    CHECK(h.effects.messageBoxes[0].style == (MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2));
     CHECK(Exists(h.BackupPath("002.BCK")));
     CHECK(h.backup.lstBackUpList.ItemCount() == 2);
     CHECK(h.ButtonsEnabled());
@@ -110,12 +123,12 @@ TEST_CASE("restore writes the file's values back and sends the movie home behind
   MovieAway(h);
   h.ClickHeader(0);
 
-  SUBCASE("No writes nothing and leaves the movie") {
+  SUBCASE("No, Escape or the close box write nothing and leave the movie") {
     h.ClickRowNamed("001.BCK");
-    h.effects.answers = {IDNO};
-    h.Press(h.backup.cmdRestore);
-    REQUIRE(h.effects.messageBoxes.size() == 1);
-    CHECK(h.effects.messageBoxes[0].text == kQuestionRestore);
+    h.effects.answers = {IDNO, IDCANCEL, 0};
+    for (int press = 0; press < 3; ++press) h.Press(h.backup.cmdRestore);
+    REQUIRE(h.effects.messageBoxes.size() == 3);
+    CHECK(h.effects.messageBoxes[0].text == std::string(kQuestionRestore) + "\r\n\r\n001.BCK");
     CHECK(h.effects.messageBoxes[0].caption.empty());
     CHECK(h.effects.messageBoxes[0].style == (MB_YESNO | MB_ICONWARNING));
     CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 64u);
@@ -130,9 +143,32 @@ TEST_CASE("restore writes the file's values back and sends the movie home behind
     CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 128u);
     CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "KeepAliveTime") == 7200000u);
     CHECK(h.main.Flash.CurrentPage() == "home");
+    CHECK(h.main.Flash.Variable("_root.status") ==
+          "Backup 001.BCK restored. Restart Windows for the change to take effect.");
     CHECK(h.FrameInFront());
     CHECK(h.backup.Visible());
     CHECK(Exists(written.path));
+  }
+
+  SUBCASE("a value the registry refuses: one message naming it, and the rest restored") {
+    const std::string interfaceKey = std::string(kParameters) + "\\Interfaces\\{Locked}";
+    testing::WriteDword(HKEY_LOCAL_MACHINE, interfaceKey, "MTU", 1400);
+    h.WriteBackup("004.BCK", "2004-05-04", "09:00:00", OSVersionId,
+                  NtRecords() + "\"" + interfaceKey + "\"\r\n\"MTU\"\r\n576\r\n\"MSS\"\r\n#NULL#\r\n");
+    REQUIRE(testing::DenyWriteAccess(HKEY_LOCAL_MACHINE, interfaceKey));
+    h.Open();
+    h.ClickHeader(0);
+    h.ClickRowNamed("004.BCK");
+    h.effects.answers = {IDYES};
+    h.Press(h.backup.cmdRestore);
+    testing::AllowAllAccess(HKEY_LOCAL_MACHINE, interfaceKey);
+    REQUIRE(h.effects.messageBoxes.size() == 2);
+    CHECK(h.effects.messageBoxes[1].text.find("2 values could not be written") == 0);
+    CHECK(h.effects.messageBoxes[1].text.find(interfaceKey + " : MTU") != std::string::npos);
+    CHECK(h.effects.messageBoxes[1].style == (MB_OK | MB_ICONERROR));
+    CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 100u);
+    CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, interfaceKey, "MTU") == 1400u);
+    testing::DeleteKeyTree(HKEY_LOCAL_MACHINE, interfaceKey);
   }
 
   SUBCASE("a file from another system: the error, and the registry and the movie as they were") {
@@ -168,4 +204,32 @@ TEST_CASE("restore writes the file's values back and sends the movie home behind
     CHECK_FALSE(h.effects.messageBoxes[1].text.empty());
     CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 64u);
   }
+}
+
+TEST_CASE("Export... writes the selected backup as a REGEDIT4 file where the save dialog says") {
+  BackupManagerHarness h("BackupExport");
+  h.WriteBackup("001.BCK", "2004-05-01", "17:05:03", 7, NtRecords());
+  h.Open();
+  h.ClickRowNamed("001.BCK");
+
+  h.Press(h.backup.cmdExport);  // cancelled: nothing written
+  REQUIRE(h.effects.saveFileDialogs.size() == 1);
+  CHECK(h.effects.saveFileDialogs[0].suggested == "001.reg");
+  CHECK(h.effects.saveFileDialogs[0].defaultExtension == "reg");
+
+  h.effects.saveFileAnswer = h.program / "settings.reg";
+  h.Press(h.backup.cmdExport);
+  auto lines = testing::FileLines(h.program / "settings.reg");
+  REQUIRE(lines.size() > 3);
+  CHECK(lines[0] == "REGEDIT4");
+  CHECK(lines[2] == "[HKEY_LOCAL_MACHINE\\" + std::string(kParameters) + "]");
+  CHECK(lines[7] == "\"DefaultTTL\"=dword:00000064");
+  CHECK(h.effects.messageBoxes.empty());
+
+  h.WriteBackup("002.BCK", "2004-05-02", "17:05:03", 7, "\"damaged\"\r\n");
+  h.Open();
+  h.ClickRowNamed("002.BCK");
+  h.Press(h.backup.cmdExport);
+  REQUIRE(h.effects.messageBoxes.size() == 1);
+  CHECK(h.effects.messageBoxes[0].text.find("The backup was not exported.") == 0);
 }

@@ -148,10 +148,24 @@ TEST_CASE("the buttons wait for a selected row") {
   CHECK(h.ButtonsDisabled());
   CHECK(h.backup.lstBackUpList.SelectedIndex() == -1);
 
-  // A column click with a row selected enables them as well.
-  h.backup.lstBackUpList.SetSelectedIndex(0);
-  CHECK(h.ButtonsDisabled());
-  h.ClickHeader(2);
+  // The arrow keys select rows as a click does; a click on no row clears it again.
+  HWND list = h.backup.lstBackUpList.hWnd();
+  SetFocus(list);
+  for (WPARAM key : {VK_DOWN, VK_DOWN, VK_UP}) {
+    SendMessageA(list, WM_KEYDOWN, key, 1);
+    SendMessageA(list, WM_KEYUP, key, 0xC0000001);
+  }
+  CHECK(h.backup.lstBackUpList.SelectedIndex() == 0);
   CHECK(h.ButtonsEnabled());
+  CHECK(IsWindowEnabled(h.backup.cmdExport.hWnd()));
+  RECT client{};
+  GetClientRect(list, &client);
+  const LPARAM empty = MAKELPARAM(client.right / 2, client.bottom - 5);
+  PostMessageA(list, WM_LBUTTONUP, 0, empty);
+  SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, empty);
+  testing::PumpUntil([] { return false; }, 30);
+  CHECK(h.backup.lstBackUpList.SelectedIndex() == -1);
+  CHECK(h.ButtonsDisabled());
+  CHECK_FALSE(IsWindowEnabled(h.backup.cmdExport.hWnd()));
   CHECK(h.effects.messageBoxes.empty());
 }

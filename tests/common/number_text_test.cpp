@@ -34,6 +34,9 @@ TEST_CASE("the leading numeric part of a text") {
   CHECK(LeadingInteger(" 12") == 0);
   CHECK(LeadingInteger("x1") == 0);
   CHECK(LeadingInteger("99999999999999999999999") > INT32_MAX);
+  // 19 and more digits, as a text read from the registry may hold, stay in range.
+  CHECK(LeadingInteger("9999999999999999999") == 1000000000000000000LL);
+  CHECK(LeadingInteger("-99999999999999999999") == -1000000000000000000LL);
 }
 
 TEST_CASE("whole texts as numbers") {

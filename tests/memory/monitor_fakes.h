@@ -10,6 +10,7 @@
 
 #include "memory/CpuUsageSampler.h"
 #include "memory/FreeRAM.h"
+#include "support/RecordingHost.h"
 #include "ui/ToolWindowHost.h"
 
 namespace testing {
@@ -55,15 +56,6 @@ class ListSampler : public quorvane::CpuUsageSampler {
  private:
   std::deque<int32_t>& answers_;
   int& terminated_;
-};
-
-class RecordingHost : public quorvane::ToolWindowHost {
- public:
-  std::vector<std::string> toolTips;
-  void SkinToolWindow(quorvane::Form&) override {}
-  void returnHome() override {}
-  void SetMovieVariable(const std::string&, const std::string&) override {}
-  void SetTrayToolTip(const std::string& text) override { toolTips.push_back(text); }
 };
 
 }  // namespace testing

@@ -5,6 +5,8 @@
 #include "optimizer/ApplySettings.h"
 #include "optimizer/BackupFiles.h"
 #include "optimizer/TcpSettings.h"
+#include "common/SystemError.h"
+#include "optimizer/RegRootKey.h"
 #include "system/mdlOSVersion.h"
 #include "tcpip_fixture.h"
 
@@ -153,36 +155,102 @@ TEST_CASE("apply does nothing before detection, and nothing when the backup fail
   CHECK(folder.Files().size() == 2);
 }
 
-TEST_CASE("backup, apply, restore gives back the registry as it was, absent values included") {
-  for (int16_t os : {kOsIdWin98, kOsIdWinXp, kOsIdNt52OrLater}) {
-    CAPTURE(os);
-    TcpipRegistry tcpip;
+namespace {
+
+std::string Le32(DWORD value) { return std::string(reinterpret_cast<const char*>(&value), 4); }
+std::string Sz(const std::string& text) { return std::string(text.c_str(), text.size() + 1); }
+
+// Every kind of value the registry can hold where the optimizer writes.
+const std::optional<testing::RawValue> kHeldValues[] = {
+    std::nullopt,
+    testing::RawValue{REG_DWORD, Le32(1500)},
+    testing::RawValue{REG_DWORD, Le32(0)},
+    testing::RawValue{REG_DWORD, Le32(0x7FFFFFFF)},
+    testing::RawValue{REG_DWORD, Le32(0x80000000)},
+    testing::RawValue{REG_DWORD, Le32(0xFFFFFFFF)},
+    testing::RawValue{REG_DWORD, std::string("\x05\x00", 2)},
+    testing::RawValue{REG_SZ, Sz("7200000")},
+    testing::RawValue{REG_SZ, Sz("64")},
+    testing::RawValue{REG_SZ, Sz("-2147483648")},
+    testing::RawValue{REG_SZ, Sz("4294967295")},
+    testing::RawValue{REG_SZ, Sz("99999999999999999999")},
+    testing::RawValue{REG_SZ, Sz("")},
+    testing::RawValue{REG_SZ, ""},
+    testing::RawValue{REG_BINARY, ""},
+    testing::RawValue{REG_BINARY, std::string("\x01\x00\xff", 3)},
+    testing::RawValue{REG_EXPAND_SZ, Sz("%SystemRoot%")},
+};
+constexpr size_t kHeldCount = sizeof kHeldValues / sizeof kHeldValues[0];
+
+}  // namespace
+
+TEST_CASE("backup, apply, restore gives back every value exactly, type and data, on both families") {
+  for (int16_t os : {kOsIdWin98, kOsIdWinXp}) {
     const Layout layout = LayoutFor(os);
-    tcpip.SetAdapters(layout, layout == Layout::Nt ? std::vector<std::string>{"{A}", "{B}"}
-                                                   : std::vector<std::string>{"0000"});
-    if (layout == Layout::Nt) {
-      testing::WriteDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL", 100);
-      testing::WriteDword(HKEY_LOCAL_MACHINE, kParameters, "TcpWindowSize", 0xFFFFFFFF);
-      testing::WriteDword(HKEY_LOCAL_MACHINE, InterfaceKey("{B}"), "MTU", 1400);
-      testing::WriteDword(HKEY_CURRENT_USER, kIe, "MaxConnectionsPerServer", 6);
-    } else {
-      testing::WriteText(HKEY_LOCAL_MACHINE, kMstcp, "DefaultTTL", "100");
-      testing::WriteText(HKEY_LOCAL_MACHINE, NetTransKey("0000"), "MaxMTU", "1400");
-      testing::WriteText(HKEY_CURRENT_USER, kIe, "MaxConnectionsPerServer", "6");
+    // Each pass gives every value another kind, so each value takes every kind.
+    for (size_t shift = 0; shift < kHeldCount; ++shift) {
+      CAPTURE(os);
+      CAPTURE(shift);
+      TcpipRegistry tcpip;
+      tcpip.SetAdapters(layout, {"{A}", "0001"});
+      size_t next = shift;
+      for (const auto& [where, unused] : TcpipRegistry::Take(layout)) {
+        const auto& held = kHeldValues[next++ % kHeldCount];
+        const auto& [root, key, name] = where;
+        if (held) testing::WriteRaw(ToHkey(root), key, name, held->type, held->data);
+      }
+      const testing::Snapshot before = TcpipRegistry::Take(layout);
+      TempFolder folder("RoundTrip");
+
+      UsePreset(3, os);
+      ApplyResult applied = ApplySettings(folder.path());
+      REQUIRE(applied.status == ApplyStatus::Applied);
+      REQUIRE(TcpipRegistry::Take(layout) != before);
+
+      RestoreResult restored = RestoreBackupFile(applied.backupPath, os);
+      CHECK(restored.error == "");
+      CHECK(restored.outcome == RestoreOutcome::Restored);
+      CHECK(TcpipRegistry::Take(layout) == before);
     }
-    const testing::Snapshot before = TcpipRegistry::Take(layout);
-    TempFolder folder("RoundTrip");
-
-    UsePreset(4, os);
-    ApplyResult applied = ApplySettings(folder.path());
-    REQUIRE(applied.status == ApplyStatus::Applied);
-    REQUIRE(TcpipRegistry::Take(layout) != before);
-
-    RestoreResult restored = RestoreBackupFile(applied.backupPath, os);
-    CHECK(restored.outcome == RestoreOutcome::Restored);
-    CHECK(restored.valuesRemoved > 0);
-    CHECK(TcpipRegistry::Take(layout) == before);
   }
+}
+
+TEST_CASE("a backup the restore would refuse is not written, and nothing is applied") {
+  TcpipRegistry tcpip;
+  tcpip.SetAdapters(Layout::Nt, {"{A\"B}"});  // a quote cannot stand in a text item
+  const testing::Snapshot before = TcpipRegistry::Take(Layout::Nt);
+  TempFolder folder("Unrestorable");
+  UsePreset(3, kOsIdWinXp);
+  ApplyResult result = ApplySettings(folder.path());
+  CHECK(result.status == ApplyStatus::BackupFailed);
+  CHECK(result.error.find("restores") != std::string::npos);
+  CHECK(folder.Files().empty());
+  CHECK(TcpipRegistry::Take(Layout::Nt) == before);
+}
+
+TEST_CASE("writes denied by the registry are counted and named; the backup stays") {
+  TcpipRegistry tcpip;
+  tcpip.SetAdapters(Layout::Nt, {"{A}", "{B}"});
+  const std::string locked = InterfaceKey("{B}");
+  REQUIRE(testing::DenyWriteAccess(HKEY_LOCAL_MACHINE, locked));
+  TempFolder folder("Denied");
+  UsePreset(3, kOsIdWinXp);
+
+  ApplyResult applied = ApplySettings(folder.path());
+  CHECK(applied.status == ApplyStatus::NotAllWritten);
+  REQUIRE(applied.failures.size() == 2);
+  CHECK(applied.failures[0].key == locked);
+  CHECK(applied.failures[0].valueName == "MTU");
+  CHECK(applied.failures[1].valueName == "MSS");
+  CHECK(applied.failures[0].reason == SystemErrorText(ERROR_ACCESS_DENIED));
+  CHECK(ReadDword(HKEY_LOCAL_MACHINE, InterfaceKey("{A}"), "MTU") == 576u);  // the rest went in
+  CHECK(GetFileAttributesA(applied.backupPath.c_str()) != INVALID_FILE_ATTRIBUTES);
+
+  RestoreResult restored = RestoreBackupFile(applied.backupPath, kOsIdWinXp);
+  CHECK(restored.outcome == RestoreOutcome::NotAllWritten);
+  CHECK(restored.failures.size() == 2);
+  CHECK_FALSE(ReadDword(HKEY_LOCAL_MACHINE, InterfaceKey("{A}"), "MTU"));  // removed again, as it was
+  testing::AllowAllAccess(HKEY_LOCAL_MACHINE, locked);
 }
 
 TEST_CASE("older backups holding plain numbers restore those numbers, 0 included") {
@@ -195,10 +263,11 @@ TEST_CASE("older backups holding plain numbers restore those numbers, 0 included
                "\"GlobalMaxTcpWindowSize\"\r\n0\r\n\"PMTUBlackHoleDetect\"\r\n0\r\n\"DefaultRcvWindow\"\r\n0\r\n"
                "\"PMTUDiscovery\"\r\n1\r\n\"KeepAliveTime\"\r\n0\r\n\"KeepAliveInterval\"\r\n0\r\n"
                "\"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\"\r\n"
-               "\"MaxConnectionsPer1_0Server\"\r\n0\r\n\"MaxConnectionsPerServer\"\r\n0\r\n");
+               "\"MaxConnectionsPer1_0Server\"\r\n0\r\n\"MaxConnectionsPerServer\"\r\n0\r\n"
+               "\"System\\CurrentControlSet\\Services\\VxD\\NWLink\\Ndi\\params\\cachesize\"\r\n\"\"\r\n0\r\n");
   RestoreResult result = RestoreBackupFile(folder / "001.BCK", 3);
   CHECK(result.outcome == RestoreOutcome::Restored);
-  CHECK(result.valuesWritten == 12);
+  CHECK(result.valuesWritten == 13);
   CHECK(ReadText(HKEY_LOCAL_MACHINE, kMstcp, "DefaultTTL") == "128");
   CHECK(ReadText(HKEY_LOCAL_MACHINE, kMstcp, "KeepAliveTime") == "0");
   CHECK(ReadText(HKEY_CURRENT_USER, kIe, "MaxConnectionsPerServer") == "0");

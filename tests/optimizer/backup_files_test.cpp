@@ -85,7 +85,7 @@ TEST_CASE("an NT backup records the registry as it is, byte for byte") {
   CHECK(folder.Files() == std::vector<std::string>{"001.BCK"});  // no temporary file left behind
 }
 
-TEST_CASE("a 9x backup reads the numbers the texts begin with") {
+TEST_CASE("a 9x backup records a number's plain text as the number, anything else as it is") {
   TcpipRegistry tcpip;
   tcpip.SetAdapters(Layout::Win9x, {"0000"});
   testing::WriteText(HKEY_LOCAL_MACHINE, kMstcp, "DefaultTTL", "128");
@@ -109,16 +109,16 @@ TEST_CASE("a 9x backup reads the numbers the texts begin with") {
       "\"SackOpts\"", "#NULL#",
       "\"Tcp1323Opts\"", "#NULL#",
       "\"DefaultTTL\"", "128",
-      "\"DefaultRcvWindow\"", "4288",
+      "\"DefaultRcvWindow\"", "#REG:1:3432383820627974657300#",
       "\"GlobalMaxTcpWindowSize\"", "#NULL#",
       "\"PMTUBlackHoleDetect\"", "#NULL#",
-      "\"DefaultRcvWindow\"", "4288",
+      "\"DefaultRcvWindow\"", "#REG:1:3432383820627974657300#",
       "\"PMTUDiscovery\"", "0",
-      "\"KeepAliveTime\"", "0",
+      "\"KeepAliveTime\"", "#REG:1:61626300#",
       "\"KeepAliveInterval\"", "-1",
       "\"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\"",
       "\"MaxConnectionsPer1_0Server\"", "#NULL#",
-      "\"MaxConnectionsPerServer\"", "6",
+      "\"MaxConnectionsPerServer\"", "#REG:4:06000000#",
       "\"System\\CurrentControlSet\\Services\\VxD\\NWLink\\Ndi\\params\\cachesize\"",
       "\"\"", "#NULL#",
       "\"System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000\"",
@@ -203,4 +203,54 @@ TEST_CASE("restoring reports missing files, other systems and bad lines without 
   CHECK(bad.error.rfind("Line 8:", 0) == 0);
   // The good value before the bad one was not written either.
   CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 99u);
+}
+
+namespace {
+
+// Serves the first part of a file through a named pipe, then breaks it, as a
+// network share that drops part way through a read.
+struct BreakingPipe {
+  std::string name = "\\\\.\\pipe\\quorvane-read-error-" + std::to_string(GetCurrentProcessId());
+  std::string part;
+  HANDLE pipe = CreateNamedPipeA(name.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 65536, 65536, 0, nullptr);
+  HANDLE thread = nullptr;
+
+  explicit BreakingPipe(std::string firstPart) : part(std::move(firstPart)) {
+    thread = CreateThread(nullptr, 0, &Serve, this, 0, nullptr);
+  }
+  ~BreakingPipe() {
+    WaitForSingleObject(thread, 5000);
+    CloseHandle(thread);
+  }
+  static DWORD WINAPI Serve(void* self) {
+    auto* me = static_cast<BreakingPipe*>(self);
+    ConnectNamedPipe(me->pipe, nullptr);
+    DWORD written = 0;
+    WriteFile(me->pipe, me->part.data(), static_cast<DWORD>(me->part.size()), &written, nullptr);
+    FlushFileBuffers(me->pipe);
+    CloseHandle(me->pipe);  // the reader's next read fails: the pipe is broken
+    return 0;
+  }
+};
+
+}  // namespace
+
+TEST_CASE("a read that fails part way through a backup restores nothing and says so") {
+  TcpipRegistry tcpip;
+  TempFolder folder("ReadError");
+  testing::WriteDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL", 99);
+  BackupWriteResult written = WriteBackupFile(7, folder.path());
+  REQUIRE(written.written);
+  testing::WriteDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL", 64);
+  std::string text;
+  std::string error;
+  REQUIRE(ReadFileText(written.path, &text, &error));
+
+  // Whole records up to the cut: only the failed read tells that more was to come.
+  const size_t cut = text.find("\"SOFTWARE\\Microsoft");
+  BreakingPipe pipe(text.substr(0, cut));
+  RestoreResult result = RestoreBackupFile(pipe.name, 7);
+  CHECK(result.outcome == RestoreOutcome::Failed);
+  CHECK(result.error.find("could not be read") != std::string::npos);
+  CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 64u);
 }

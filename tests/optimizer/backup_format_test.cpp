@@ -1,5 +1,6 @@
 #include <doctest.h>
 
+#include "optimizer/BackupExport.h"
 #include "optimizer/BackupFormat.h"
 
 using namespace quorvane;
@@ -84,7 +85,7 @@ TEST_CASE("a sound file becomes the writes of a restore, #NULL# a removal") {
   CHECK(plan.layout == Layout::Nt);
   REQUIRE(plan.writes.size() == 18);
   CHECK(plan.writes[4] == RestoreWrite{RegRoot::LocalMachine, "System\\CurrentControlSet\\Services\\Tcpip\\Parameters",
-                                       "DefaultTTL", 128});
+                                       "DefaultTTL", 128, std::nullopt});
   CHECK_FALSE(plan.writes[5].value.has_value());
   CHECK(plan.writes[6].value == -1);
   CHECK(plan.writes[13].root == RegRoot::CurrentUser);
@@ -93,28 +94,107 @@ TEST_CASE("a sound file becomes the writes of a restore, #NULL# a removal") {
   CHECK_FALSE(plan.writes[17].value.has_value());
 }
 
-TEST_CASE("the end of the file anywhere, or an empty key line, ends a restore normally") {
-  SUBCASE("header only") {
-    RestorePlan plan = PlanRestore(kHeaderNt, 7);
-    CHECK(plan.check == RestoreCheck::Restorable);
+TEST_CASE("a file ends after a complete record or at an empty key line; cut short, it fails whole") {
+  const std::string ifKey = "\"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{A}\"";
+  const std::string complete = kHeaderNt + NtFirstRecord() + kIeAndNdi;
+  CHECK(PlanRestore(complete, 7).writes.size() == 16);
+  CHECK(PlanRestore(complete + Lines({"\"\"", "\"MTU\"", "garbage"}), 7).writes.size() == 16);
+  CHECK(PlanRestore(complete + Lines({ifKey, "\"MTU\"", "1500", "\"MSS\"", "1460"}), 7).writes.size() == 18);
+
+  struct Cut {
+    const char* what;
+    std::string file;
+    const char* line;
+  };
+  const Cut cuts[] = {
+      {"header only", kHeaderNt, "Line 4:"},
+      {"inside a pair", kHeaderNt + Lines({"\"System\\CurrentControlSet\\Services\\Tcpip\\Parameters\"",
+                                           "\"SackOpts\"", "1", "\"Tcp1323Opts\""}), "Line 8:"},
+      {"inside an interface record", complete + Lines({ifKey, "\"MTU\"", "1500"}), "Line 42:"},
+      {"the last line without its end", complete.substr(0, complete.size() - 2), "Line 38:"},
+  };
+  for (const Cut& cut : cuts) {
+    RestorePlan plan = PlanRestore(cut.file, 7);
+    CAPTURE(std::string(cut.what));
+    CAPTURE(plan.error);
+    CHECK(plan.check == RestoreCheck::Failed);
     CHECK(plan.writes.empty());
+    CHECK(plan.error.rfind(cut.line, 0) == 0);
+    CHECK(plan.error.find("incomplete") != std::string::npos);
   }
-  SUBCASE("inside a pair") {
-    RestorePlan plan = PlanRestore(kHeaderNt + Lines({"\"System\\CurrentControlSet\\Services\\Tcpip\\Parameters\"",
-                                                      "\"SackOpts\"", "1", "\"Tcp1323Opts\""}),
-                                   7);
-    CHECK(plan.check == RestoreCheck::Restorable);
-    CHECK(plan.writes.size() == 1);
+}
+
+TEST_CASE("a NUL or another control character in a key, a value name or a value fails the whole file") {
+  const std::string nul(1, '\0');
+  const std::string complete = kHeaderNt + NtFirstRecord() + kIeAndNdi;
+  const std::string interfaces = "\"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\";
+  const std::string pair = Lines({"\"MTU\"", "1500", "\"MSS\"", "1460"});
+  struct Case {
+    const char* what;
+    std::string file;
+    const char* line;
+  };
+  const Case cases[] = {
+      {"adapter key: Services\\Tcpip<NUL>\\Parameters\\Tcpip",
+       complete + Lines({"\"SYSTEM\\CurrentControlSet\\Services\\Tcpip" + nul + "\\Parameters\\Tcpip\""}) + pair,
+       "Line 39:"},
+      {"interface key: Interfaces\\<NUL>", complete + Lines({interfaces + nul + "\""}) + pair, "Line 39:"},
+      {"interface name with a tab", complete + Lines({interfaces + "{A}\t\""}) + pair, "Line 39:"},
+      {"value name with a NUL", complete + Lines({interfaces + "{A}\"", "\"MTU" + nul + "x\"", "1500"}), "Line 40:"},
+      {"value line with a NUL", complete + Lines({interfaces + "{A}\"", "\"MTU\"", "1500" + nul}), "Line 41:"},
+      {"first key with DEL", kHeaderNt + Lines({"\"System\\CurrentControlSet\\Services\\Tcpip\\Parameters\x7f\""}),
+       "Line 4:"},
+  };
+  for (const Case& c : cases) {
+    RestorePlan plan = PlanRestore(c.file, 7);
+    CAPTURE(std::string(c.what));
+    CAPTURE(plan.error);
+    CHECK(plan.check == RestoreCheck::Failed);
+    CHECK(plan.writes.empty());
+    CHECK(plan.error.rfind(c.line, 0) == 0);
   }
-  SUBCASE("an empty key line after the fixed records") {
-    RestorePlan plan = PlanRestore(kHeaderNt + NtFirstRecord() + kIeAndNdi + Lines({"\"\"", "\"MTU\"", "garbage"}), 7);
-    CHECK(plan.check == RestoreCheck::Restorable);
-    CHECK(plan.writes.size() == 16);
+}
+
+TEST_CASE("a value is recorded as a number only when it is one; anything else keeps its type and bytes") {
+  const std::string nul(1, '\0');
+  const std::string dword7200000("\x00\xdd\x6d\x00", 4);
+  struct Case {
+    Layout layout;
+    std::optional<TypedValue> held;
+    const char* item;
+  };
+  const Case cases[] = {
+      {Layout::Nt, std::nullopt, "#NULL#"},
+      {Layout::Nt, TypedValue{4, dword7200000}, "7200000"},
+      {Layout::Nt, TypedValue{4, std::string(4, '\xff')}, "-1"},
+      {Layout::Nt, TypedValue{1, "7200000" + nul}, "#REG:1:3732303030303000#"},
+      {Layout::Nt, TypedValue{4, ""}, "#REG:4:#"},
+      {Layout::Nt, TypedValue{4, std::string("\x01\x02", 2)}, "#REG:4:0102#"},
+      {Layout::Nt, TypedValue{11, std::string(8, '\0')}, "#REG:11:0000000000000000#"},
+      {Layout::Win9x, TypedValue{1, "64" + nul}, "64"},
+      {Layout::Win9x, TypedValue{1, "-2147483648" + nul}, "-2147483648"},
+      {Layout::Win9x, TypedValue{1, "2147483648" + nul}, "#REG:1:3231343734383336343800#"},
+      {Layout::Win9x, TypedValue{1, "064" + nul}, "#REG:1:30363400#"},
+      {Layout::Win9x, TypedValue{1, "4288 bytes" + nul}, "#REG:1:3432383820627974657300#"},
+      {Layout::Win9x, TypedValue{1, ""}, "#REG:1:#"},
+      {Layout::Win9x, TypedValue{4, std::string("\x04\x00\x00\x00", 4)}, "#REG:4:04000000#"},
+      {Layout::Win9x, TypedValue{3, "\x01"}, "#REG:3:01#"},
+  };
+  for (const Case& c : cases) {
+    CAPTURE(std::string(c.item));
+    CHECK(ValueItemFor(c.layout, c.held) == c.item);
   }
-  SUBCASE("no CR before the line ends") {
-    RestorePlan plan = PlanRestore("#2026-12-08#\n#07:30:00#\n7\n", 7);
-    CHECK(plan.check == RestoreCheck::Restorable);
-  }
+  for (const Case& c : cases)
+    if (c.held && std::string(c.item).rfind("#REG:", 0) == 0) CHECK(ParseTypedItem(c.item) == c.held);
+  for (const char* bad : {"#REG:1:3#", "#REG:1:zz#", "#REG:-1:00#", "#REG::00#", "#REG:4294967296:#", "#REG:1#"})
+    CHECK_FALSE(ParseTypedItem(bad));
+  CHECK(ParseTypedItem("#REG:4294967295:AB#") == TypedValue{4294967295u, "\xab"});
+
+  RestorePlan plan = PlanRestore(kHeaderNt + NtFirstRecord("#REG:1:363400#") + kIeAndNdi, 7);
+  REQUIRE(plan.check == RestoreCheck::Restorable);
+  CHECK(plan.writes[4].typed == TypedValue{1, "64" + nul});
+  CHECK_FALSE(plan.writes[4].value);
+  CHECK(PlanRestore(kHeaderNt + NtFirstRecord("#REG:1:3#") + kIeAndNdi, 7).check == RestoreCheck::Failed);
 }
 
 TEST_CASE("a file from another system, or with no layout, writes nothing") {
@@ -170,5 +250,37 @@ TEST_CASE("any fault anywhere fails the whole file and names its line") {
     RestorePlan overflow = PlanRestore(kHeaderNt + NtFirstRecord(tooBig), 7);
     CHECK(overflow.error.find("overflow") != std::string::npos);
   }
-  CHECK(PlanRestore(kHeaderNt + NtFirstRecord("-2147483648"), 7).check == RestoreCheck::Restorable);
+  CHECK(PlanRestore(kHeaderNt + NtFirstRecord("-2147483648") + kIeAndNdi, 7).check == RestoreCheck::Restorable);
+}
+
+TEST_CASE("an export gives each value in the REGEDIT4 form of its type") {
+  const std::string nul(1, '\0');
+  RestorePlan plan;
+  plan.layout = Layout::Nt;
+  const std::string key = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
+  auto write = [&](const char* name, std::optional<int32_t> number, std::optional<TypedValue> typed) {
+    plan.writes.push_back({RegRoot::LocalMachine, key, name, number, typed});
+  };
+  write("DefaultTTL", -1, std::nullopt);
+  write("TcpWindowSize", std::nullopt, std::nullopt);
+  write("KeepAliveTime", std::nullopt, TypedValue{1, "say \"7\\2\"" + nul});
+  write("MTU", std::nullopt, TypedValue{1, "two" + nul + "texts" + nul});
+  write("MSS", std::nullopt, TypedValue{3, std::string("\x01\xff", 2)});
+  write("", std::nullopt, TypedValue{0, ""});
+  plan.writes.push_back({RegRoot::CurrentUser, "Software\\IE", "MaxConnectionsPerServer", std::nullopt,
+                         TypedValue{4, std::string("\x06\x00\x00\x00", 4)}});
+  CHECK(RegeditExportText(plan) ==
+        "REGEDIT4\r\n\r\n"
+        "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\r\n"
+        "\"DefaultTTL\"=dword:ffffffff\r\n"
+        "\"TcpWindowSize\"=-\r\n"
+        "\"KeepAliveTime\"=\"say \\\"7\\\\2\\\"\"\r\n"
+        "\"MTU\"=hex(1):74,77,6f,00,74,65,78,74,73,00\r\n"
+        "\"MSS\"=hex:01,ff\r\n"
+        "@=hex(0):\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\IE]\r\n"
+        "\"MaxConnectionsPerServer\"=dword:00000006\r\n\r\n");
+  plan.layout = Layout::Win9x;
+  plan.writes.resize(1);
+  CHECK(RegeditExportText(plan).find("\"DefaultTTL\"=\"-1\"\r\n") != std::string::npos);
 }

@@ -49,6 +49,8 @@ ie='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
 new_prefix win98
 wine reg add "$nettrans\\0000" /f >/dev/null 2>&1
 wine reg add "$mstcp" /v DefaultTTL /t REG_SZ /d 100 /f >/dev/null 2>&1
+# Internet Explorer keeps its own numbers here, even on the 95 family.
+wine reg add "$ie" /v MaxConnectionsPerServer /t REG_DWORD /d 6 /f >/dev/null 2>&1
 
 quorvane /optimize "Automatic-D"
 expect_eq "win98 /optimize status" "$rc" 0
@@ -66,6 +68,7 @@ quorvane /restore 001.BCK
 expect_eq "win98 /restore status" "$rc" 0
 expect_eq "win98 DefaultTTL restored" "$(reg_value "$mstcp" DefaultTTL)" "REG_SZ 100"
 expect_eq "win98 MaxMTU removed again" "$(reg_value "$nettrans\\0000" MaxMTU)" "missing"
+expect_eq "win98 IE number comes back a number" "$(reg_value "$ie" MaxConnectionsPerServer)" "REG_DWORD 0x6"
 cp "$backups/001.BCK" "$work/from-win98.BCK"
 end_prefix
 
@@ -99,11 +102,48 @@ expect_eq "winxp /restore status" "$rc" 0
 expect_eq "winxp DefaultTTL restored" "$(reg_value "$params" DefaultTTL)" "REG_DWORD 0x64"
 expect_eq "winxp DefaultReceiveWindow removed" "$(reg_value "$params" DefaultReceiveWindow)" "missing"
 
+# Values other tools keep as text, binary or empty come back exactly; the export of
+# the same backup, imported by regedit, leaves the registry as the restore does.
+wine reg add "$params" /v KeepAliveTime /t REG_SZ /d 7200000 /f >/dev/null 2>&1
+wine reg add "$params" /v DefaultTTL /t REG_SZ /d 64 /f >/dev/null 2>&1
+wine reg add "$params" /v TcpWindowSize /t REG_BINARY /d 0102 /f >/dev/null 2>&1
+wine reg add "$params" /v GlobalMaxTcpWindowSize /t REG_SZ /d "" /f >/dev/null 2>&1
+quorvane /optimize "Automatic-D"
+expect_eq "winxp /optimize over text values" "$rc" 0
+expect_eq "winxp DefaultTTL applied" "$(reg_value "$params" DefaultTTL)" "REG_DWORD 0x40"
+typed=$(ls "$backups" | grep -E '^[0-9]{3}\.BCK$' | sort | tail -1)
+quorvane /export "$typed" 'C:\Quorvane\typed.reg'
+expect_eq "winxp /export status" "$rc" 0
+expect_eq "winxp export header" "$(head -1 "$WINEPREFIX/drive_c/Quorvane/typed.reg" | tr -d '\r')" "REGEDIT4"
+quorvane /restore "$typed"
+expect_eq "winxp /restore of text values" "$rc" 0
+expect_eq "winxp KeepAliveTime text again" "$(reg_value "$params" KeepAliveTime)" "REG_SZ 7200000"
+expect_eq "winxp DefaultTTL text again" "$(reg_value "$params" DefaultTTL)" "REG_SZ 64"
+expect_eq "winxp TcpWindowSize binary again" "$(reg_value "$params" TcpWindowSize)" "REG_BINARY 0102"
+expect_eq "winxp empty text again" "$(reg_value "$params" GlobalMaxTcpWindowSize)" "REG_SZ "
+state() {
+  local key
+  for key in "$params" "$params\\Interfaces\\{T1}" 'HKLM\SYSTEM\CurrentControlSet\Services\{T1}\Parameters\Tcpip' \
+             'HKLM\System\CurrentControlSet\Services\VxD\NWLink\Ndi\params\cachesize' "$ie"; do
+    wine reg query "$key" 2>/dev/null | tr -d '\r'
+  done
+}
+restored=$(state)
+quorvane /optimize "Automatic-A"
+wine regedit /s 'C:\Quorvane\typed.reg' >/dev/null 2>&1
+expect_eq "winxp regedit import of the export equals the restore" "$(state)" "$restored"
+
+# A NUL in a key line would write into Services\Tcpip itself: the whole file is refused.
+{ cat "$backups/001.BCK"; printf '"SYSTEM\\CurrentControlSet\\Services\\Tcpip\0\\Parameters\\Tcpip"\r\n"MTU"\r\n1\r\n"MSS"\r\n1\r\n'; } > "$backups/nul.BCK"
+quorvane /restore nul.BCK
+expect_eq "winxp restore of a key with a NUL" "$rc" 4
+expect_eq "winxp nothing written beside the NUL" "$(reg_value 'HKLM\SYSTEM\CurrentControlSet\Services\Tcpip' MTU)" "missing"
+
 cp "$work/from-win98.BCK" "$backups/from-win98.BCK"
 quorvane /restore from-win98.BCK
 expect_eq "winxp restore of a 98 backup" "$rc" 3
 expect_has "winxp restore of a 98 backup" "$out" "was made on Windows 98 (3); this is Windows XP (7)."
-expect_eq "winxp nothing restored from 98" "$(reg_value "$params" DefaultTTL)" "REG_DWORD 0x64"
+expect_eq "winxp nothing restored from 98" "$(reg_value "$params" DefaultTTL)" "REG_SZ 64"
 
 printf '#2026-12-08#\r\n#07:30:00#\r\n7\r\n"Software\\Microsoft\\Windows\\CurrentVersion\\Run"\r\n' > "$backups/evil.BCK"
 quorvane /restore evil.BCK
@@ -113,7 +153,7 @@ expect_has "winxp restore of a foreign key" "$out" "Line 4:"
 touch "$backups/999.BCK"
 quorvane /optimize "Automatic-A"
 expect_eq "winxp no number left" "$rc" 2
-expect_eq "winxp untouched when no number is left" "$(reg_value "$params" DefaultTTL)" "REG_DWORD 0x64"
+expect_eq "winxp untouched when no number is left" "$(reg_value "$params" DefaultTTL)" "REG_SZ 64"
 rm "$backups/999.BCK"
 
 quorvane /optimize

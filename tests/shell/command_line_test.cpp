@@ -45,6 +45,10 @@ TEST_CASE("switches are parsed with clear errors") {
   CHECK(optimize.action == CommandAction::Optimize);
   CHECK(optimize.modeIndex == 7);
   CHECK(ParseCommandLine({"/restore", "002.BCK"}).file == "002.BCK");
+  CommandRequest exportTo = ParseCommandLine({"/export", "002", "C:\\out.reg"});
+  CHECK(exportTo.action == CommandAction::Export);
+  CHECK(exportTo.file == "002");
+  CHECK(exportTo.target == "C:\\out.reg");
 
   struct Bad {
     std::vector<std::string> arguments;
@@ -55,6 +59,7 @@ TEST_CASE("switches are parsed with clear errors") {
       {{"/optimize", "Automatic-Z"}, "\"Automatic-Z\" is not a mode"},
       {{"/optimize", "Automatic-A", "x"}, "takes one mode"},
       {{"/restore"}, "takes one backup file"},
+      {{"/export", "001.BCK"}, "and the .reg file"},
       {{"/backup", "now"}, "takes no argument"},
       {{"/frobnicate"}, "Unknown switch /frobnicate"},
       {{"optimize"}, "is not a switch"},
@@ -140,6 +145,34 @@ TEST_CASE("the command-line mode backs up, applies, lists and restores") {
     CHECK(testing::TcpipRegistry::Take(Layout::Nt) == before);
     CapturedOutput backupOnly;
     CHECK(Run({"/backup"}, backupOnly) == kExitBackupFailed);
+  }
+  SUBCASE("values the registry refuses: status 5, each named, the backup kept") {
+    const std::string locked = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{CLI}";
+    REQUIRE(testing::DenyWriteAccess(HKEY_LOCAL_MACHINE, locked));
+    CapturedOutput denied;
+    const int status = Run({"/optimize", "Automatic-D"}, denied);
+    CapturedOutput restoreDenied;
+    const int restoreStatus = Run({"/restore", "001"}, restoreDenied);
+    testing::AllowAllAccess(HKEY_LOCAL_MACHINE, locked);
+    CHECK(status == kExitNotAllWritten);
+    CHECK(Contains(denied.err, "Some values were not written (2):"));
+    CHECK(Contains(denied.err, "  HKLM\\" + locked + " : MTU - "));
+    CHECK(Contains(denied.err, "Backups\\004.BCK."));
+    CHECK(testing::FileLines(programFolder / "Backups\\004.BCK").size() > 3);
+    CHECK(restoreStatus == kExitNotAllWritten);
+    CHECK(Contains(restoreDenied.err, "only in part"));
+  }
+  SUBCASE("/export writes a REGEDIT4 file; a damaged backup exports nothing") {
+    CapturedOutput exported;
+    CHECK(Run({"/export", "001", programFolder / "001.reg"}, exported) == kExitSuccess);
+    auto lines = testing::FileLines(programFolder / "001.reg");
+    REQUIRE(lines.size() > 2);
+    CHECK(lines[0] == "REGEDIT4");
+    CHECK(lines[3] == "\"SackOpts\"=-");
+    programFolder.Touch("Backups\\cut.BCK", "#2026-12-08#\r\n#07:30:00#\r\n7\r\n");
+    CapturedOutput cut;
+    CHECK(Run({"/export", "cut.BCK", programFolder / "cut.reg"}, cut) == kExitRestoreFailed);
+    CHECK(Contains(cut.err, "incomplete"));
   }
   OverrideProgramFolder("");
 }

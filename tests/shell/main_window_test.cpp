@@ -270,10 +270,22 @@ TEST_CASE("every closing path unloads the tool windows in its order and removes 
     CHECK(h.effects.endedProcesses == std::vector<UINT>{0});
     CHECK(h.main.IsLoaded());  // its own unload sequence did not run
   }
-  SUBCASE("IDC_FS_restart asks Windows to restart") {
+  SUBCASE("IDC_FS_restart asks first, No the default; only Yes asks Windows to restart") {
     MainWindowHarness h;
     h.main.Load();
     h.log.clear();
+    for (int answer : {IDNO, IDCANCEL}) {
+      h.effects.answers = {answer};
+      h.Command("IDC_FS_restart");
+    }
+    CHECK(h.log.empty());
+    CHECK(h.effects.restarts.empty());
+    CHECK(h.main.Tray1.IsVisible());
+    REQUIRE(h.effects.messageBoxes.size() == 2);
+    CHECK(h.effects.messageBoxes[0].text == "Restart Windows now? Programs that are running will be closed.");
+    CHECK(h.effects.messageBoxes[0].style == (MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2));
+
+    h.effects.answers = {IDYES};
     h.Command("IDC_FS_restart");
     CHECK(h.log == hideOrderUnloads);
     CHECK_FALSE(h.main.Tray1.IsVisible());

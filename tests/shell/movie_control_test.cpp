@@ -160,3 +160,25 @@ TEST_CASE("the face paints without a window on screen (WM_PRINTCLIENT)") {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
 }
+
+TEST_CASE("a button and a shape as wide and tall as a file can say still click and paint") {
+  MovieHarness h;
+  REQUIRE(h.Load("scene 300 200\n"
+                 "style s face=#102030,#405060\n"
+                 "page home\n"
+                 "  fill 0 100 300 2147483647 #00ff00 to=#0000ff\n"
+                 "  button 10 30 2147483647 20 \"Wide\" command=IDC_FS_wizardmode\n"));
+  h.Click(250, 35);
+  CHECK(h.commands == Commands{"IDC_FS_wizardmode"});
+
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 300, 200);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  SendMessageA(h.movie.hWnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+  CHECK(GetPixel(memory, 150, 150) == RGB(0, 255, 0));  // the gradient's top, the rest far below
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}

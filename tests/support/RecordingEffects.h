@@ -62,6 +62,20 @@ class RecordingEffects : public quorvane::Effects {
     return answer;
   }
   void PlaySoundFile(const std::string& path) override { sounds.push_back(path); }
+
+  // The save dialog's answer: the path chosen, or empty for Cancel.
+  std::string saveFileAnswer;
+  struct SaveFileCall {
+    std::string title, filter, defaultExtension, suggested;
+  };
+  std::vector<SaveFileCall> saveFileDialogs;
+  bool ChooseSaveFile(HWND, const std::string& title, const std::string& filter, const std::string& defaultExtension,
+                      std::string* path) override {
+    saveFileDialogs.push_back({title, filter, defaultExtension, *path});
+    if (saveFileAnswer.empty()) return false;
+    *path = saveFileAnswer;
+    return true;
+  }
 };
 
 }  // namespace testing

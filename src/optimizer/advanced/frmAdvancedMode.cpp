@@ -7,6 +7,7 @@
 #include "common/ProgramName.h"
 #include "common/number_text.h"
 #include "optimizer/ApplySettings.h"
+#include "optimizer/OutcomeNotes.h"
 #include "optimizer/TcpSettings.h"
 #include "system/Effects.h"
 
@@ -165,9 +166,15 @@ void frmAdvancedMode::Finish() {
   cmdPrevPage.SetEnabled(false);
   WizardPage = 0;
 
-  // Only Finish copies the boxes into the set; a box that does not hold a whole
-  // 32-bit number (none can, past their guards) leaves its field as it is.
+  // Finish copies every control into the set, so what the pages show is what is
+  // applied; a box that does not hold a whole 32-bit number (none can, past their
+  // guards) leaves its field as it is.
   TcpSettings& set = CurrentSettings;
+  set.BlackHoleDetect = chkBlackHoleValue.Value() != kUnchecked;
+  set.PMTUDiscovery = chkMTUDisconver.Value() == kUnchecked;  // "Disable it??"
+  set.ICMPRedirect = chkICMPValue.Value() != kUnchecked;
+  if (auto level = TextToInt16(txtSYNValue.Text())) set.SYNProtect = *level;
+  if (auto size = TextToInt32(cmbNDI.Text())) set.NDICacheSize = *size;
   auto copy = [](const TextBox& box, int32_t& field) {
     if (auto value = TextToInt32(box.Text())) field = *value;
   };
@@ -192,6 +199,9 @@ void frmAdvancedMode::ApplyAndReturnHome() {
                                     kProgramName, MB_OK | MB_ICONEXCLAMATION);
     return;
   }
+  if (result.status == ApplyStatus::NotAllWritten)
+    CurrentEffects().ShowMessageBox(hWnd(), WriteFailureMessage(result.failures), kProgramName, MB_OK | MB_ICONERROR);
+  Host().ShowHomeNote(AppliedNote("Your advanced settings", result.backupPath, result.failures.size()));
   Host().returnHome();
 }
 

@@ -158,6 +158,8 @@ class frmAdvancedMode : public ToolForm {
   // The seven guarded boxes share one rule: text that is not a number inside the
   // bounds is replaced by the field's value in CurrentSettings.
   void GuardBox(TextBox& box, int32_t field, Bounds bounds);
+  // A guard's replacement of a box's text, left selected.
+  void PutBack(TextBox& box, const std::string& text);
   void txtMTUValue_Change();
   void txtMSSValue_Change();
   void txtTTLValue_Change();

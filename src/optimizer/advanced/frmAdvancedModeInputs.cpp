@@ -32,16 +32,22 @@ void frmAdvancedMode::txtSYNValue_Change() {
 
 void frmAdvancedMode::txtMultiplier_Change() {
   const std::string fallback = std::to_string(DefaultMultiplier());
-  if (!IsNumericText(txtMultiplier.Text())) txtMultiplier.SetText(fallback);
+  if (!IsNumericText(txtMultiplier.Text())) PutBack(txtMultiplier, fallback);
   ComputeReceiveWindow();
   // Setting the default runs this rule once more when the text changes.
-  if (MultiplierRejected(CurrentSettings.MSS, txtRWIN.Text())) txtMultiplier.SetText(fallback);
+  if (MultiplierRejected(CurrentSettings.MSS, txtRWIN.Text())) PutBack(txtMultiplier, fallback);
+}
+
+void frmAdvancedMode::PutBack(TextBox& box, const std::string& text) {
+  box.SetText(text);
+  // Selected, so the next key typed replaces it instead of going in front of it.
+  box.SelectAll();
 }
 
 void frmAdvancedMode::GuardBox(TextBox& box, int32_t field, Bounds bounds) {
   // Replacing the text runs the guard again on the field's value, which then stays
   // even when the field itself lies outside the bounds (-1 for Windows' default).
-  if (!GuardAccepts(box.Text(), bounds)) box.SetText(std::to_string(field));
+  if (!GuardAccepts(box.Text(), bounds)) PutBack(box, std::to_string(field));
 }
 
 void frmAdvancedMode::txtMTUValue_Change() { GuardBox(txtMTUValue, CurrentSettings.MTU, kSizeBounds); }

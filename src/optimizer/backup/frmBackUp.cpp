@@ -4,6 +4,7 @@
 #include "common/ProgramName.h"
 #include "common/SystemError.h"
 #include "optimizer/BackupFiles.h"
+#include "optimizer/OutcomeNotes.h"
 #include "system/Effects.h"
 #include "system/ProgramFolder.h"
 #include "system/mdlOSVersion.h"
@@ -33,8 +34,11 @@ frmBackUp::frmBackUp() : ToolForm("frmBackUp", "Backup Manager", {5400, 3660}) {
   lstBackUpList.ColumnClick = [this](int column) { lstBackUpList_ColumnClick(column); };
   cmdDelete.Click = [this] { cmdDelete_Click(); };
   cmdRestore.Click = [this] { cmdRestore_Click(); };
-  cmdRestore.SetEnabled(false);
-  cmdDelete.SetEnabled(false);
+  cmdExport.Click = [this] { cmdExport_Click(); };
+  // The keyboard selects rows too: the buttons follow the selection, however made.
+  lstBackUpList.ItemClick = [this](int) { EnableButtonsWhenSelected(); };
+  lstBackUpList.SelectionCleared = [this] { EnableButtons(false); };
+  EnableButtons(false);
 }
 
 void frmBackUp::Form_Load() {
@@ -42,8 +46,7 @@ void frmBackUp::Form_Load() {
 }
 
 void frmBackUp::intializeList() {
-  cmdRestore.SetEnabled(false);
-  cmdDelete.SetEnabled(false);
+  EnableButtons(false);
   lstBackUpList.Clear();
   rows_.clear();
 
@@ -90,9 +93,19 @@ void frmBackUp::AddRow(const BackupRow& row) {
 }
 
 void frmBackUp::EnableButtonsWhenSelected() {
-  if (lstBackUpList.SelectedIndex() < 0) return;
-  cmdRestore.SetEnabled(true);
-  cmdDelete.SetEnabled(true);
+  if (lstBackUpList.SelectedIndex() >= 0) EnableButtons(true);
+}
+
+void frmBackUp::EnableButtons(bool enabled) {
+  cmdRestore.SetEnabled(enabled);
+  cmdDelete.SetEnabled(enabled);
+  cmdExport.SetEnabled(enabled);
+}
+
+bool frmBackUp::ConfirmForFile(const std::string& question, const std::string& path, UINT defaultButton) {
+  // Only Yes goes on: No, Escape and the close box all leave the file alone.
+  return CurrentEffects().ShowMessageBox(hWnd(), question + "\r\n\r\n" + FileNameOfPath(path), "",
+                                         MB_YESNO | MB_ICONWARNING | defaultButton) == IDYES;
 }
 
 void frmBackUp::lstBackUpList_MouseUp(const MouseEventArgs& /*args*/) { EnableButtonsWhenSelected(); }
@@ -150,9 +163,7 @@ std::string frmBackUp::SelectedFilePath() const {
 void frmBackUp::cmdDelete_Click() {
   const std::string path = SelectedFilePath();
   if (path.empty()) return;
-  if (CurrentEffects().ShowMessageBox(hWnd(), "Do you want to delete this file?", "", MB_YESNO | MB_ICONWARNING) ==
-      IDNO)
-    return;
+  if (!ConfirmForFile("Do you want to delete this file?", path, MB_DEFBUTTON2)) return;
   if (!DeleteFileA(path.c_str())) {
     const DWORD error = GetLastError();
     // Gone since the list was filled (deleted elsewhere): say so and show what is there now.
@@ -169,9 +180,7 @@ void frmBackUp::cmdDelete_Click() {
 void frmBackUp::cmdRestore_Click() {
   const std::string path = SelectedFilePath();
   if (path.empty()) return;
-  if (CurrentEffects().ShowMessageBox(hWnd(), "Do you want to restore this settings?", "",
-                                      MB_YESNO | MB_ICONWARNING) == IDNO)
-    return;
+  if (!ConfirmForFile("Do you want to restore this settings?", path, MB_DEFBUTTON1)) return;
   const RestoreResult result = RestoreBackupFile(path, OSVersionId);
   switch (result.outcome) {
     case RestoreOutcome::OtherSystem:
@@ -181,10 +190,29 @@ void frmBackUp::cmdRestore_Click() {
     case RestoreOutcome::Failed:
       CurrentEffects().ShowMessageBox(hWnd(), result.error, kProgramName, MB_OK);
       break;
+    case RestoreOutcome::NotAllWritten:
+      CurrentEffects().ShowMessageBox(hWnd(), WriteFailureMessage(result.failures), kProgramName,
+                                      MB_OK | MB_ICONERROR);
+      break;
     case RestoreOutcome::Restored: break;
   }
+  Host().ShowHomeNote(RestoredNote(FileNameOfPath(path), result.failures.size(),
+                                         result.outcome == RestoreOutcome::Failed));
   // The movie goes to its home page but stays behind this window.
   Host().SetMovieVariable("_root.home", "true");
+}
+
+void frmBackUp::cmdExport_Click() {
+  const std::string path = SelectedFilePath();
+  if (path.empty()) return;
+  std::string target = FileNameOfPath(path).substr(0, FileNameOfPath(path).rfind('.')) + ".reg";
+  if (!CurrentEffects().ChooseSaveFile(hWnd(), "Export " + FileNameOfPath(path),
+                                       "Registration files (*.reg)|*.reg|All files (*.*)|*.*", "reg", &target))
+    return;
+  const ExportResult result = ExportBackupFile(path, target);
+  if (!result.exported)
+    CurrentEffects().ShowMessageBox(hWnd(), "The backup was not exported.\r\n\r\n" + result.error, kProgramName,
+                                    MB_OK | MB_ICONERROR);
 }
 
 }  // namespace quorvane

@@ -30,6 +30,7 @@ class frmBackUp : public ToolForm, public BackupListWindow {
   void lstBackUpList_ColumnClick(int column);
   void cmdDelete_Click();
   void cmdRestore_Click();
+  void cmdExport_Click();
 
   // The list calls this while it sorts itself by the date or time column; the
   // parameter is the list's window handle.
@@ -43,8 +44,9 @@ class frmBackUp : public ToolForm, public BackupListWindow {
 
   Frame frameBackUp{*this, "frameBackUp", {0, 0, 5340, 3585}, "Backup"};
   ListView lstBackUpList{frameBackUp, "lstBackUpList", {120, 240, 5100, 2715}};
-  CommandButton cmdRestore{frameBackUp, "cmdRestore", {1440, 3090, 1125, 375}, "Restore"};
-  CommandButton cmdDelete{frameBackUp, "cmdDelete", {2775, 3090, 1125, 375}, "Delete"};
+  CommandButton cmdRestore{frameBackUp, "cmdRestore", {772, 3090, 1125, 375}, "Restore"};
+  CommandButton cmdDelete{frameBackUp, "cmdDelete", {2107, 3090, 1125, 375}, "Delete"};
+  CommandButton cmdExport{frameBackUp, "cmdExport", {3442, 3090, 1125, 375}, "Export..."};
 
  protected:
   void Form_Load() override;
@@ -52,6 +54,9 @@ class frmBackUp : public ToolForm, public BackupListWindow {
  private:
   void AddRow(const BackupRow& row);
   void EnableButtonsWhenSelected();
+  void EnableButtons(bool enabled);
+  // Asks the question about the selected file; true only on an explicit Yes.
+  bool ConfirmForFile(const std::string& question, const std::string& path, UINT defaultButton);
   // The Backups folder path of the selected row's file; empty when none is selected.
   std::string SelectedFilePath() const;
   // The value a row sorts by in the current sort column; 0 for an unknown row.

@@ -34,7 +34,18 @@ bool MovieControl::LoadMovie(int /*layer*/, const std::string& path) {
 }
 
 void MovieControl::SetVariable(const std::string& name, const std::string& value) {
-  if (name == "_root.home" && value == "true") ShowPage(scene_.homePage);
+  if (name == "_root.home") {
+    if (value == "true") ShowPage(scene_.homePage);
+    return;
+  }
+  variables_[name] = value;
+  background_.reset();  // texts showing it are part of the background
+  Redraw();
+}
+
+std::string MovieControl::Variable(const std::string& name) const {
+  auto found = variables_.find(name);
+  return found == variables_.end() ? std::string() : found->second;
 }
 
 std::vector<const MovieButton*> MovieControl::ActiveButtons() const {
@@ -173,7 +184,7 @@ void MovieControl::OnPaint(HDC dc, const RECT& client) {
   if (!background_) {
     background_.reset(CreateCompatibleBitmap(dc, scene_.width, scene_.height));
     ScopedSelect bitmap(memory, background_.get());
-    painter_.PaintBackground(memory, scene_, *page);
+    painter_.PaintBackground(memory, scene_, *page, variables_);
   }
   {
     ScopedSelect bitmap(memory, background_.get());

@@ -28,8 +28,10 @@ class MovieControl : public Window {
   // file gives the plain built-in face; LoadError() then says why.
   bool LoadMovie(int layer, const std::string& path);
 
-  // "_root.home" = "true" brings the movie back to its home page; nothing else is known.
+  // "_root.home" = "true" brings the movie back to its home page; any other
+  // variable is kept and shown by the texts that name it (docs/movie-format.md).
   void SetVariable(const std::string& name, const std::string& value);
+  std::string Variable(const std::string& name) const;
 
   const std::string& CurrentPage() const { return page_; }
   const MovieScene& Scene() const { return scene_; }
@@ -57,6 +59,7 @@ class MovieControl : public Window {
   std::string page_ = "home";
   std::string loadError_;
   MoviePainter painter_;
+  MoviePainter::Variables variables_;
   ScopedBitmap background_;  // the page without its buttons
   int hover_ = -1;
   int pressed_ = -1;

@@ -1,6 +1,7 @@
 #include "shell/movie/MoviePainter.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "shell/movie/MovieGlyphs.h"
 
@@ -8,7 +9,11 @@ namespace quorvane {
 
 namespace {
 
-RECT ToRect(const MovieRect& r) { return {r.x, r.y, r.x + r.width, r.y + r.height}; }
+// Held to what GDI draws everywhere (16-bit coordinates on the 9x family): a scene
+// may place a shape far beyond its face, where nothing of it shows anyway.
+LONG ToGdi(int coordinate) { return std::clamp(coordinate, -32767, 32767); }
+
+RECT ToRect(const MovieRect& r) { return {ToGdi(r.x), ToGdi(r.y), ToGdi(r.Right()), ToGdi(r.Bottom())}; }
 
 UINT AlignFlags(MovieTextAlign align) {
   switch (align) {
@@ -19,7 +24,7 @@ UINT AlignFlags(MovieTextAlign align) {
   return DT_LEFT;
 }
 
-int Mix(int a, int b, int step, int steps) { return a + (b - a) * step / steps; }
+int Mix(int a, int b, int step, int steps) { return a + static_cast<int>(int64_t{b - a} * step / steps); }
 
 }  // namespace
 
@@ -35,7 +40,12 @@ void FillGradient(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom, int r
     FillRect(dc, &rect, brush.get());
   } else {
     // One band per pixel row; GradientFill is not on every system the program runs on.
-    for (int y = 0; y < height; ++y) {
+    // Only the rows that can show are drawn: a shape may be far taller than the face.
+    RECT visible{};
+    GetClipBox(dc, &visible);
+    const int first = std::max<int>(0, visible.top - rect.top);
+    const int last = std::min<int>(height, visible.bottom - rect.top);
+    for (int y = first; y < last; ++y) {
       COLORREF colour = RGB(Mix(GetRValue(top), GetRValue(bottom), y, height - 1),
                             Mix(GetGValue(top), GetGValue(bottom), y, height - 1),
                             Mix(GetBValue(top), GetBValue(bottom), y, height - 1));
@@ -58,7 +68,7 @@ HFONT MoviePainter::Font(const MovieScene& scene, int points, bool bold) {
   return fonts_.emplace(key, ScopedFont(font)).first->second.get();
 }
 
-void MoviePainter::PaintLayer(HDC dc, const MovieScene& scene, const MoviePage& layer) {
+void MoviePainter::PaintLayer(HDC dc, const MovieScene& scene, const MoviePage& layer, const Variables& variables) {
   SetBkMode(dc, TRANSPARENT);
   for (const auto& [kind, index] : layer.order) {
     switch (kind) {
@@ -79,7 +89,9 @@ void MoviePainter::PaintLayer(HDC dc, const MovieScene& scene, const MoviePage& 
         RECT r = ToRect(text.rect);
         ScopedSelect font(dc, Font(scene, text.size, text.bold));
         SetTextColor(dc, ToColorref(text.colour));
-        DrawTextA(dc, text.text.c_str(), -1, &r, AlignFlags(text.align) | DT_WORDBREAK | DT_NOPREFIX);
+        auto variable = text.variable.empty() ? variables.end() : variables.find(text.variable);
+        const std::string& shown = variable != variables.end() && !variable->second.empty() ? variable->second : text.text;
+        DrawTextA(dc, shown.c_str(), -1, &r, AlignFlags(text.align) | DT_WORDBREAK | DT_NOPREFIX);
         break;
       }
       case MoviePage::Kind::Glyph: {
@@ -91,11 +103,12 @@ void MoviePainter::PaintLayer(HDC dc, const MovieScene& scene, const MoviePage& 
   }
 }
 
-void MoviePainter::PaintBackground(HDC dc, const MovieScene& scene, const MoviePage& page) {
+void MoviePainter::PaintBackground(HDC dc, const MovieScene& scene, const MoviePage& page,
+                                   const Variables& variables) {
   RECT all{0, 0, scene.width, scene.height};
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  PaintLayer(dc, scene, scene.shared);
-  PaintLayer(dc, scene, page);
+  PaintLayer(dc, scene, scene.shared, variables);
+  PaintLayer(dc, scene, page, variables);
 }
 
 void MoviePainter::PaintButton(HDC dc, const MovieScene& scene, const MovieButton& button, ButtonLook look,

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <map>
+#include <string>
 #include <utility>
 
 #include "shell/movie/MovieScene.h"
@@ -16,13 +17,16 @@ enum class ButtonLook { Normal, Hover, Pressed };
 
 class MoviePainter {
  public:
+  // Variables the program set, by name, for the texts that show one.
+  using Variables = std::map<std::string, std::string>;
+
   // Fills, texts and glyphs of the shared layer and the page, in file order.
-  void PaintBackground(HDC dc, const MovieScene& scene, const MoviePage& page);
+  void PaintBackground(HDC dc, const MovieScene& scene, const MoviePage& page, const Variables& variables);
 
   void PaintButton(HDC dc, const MovieScene& scene, const MovieButton& button, ButtonLook look, bool focused);
 
  private:
-  void PaintLayer(HDC dc, const MovieScene& scene, const MoviePage& layer);
+  void PaintLayer(HDC dc, const MovieScene& scene, const MoviePage& layer, const Variables& variables);
   HFONT Font(const MovieScene& scene, int points, bool bold);
 
   std::map<std::pair<int, bool>, ScopedFont> fonts_;

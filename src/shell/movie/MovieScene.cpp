@@ -277,10 +277,11 @@ class SceneParser {
   bool ParseText() {
     std::vector<std::string> values;
     std::map<std::string, Token> named;
-    if (!Split(5, &values, &named, {"size", "bold", "colour", "align"})) return false;
+    if (!Split(5, &values, &named, {"size", "bold", "colour", "align", "var"})) return false;
     MovieText text;
     if (!Rect(values, &text.rect)) return false;
     text.text = values[4];
+    if (auto found = named.find("var"); found != named.end()) text.variable = found->second.value;
     if (!Number(named, "size", &text.size) || !Colour(named, "colour", &text.colour) || !Align(named, &text.align))
       return false;
     text.bold = named.count("bold") > 0;
@@ -391,7 +392,7 @@ MovieScene PlainMovieScene() {
   home.fills.push_back({{0, 0, scene.width, scene.height}, {236, 233, 216}, {236, 233, 216}, 0, std::nullopt});
   home.order.emplace_back(MoviePage::Kind::Fill, 0);
   home.buttons.push_back({{0, 0, scene.width, 40}, "", "IDC_FS_drag", "", "", "", "", "", true});
-  home.texts.push_back({{16, 48, 400, 24}, "Quorvane", 12, true, {0, 0, 0}, MovieTextAlign::Left});
+  home.texts.push_back({{16, 48, 400, 24}, "Quorvane", 12, true, {0, 0, 0}, MovieTextAlign::Left, ""});
   home.order.emplace_back(MoviePage::Kind::Text, 0);
   const int columns = 3, width = 200, height = 30;
   for (size_t i = 0; i < std::size(kCommands); ++i) {

@@ -18,8 +18,17 @@ struct MovieColour {
 
 struct MovieRect {
   int x = 0, y = 0, width = 0, height = 0;
-  bool Contains(int px, int py) const { return px >= x && py >= y && px < x + width && py < y + height; }
+  // Right and bottom edges, held to the int range: a file may give any size.
+  int Right() const { return Edge(x, width); }
+  int Bottom() const { return Edge(y, height); }
+  bool Contains(int px, int py) const { return px >= x && py >= y && px < Right() && py < Bottom(); }
   bool operator==(const MovieRect&) const = default;
+
+ private:
+  static int Edge(int start, int length) {
+    const int64_t edge = static_cast<int64_t>(start) + length;
+    return edge > INT32_MAX ? INT32_MAX : edge < INT32_MIN ? INT32_MIN : static_cast<int>(edge);
+  }
 };
 
 enum class MovieTextAlign { Left, Centre, Right };
@@ -39,6 +48,7 @@ struct MovieText {
   bool bold = false;
   MovieColour colour{255, 255, 255};
   MovieTextAlign align = MovieTextAlign::Left;
+  std::string variable;  // when set and not empty, the variable's value shows instead of text
 };
 
 struct MovieGlyph {

@@ -11,7 +11,7 @@ MovieScene SplashControl::PlainSplashScene() {
   MoviePage page;
   page.name = scene.homePage;
   page.fills.push_back({{0, 0, 360, 140}, {236, 233, 216}, {236, 233, 216}, 0, MovieColour{128, 128, 128}});
-  page.texts.push_back({{0, 50, 360, 40}, "Quorvane", 16, true, {0, 0, 0}, MovieTextAlign::Centre});
+  page.texts.push_back({{0, 50, 360, 40}, "Quorvane", 16, true, {0, 0, 0}, MovieTextAlign::Centre, ""});
   page.order = {{MoviePage::Kind::Fill, 0}, {MoviePage::Kind::Text, 0}};
   scene.pages.push_back(std::move(page));
   return scene;
@@ -54,7 +54,7 @@ void SplashControl::Dismiss() {
 }
 
 void SplashControl::OnPaint(HDC dc, const RECT& /*client*/) {
-  if (const MoviePage* page = scene_.FindPage(scene_.homePage)) painter_.PaintBackground(dc, scene_, *page);
+  if (const MoviePage* page = scene_.FindPage(scene_.homePage)) painter_.PaintBackground(dc, scene_, *page, {});
 }
 
 }  // namespace quorvane

@@ -1,0 +1,30 @@
+#include "optimizer/OutcomeNotes.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr const char* kRestartAdvice = " Restart Windows for the change to take effect.";
+
+std::string FileName(const std::string& path) {
+  const size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string Values(size_t count) { return std::to_string(count) + (count == 1 ? " value" : " values"); }
+
+}  // namespace
+
+std::string AppliedNote(const std::string& what, const std::string& backupPath, size_t notWritten) {
+  const std::string backup = " Your earlier settings are in backup " + FileName(backupPath) + ".";
+  if (notWritten) return what + " applied only in part: " + Values(notWritten) + " could not be written." + backup;
+  return what + " applied." + backup + kRestartAdvice;
+}
+
+std::string RestoredNote(const std::string& fileName, size_t notWritten, bool notRestored) {
+  if (notRestored) return "Backup " + fileName + " was not restored; nothing was written.";
+  if (notWritten) return "Backup " + fileName + " restored only in part: " + Values(notWritten) + " could not be written.";
+  return "Backup " + fileName + " restored." + kRestartAdvice;
+}
+
+}  // namespace quorvane
