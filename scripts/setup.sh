@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build, run and test Quorvane:
 # the MinGW-w64 cross compilers, 32-bit Wine, Xvfb, doctest, CMake, ImageMagick, the
-# CHM compiler and NSIS.
+# CHM compiler, NSIS, and clang with libFuzzer and the sanitizers (llvm-symbolizer names
+# lines in their reports) for the native build of the pure sources.
 # Does nothing when everything is already there.
 set -euo pipefail
 
@@ -14,6 +15,7 @@ packages=(
   wine wine32:i386 wine64
   xvfb xauth x11-utils xdotool imagemagick fonts-wine
   doctest-dev fp-utils-3.2.2 nsis
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "optimizer/backup/BackupRow.h"
 
+#include <windows.h>
+
 #include <utility>
 
 namespace quorvane {

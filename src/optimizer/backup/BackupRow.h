@@ -3,8 +3,6 @@
 // columns sort by.
 #pragma once
 
-#include <windows.h>
-
 #include <optional>
 #include <string>
 
