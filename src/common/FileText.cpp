@@ -3,13 +3,14 @@
 #include <windows.h>
 
 #include "common/SystemError.h"
+#include "common/UniqueHandle.h"
 
 namespace quorvane {
 
 bool ReadFileText(const std::string& path, std::string* text, std::string* error, size_t maxBytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
     *error = "The file " + path + " cannot be opened: " + SystemErrorText(GetLastError());
     return false;
   }
@@ -17,17 +18,15 @@ bool ReadFileText(const std::string& path, std::string* text, std::string* error
   char buffer[16384];
   DWORD got = 0;
   while (text->size() < maxBytes) {
-    if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
       // A failed read is not the end of the file: what came before is not the whole.
       *error = "The file " + path + " could not be read to its end: " + SystemErrorText(GetLastError());
-      CloseHandle(file);
       text->clear();
       return false;
     }
     if (got == 0) break;
     text->append(buffer, got);
   }
-  CloseHandle(file);
   if (text->size() > maxBytes) text->resize(maxBytes);
   return true;
 }

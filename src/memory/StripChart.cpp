@@ -55,12 +55,11 @@ void StripChart::Setvalue(double percent) {
 
 void StripChart::RedrawIfShown() {
   if (!hWnd() || !IsWindowVisible(hWnd())) return;
-  HDC windowDc = GetDC(hWnd());
+  WindowDC windowDc(hWnd());
   if (!windowDc) return;
   RECT client;
   GetClientRect(hWnd(), &client);
-  DrawAndCopy(windowDc, client);
-  ReleaseDC(hWnd(), windowDc);
+  DrawAndCopy(windowDc.get(), client);
   ++paintCount_;
 }
 

@@ -7,29 +7,13 @@
 #include "optimizer/Adapters.h"
 #include "optimizer/BackupExport.h"
 #include "optimizer/RegRootKey.h"
+#include "common/UniqueHandle.h"
 #include "registry/CRegister.h"
 #include "registry/SetKeyValue.h"
 
 namespace quorvane {
 
 namespace {
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() { Close(); }
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-  void Close() {
-    if (Valid()) CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-  }
-
- private:
-  HANDLE handle_;
-};
 
 bool EnsureFolder(const std::string& folder, std::string* error) {
   DWORD attributes = GetFileAttributesA(folder.c_str());
@@ -42,12 +26,11 @@ bool EnsureFolder(const std::string& folder, std::string* error) {
 std::vector<std::string> BackupFileNames(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*" + kBackupExtension).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  FindHandle search(FindFirstFileA((folder + "\\*" + kBackupExtension).c_str(), &found));
+  if (!search) return names;
   do {
     if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
+  } while (FindNextFileA(search.get(), &found));
   return names;
 }
 
@@ -91,7 +74,7 @@ std::string BackupText(int osVersionId, const std::vector<std::string>& adapters
 // (CREATE_ALWAYS); a file left half written is removed.
 bool WriteWholeFile(const std::string& path, const std::string& text, DWORD disposition, std::string* error) {
   FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) {
+  if (!file) {
     *error = "The file " + path + " cannot be created: " + SystemErrorText(GetLastError());
     return false;
   }
@@ -101,7 +84,7 @@ bool WriteWholeFile(const std::string& path, const std::string& text, DWORD disp
   if (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
       written != text.size()) {
     *error = "The file " + path + " cannot be written: " + SystemErrorText(GetLastError());
-    file.Close();
+    file.reset();
     DeleteFileA(path.c_str());
     return false;
   }

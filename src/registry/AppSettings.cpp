@@ -23,13 +23,13 @@ std::string ReadStringValue(HKEY root, const std::string& key, const std::string
                             const std::string& defaultValue) {
   RegKey handle;
   if (handle.Open(root, key, KEY_READ) != ERROR_SUCCESS) return defaultValue;
-  char buffer[255];
-  DWORD size = sizeof buffer;
-  if (RegQueryValueExA(handle.get(), name.c_str(), nullptr, nullptr,
-                       reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
-    return defaultValue;
-  if (size == 0) return std::string();
-  return std::string(buffer, size - 1);  // the text without its terminator
+  // Read into 255 bytes: a longer value counts as missing.
+  DWORD type = REG_NONE;
+  std::string data;
+  if (handle.ReadValue(name, &type, &data) != ERROR_SUCCESS || data.size() > 255) return defaultValue;
+  if (data.empty()) return std::string();
+  data.pop_back();  // the text without its terminator
+  return data;
 }
 
 LONG SaveAppSetting(const std::string& key, const std::string& name, const std::string& value) {

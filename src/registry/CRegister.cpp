@@ -1,9 +1,5 @@
 #include "registry/CRegister.h"
 
-#include <algorithm>
-#include <iterator>
-
-
 namespace quorvane {
 
 namespace {
@@ -36,24 +32,7 @@ bool CRegister::QueryValueData(HKEY key, const std::string& valueName, std::stri
 }
 
 bool CRegister::QueryRawValue(HKEY key, const std::string& valueName, std::string* data, DWORD* type) {
-  const char* name = ValueNameFor(valueName);
-  // Most values fit a small buffer; a larger one is asked for again at its size.
-  char small[64];
-  DWORD size = sizeof small;
-  DWORD valueType = 0;
-  LONG status = RegQueryValueExA(key, name, nullptr, &valueType, reinterpret_cast<BYTE*>(small), &size);
-  std::string buffer;
-  if (status == ERROR_MORE_DATA) {
-    buffer.resize(size);
-    status = RegQueryValueExA(key, name, nullptr, &valueType, reinterpret_cast<BYTE*>(buffer.data()), &size);
-    buffer.resize(size);
-  } else {
-    buffer.assign(small, status == ERROR_SUCCESS ? size : 0);
-  }
-  if (status != ERROR_SUCCESS) return false;
-  *data = std::move(buffer);
-  *type = valueType;
-  return true;
+  return ReadRegistryValue(key, ValueNameFor(valueName), type, data) == ERROR_SUCCESS;
 }
 
 bool CRegister::ReadValueData(HKEY root, const std::string& section, const std::string& key,

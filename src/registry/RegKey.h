@@ -9,6 +9,23 @@
 
 namespace quorvane {
 
+// A value's type and data, whatever their size ("" is the key's default value);
+// returns the Windows status.
+inline LONG ReadRegistryValue(HKEY key, const std::string& name, DWORD* type, std::string* data) {
+  // Most values fit a small buffer; a larger one is asked for again at its size.
+  char small[64];
+  DWORD size = sizeof small;
+  LONG status = RegQueryValueExA(key, name.c_str(), nullptr, type, reinterpret_cast<BYTE*>(small), &size);
+  if (status == ERROR_MORE_DATA) {
+    data->resize(size);
+    status = RegQueryValueExA(key, name.c_str(), nullptr, type, reinterpret_cast<BYTE*>(data->data()), &size);
+    data->resize(status == ERROR_SUCCESS ? size : 0);
+  } else {
+    data->assign(small, status == ERROR_SUCCESS ? size : 0);
+  }
+  return status;
+}
+
 class RegKey {
  public:
   RegKey() = default;
@@ -53,20 +70,8 @@ class RegKey {
     return names;
   }
 
-  // A value's type and data, whatever their size; returns the Windows status.
   LONG ReadValue(const std::string& name, DWORD* type, std::string* data) const {
-    // Most values fit a small buffer; a larger one is asked for again at its size.
-    char small[64];
-    DWORD size = sizeof small;
-    LONG status = RegQueryValueExA(key_, name.c_str(), nullptr, type, reinterpret_cast<BYTE*>(small), &size);
-    if (status == ERROR_MORE_DATA) {
-      data->resize(size);
-      status = RegQueryValueExA(key_, name.c_str(), nullptr, type, reinterpret_cast<BYTE*>(data->data()), &size);
-      data->resize(status == ERROR_SUCCESS ? size : 0);
-    } else {
-      data->assign(small, status == ERROR_SUCCESS ? size : 0);
-    }
-    return status;
+    return ReadRegistryValue(key_, name, type, data);
   }
 
   void Close() {

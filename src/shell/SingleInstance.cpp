@@ -30,22 +30,18 @@ void BringBack(HWND receiver) {
 
 }  // namespace
 
-RunningCopy::~RunningCopy() {
-  if (mutex_) CloseHandle(mutex_);
-}
-
 bool RunningCopy::Claim() {
   const DWORD start = GetTickCount();
   for (;;) {
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, kMutexName);
+    KernelHandle mutex(CreateMutexA(nullptr, FALSE, kMutexName));
     if (mutex && GetLastError() != ERROR_ALREADY_EXISTS) {
-      mutex_ = mutex;
+      mutex_ = std::move(mutex);
       return true;
     }
     // No mutex at all (out of handles): better two copies than none.
     if (!mutex) return true;
     // Our handle would keep the mutex alive after the running copy ends.
-    CloseHandle(mutex);
+    mutex.reset();
     if (HWND receiver = FindWindowA(kReceiverClass, nullptr)) {
       BringBack(receiver);
       return false;

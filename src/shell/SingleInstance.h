@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "common/UniqueHandle.h"
 #include "ui/Window.h"
 
 namespace quorvane {
@@ -18,7 +19,7 @@ class RunningCopy : private Window {
   using ComeBack = std::function<HWND()>;
 
   RunningCopy() = default;
-  ~RunningCopy() override;
+  ~RunningCopy() override = default;
 
   // True when no other copy runs the window mode: this process is now the one.
   // False when another copy runs it and has been asked to come to the front
@@ -32,7 +33,7 @@ class RunningCopy : private Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  HANDLE mutex_ = nullptr;
+  KernelHandle mutex_;
   ComeBack comeBack_;
 };
 

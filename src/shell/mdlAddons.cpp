@@ -1,21 +1,22 @@
 #include "shell/mdlAddons.h"
 
+#include "common/UniqueHandle.h"
 #include "system/Effects.h"
 #include "system/mdlOSVersion.h"
 
 namespace quorvane {
 
 void EnableShutdownPrivilege() {
-  HANDLE token = nullptr;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return;
+  HANDLE opened = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &opened)) return;
+  KernelHandle token(opened);
   TOKEN_PRIVILEGES privileges{};
   privileges.PrivilegeCount = 1;
   LookupPrivilegeValueA("", "SeShutdownPrivilege", &privileges.Privileges[0].Luid);
   privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
   TOKEN_PRIVILEGES previous{};
   DWORD previousSize = sizeof previous;  // 16 bytes: one privilege entry
-  AdjustTokenPrivileges(token, FALSE, &privileges, sizeof previous, &previous, &previousSize);
-  CloseHandle(token);
+  AdjustTokenPrivileges(token.get(), FALSE, &privileges, sizeof previous, &previous, &previousSize);
 }
 
 bool RestartWindows() {

@@ -180,18 +180,17 @@ LRESULT MovieControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 void MovieControl::OnPaint(HDC dc, const RECT& client) {
   const MoviePage* page = scene_.FindPage(page_);
   if (!page) return;
-  HDC memory = CreateCompatibleDC(dc);
+  MemoryDC memory(dc);
   if (!background_) {
     background_.reset(CreateCompatibleBitmap(dc, scene_.width, scene_.height));
-    ScopedSelect bitmap(memory, background_.get());
-    painter_.PaintBackground(memory, scene_, *page, variables_);
+    ScopedSelect bitmap(memory.get(), background_.get());
+    painter_.PaintBackground(memory.get(), scene_, *page, variables_);
   }
   {
-    ScopedSelect bitmap(memory, background_.get());
+    ScopedSelect bitmap(memory.get(), background_.get());
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    BitBlt(dc, 0, 0, scene_.width, scene_.height, memory, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, scene_.width, scene_.height, memory.get(), 0, 0, SRCCOPY);
   }
-  DeleteDC(memory);
 
   const bool focused = GetFocus() == hWnd() && showFocus_;
   auto buttons = ActiveButtons();
