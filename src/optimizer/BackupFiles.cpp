@@ -199,15 +199,19 @@ ExportResult ExportBackupFile(const std::string& backupPath, const std::string& 
   return result;
 }
 
+BackupListing ReadBackupListing(const std::string& path) {
+  const size_t slash = path.find_last_of("\\/");
+  BackupListing entry{slash == std::string::npos ? path : path.substr(slash + 1), std::nullopt};
+  // The date and time are the first two lines: a few dozen bytes.
+  std::string head, error;
+  if (ReadFileText(path, &head, &error, 64)) entry.stamp = ReadBackupStamp(head);
+  return entry;
+}
+
 std::vector<BackupListing> ListBackupFiles(const std::string& folder) {
   std::vector<BackupListing> listing;
-  for (const std::string& name : BackupFileNames(folder)) {
-    BackupListing entry{name, std::nullopt};
-    // The date and time are the first two lines: a few dozen bytes.
-    std::string head, error;
-    if (ReadFileText(folder + "\\" + name, &head, &error, 64)) entry.stamp = ReadBackupStamp(head);
-    listing.push_back(std::move(entry));
-  }
+  for (const std::string& name : BackupFileNames(folder))
+    listing.push_back(ReadBackupListing(folder + "\\" + name));
   return listing;
 }
 

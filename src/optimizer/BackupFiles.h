@@ -64,5 +64,7 @@ struct BackupListing {
 
 // The *.BCK files of the folder, in the order the file system lists them.
 std::vector<BackupListing> ListBackupFiles(const std::string& folder);
+// One file's entry; a file that cannot be read, or begins otherwise, has no stamp.
+BackupListing ReadBackupListing(const std::string& path);
 
 }  // namespace quorvane

@@ -57,9 +57,8 @@ void ListView::SetColumnTag(int column, std::string tag) {
   if (column >= 0 && column < ColumnCount()) columns_[static_cast<size_t>(column)].tag = std::move(tag);
 }
 
-int ListView::AddRow(const std::vector<std::string>& texts) {
+int ListView::AddRow(const std::vector<std::string>& texts, LPARAM data) {
   if (!hWnd()) return -1;
-  LPARAM data = nextData_++;
   LVITEMA item{};
   item.mask = LVIF_TEXT | LVIF_PARAM;
   item.iItem = ItemCount();

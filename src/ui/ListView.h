@@ -30,7 +30,10 @@ class ListView : public Control {
   // index (after sorting, when the list keeps itself sorted), -1 when the list
   // has no window.
   int AddItem(const std::string& text) { return AddRow({text}); }
-  int AddRow(const std::vector<std::string>& texts);
+  int AddRow(const std::vector<std::string>& texts) { return AddRow(texts, nextData_++); }
+  // The same with the caller's data word. An unsorted list appends the row
+  // without looking for it, so filling it stays linear.
+  int AddRow(const std::vector<std::string>& texts, LPARAM data);
   // Sets the text of a column (0 the item, 1 and up the sub-items).
   void SetItemText(int row, int column, const std::string& text);
   std::string ItemText(int row, int column = 0) const;

@@ -1,6 +1,5 @@
 #include "optimizer/backup/frmBackUp.h"
 
-#include "common/FileText.h"
 #include "common/ProgramName.h"
 #include "common/SystemError.h"
 #include "optimizer/BackupFiles.h"
@@ -67,29 +66,14 @@ void frmBackUp::intializeList() {
 }
 
 void frmBackUp::AddBackupItem(const std::string& path) {
-  // The date and time are the first two lines: a few dozen bytes. A file that
-  // cannot be read, or begins otherwise, is listed with its name alone.
-  std::string head, error;
-  std::optional<BackupStamp> stamp;
-  if (ReadFileText(path, &head, &error, 64)) stamp = ReadBackupStamp(head);
-  AddRow(MakeBackupRow(FileNameOfPath(path), stamp));
+  const BackupListing file = ReadBackupListing(path);
+  AddRow(MakeBackupRow(file.fileName, file.stamp));
 }
 
 void frmBackUp::AddRow(const BackupRow& row) {
-  if (!lstBackUpList.hWnd()) return;
-  // Inserted here rather than through ListView::AddRow, which looks the new row
-  // up by its data word: a search per row makes a fill of 999 files quadratic.
+  // The data word is the row's place in rows_ plus one.
   const LPARAM data = static_cast<LPARAM>(rows_.size()) + 1;
-  LVITEMA item{};
-  item.mask = LVIF_TEXT | LVIF_PARAM;
-  item.iItem = static_cast<int>(rows_.size());  // at the end
-  item.pszText = const_cast<char*>(row.nameText.c_str());
-  item.lParam = data;
-  const int index = static_cast<int>(lstBackUpList.Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-  if (index < 0) return;
-  rows_.push_back(row);
-  lstBackUpList.SetItemText(index, 1, row.dateText);
-  lstBackUpList.SetItemText(index, 2, row.timeText);
+  if (lstBackUpList.AddRow({row.nameText, row.dateText, row.timeText}, data) >= 0) rows_.push_back(row);
 }
 
 void frmBackUp::EnableButtonsWhenSelected() {
@@ -129,9 +113,7 @@ void frmBackUp::lstBackUpList_ColumnClick(int column) {
   } else if (caption == kDateCaption || caption == kTimeCaption) {
     lstBackUpList.SetSorted(false);
     sortColumn_ = caption == kDateCaption ? kDateColumn : kTimeColumn;
-    sortingWindow_ = this;
-    lstBackUpList.SortItems(&frmBackUp::CompareListItems, reinterpret_cast<LPARAM>(lstBackUpList.hWnd()));
-    sortingWindow_ = nullptr;
+    lstBackUpList.SortItems(&frmBackUp::CompareListItems, reinterpret_cast<LPARAM>(this));
   } else {
     CurrentEffects().ShowMessageBox(hWnd(), "Error no such header named " + caption, kProgramName, MB_OK);
     return;
@@ -145,11 +127,8 @@ double frmBackUp::SortValueOf(LPARAM data) const {
   return sortColumn_ == kTimeColumn ? row.timeValue : row.dateValue;
 }
 
-frmBackUp* frmBackUp::sortingWindow_ = nullptr;
-
-int CALLBACK frmBackUp::CompareListItems(LPARAM first, LPARAM second, LPARAM list) {
-  frmBackUp* window = sortingWindow_;
-  if (!window || window->lstBackUpList.hWnd() != reinterpret_cast<HWND>(list)) return 0;
+int CALLBACK frmBackUp::CompareListItems(LPARAM first, LPARAM second, LPARAM sortingWindow) {
+  const auto* window = reinterpret_cast<const frmBackUp*>(sortingWindow);
   return CompareSortValues(window->SortValueOf(first), window->SortValueOf(second),
                            window->sortOrder_ == SortOrder::Descending);
 }

@@ -33,8 +33,8 @@ class frmBackUp : public ToolForm, public BackupListWindow {
   void cmdExport_Click();
 
   // The list calls this while it sorts itself by the date or time column; the
-  // parameter is the list's window handle.
-  static int CALLBACK CompareListItems(LPARAM first, LPARAM second, LPARAM list);
+  // parameter is the window whose list it is.
+  static int CALLBACK CompareListItems(LPARAM first, LPARAM second, LPARAM sortingWindow);
 
   // Columns counted from 1, as the sort column names them.
   static constexpr int kDateColumn = 2;
@@ -66,10 +66,6 @@ class frmBackUp : public ToolForm, public BackupListWindow {
   // finds each in constant time.
   std::vector<BackupRow> rows_;
   SortOrder sortOrder_ = SortOrder::Ascending;
-  // The window whose list is sorting now: the compare function finds it by the
-  // list's handle without asking Windows (a property lookup per comparison
-  // costs more than the sort itself under Wine).
-  static frmBackUp* sortingWindow_;
   int sortColumn_ = kDateColumn;
 };
 
