@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "common/FileText.h"
+#include "shell/movie/MovieSceneFile.h"
 
 namespace quorvane {
 
@@ -19,16 +19,7 @@ bool MovieControl::Create(HWND parent, int x, int y, int width, int height) {
 }
 
 bool MovieControl::LoadMovie(int /*layer*/, const std::string& path) {
-  std::string text;
-  loadError_.clear();
-  if (!ReadFileText(path, &text, &loadError_)) {
-    scene_ = PlainMovieScene();
-  } else if (MovieParseResult parsed = ParseMovieScene(text); parsed.scene) {
-    scene_ = std::move(*parsed.scene);
-  } else {
-    loadError_ = path + ", " + parsed.error;
-    scene_ = PlainMovieScene();
-  }
+  scene_ = LoadSceneFile(path, &PlainMovieScene, &loadError_);
   ShowPage(scene_.homePage);
   return loadError_.empty();
 }

@@ -1,6 +1,6 @@
 #include "shell/splash/SplashControl.h"
 
-#include "common/FileText.h"
+#include "shell/movie/MovieSceneFile.h"
 
 namespace quorvane {
 
@@ -18,16 +18,7 @@ MovieScene SplashControl::PlainSplashScene() {
 }
 
 bool SplashControl::Load(const std::string& path) {
-  std::string text;
-  loadError_.clear();
-  if (!ReadFileText(path, &text, &loadError_)) {
-    scene_ = PlainSplashScene();
-  } else if (MovieParseResult parsed = ParseMovieScene(text); parsed.scene) {
-    scene_ = std::move(*parsed.scene);
-  } else {
-    loadError_ = path + ", " + parsed.error;
-    scene_ = PlainSplashScene();
-  }
+  scene_ = LoadSceneFile(path, &PlainSplashScene, &loadError_);
   if (hWnd()) InvalidateRect(hWnd(), nullptr, FALSE);
   return loadError_.empty();
 }
