@@ -28,9 +28,12 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Scans sign, digits and fraction from pos; returns the end of the numeric part
-// (pos itself when there is none) and its value.
-size_t ScanNumber(std::string_view text, size_t pos, double* value) {
+// Scans sign, digits, fraction and (when allowed) a complete exponent ("e",
+// optional sign, digits; "2e" keeps only the 2) from pos; returns the end of the
+// numeric part (pos itself when there is none) and its value.
+enum class Exponent { No, Allowed };
+
+size_t ScanNumber(std::string_view text, size_t pos, Exponent exponentRule, double* value) {
   size_t i = pos;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
@@ -55,29 +58,48 @@ size_t ScanNumber(std::string_view text, size_t pos, double* value) {
   }
   if (!anyDigit) return pos;
   *value = negative ? -result : result;
-  return i;
+  if (exponentRule == Exponent::No || i >= text.size() || (text[i] != 'e' && text[i] != 'E')) return i;
+  size_t e = i + 1;
+  bool negativeExponent = false;
+  if (e < text.size() && (text[e] == '+' || text[e] == '-')) negativeExponent = text[e++] == '-';
+  const size_t digitsStart = e;
+  int exponent = 0;
+  while (e < text.size() && IsDigit(text[e])) {
+    if (exponent < 10000) exponent = exponent * 10 + (text[e] - '0');
+    ++e;
+  }
+  if (e == digitsStart) return i;
+  *value *= std::pow(10.0, negativeExponent ? -exponent : exponent);
+  return e;
+}
+
+size_t SkipBlanks(std::string_view text, size_t pos) {
+  while (pos < text.size() && IsBlank(text[pos])) ++pos;
+  return pos;
+}
+
+// The value of the text's leading numeric part; 0 when there is none.
+double LeadingPart(std::string_view text, Exponent exponentRule) {
+  const size_t pos = SkipBlanks(text, 0);
+  double value = 0.0;
+  return ScanNumber(text, pos, exponentRule, &value) == pos ? 0.0 : value;
+}
+
+// True when the whole text, blanks around it allowed, is one number.
+bool WholeText(std::string_view text, Exponent exponentRule, double* value) {
+  const size_t pos = SkipBlanks(text, 0);
+  double parsed = 0.0;
+  const size_t end = ScanNumber(text, pos, exponentRule, &parsed);
+  if (end == pos || SkipBlanks(text, end) != text.size()) return false;
+  *value = parsed;
+  return true;
 }
 
 }  // namespace
 
-double LeadingNumber(std::string_view text) {
-  size_t pos = 0;
-  while (pos < text.size() && IsBlank(text[pos])) ++pos;
-  double value = 0.0;
-  return ScanNumber(text, pos, &value) == pos ? 0.0 : value;
-}
+double LeadingNumber(std::string_view text) { return LeadingPart(text, Exponent::No); }
 
-bool ParseNumber(std::string_view text, double* value) {
-  size_t pos = 0;
-  while (pos < text.size() && IsBlank(text[pos])) ++pos;
-  double parsed = 0.0;
-  size_t end = ScanNumber(text, pos, &parsed);
-  if (end == pos) return false;
-  while (end < text.size() && IsBlank(text[end])) ++end;
-  if (end != text.size()) return false;
-  *value = parsed;
-  return true;
-}
+bool ParseNumber(std::string_view text, double* value) { return WholeText(text, Exponent::No, value); }
 
 std::optional<int64_t> ParseWholeNumber(std::string_view text) {
   size_t i = 0;
@@ -128,48 +150,12 @@ int64_t LeadingInteger(std::string_view text) {
 
 namespace quorvane {
 
-namespace {
-
-// The numeric part from pos (ScanNumber's) followed by an exponent when one is
-// complete ("e", optional sign, digits); "2e" keeps only the 2.
-size_t ScanNumberWithExponent(std::string_view text, size_t pos, double* value) {
-  double mantissa = 0.0;
-  size_t end = ScanNumber(text, pos, &mantissa);
-  if (end == pos) return pos;
-  *value = mantissa;
-  if (end >= text.size() || (text[end] != 'e' && text[end] != 'E')) return end;
-  size_t i = end + 1;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  size_t digitsStart = i;
-  int exponent = 0;
-  while (i < text.size() && IsDigit(text[i])) {
-    if (exponent < 10000) exponent = exponent * 10 + (text[i] - '0');
-    ++i;
-  }
-  if (i == digitsStart) return end;
-  *value = mantissa * std::pow(10.0, negative ? -exponent : exponent);
-  return i;
-}
-
-}  // namespace
-
 bool IsNumericText(std::string_view text) {
-  size_t pos = 0;
-  while (pos < text.size() && IsBlank(text[pos])) ++pos;
   double value = 0.0;
-  size_t end = ScanNumberWithExponent(text, pos, &value);
-  if (end == pos || !std::isfinite(value)) return false;
-  while (end < text.size() && IsBlank(text[end])) ++end;
-  return end == text.size();
+  return WholeText(text, Exponent::Allowed, &value) && std::isfinite(value);
 }
 
-double LeadingValue(std::string_view text) {
-  size_t pos = 0;
-  while (pos < text.size() && IsBlank(text[pos])) ++pos;
-  double value = 0.0;
-  return ScanNumberWithExponent(text, pos, &value) == pos ? 0.0 : value;
-}
+double LeadingValue(std::string_view text) { return LeadingPart(text, Exponent::Allowed); }
 
 std::optional<int32_t> TextToInt32(std::string_view text) {
   if (!IsNumericText(text)) return std::nullopt;
