@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/CommandLineParsing.h"
+
 namespace quorvane {
 
 enum ExitStatus : int {
@@ -22,24 +24,6 @@ enum ExitStatus : int {
   kExitRestoreFailed = 4,
   kExitNotAllWritten = 5,  // some values were not written (the backup stays)
 };
-
-enum class CommandAction { None, Usage, Optimize, Backup, Restore, Export, List, Invalid };
-
-struct CommandRequest {
-  CommandAction action = CommandAction::None;
-  int modeIndex = -1;     // Optimize: the preset
-  std::string file;       // Restore, Export: the backup as given
-  std::string target;     // Export: the .reg file
-  std::string error;      // Invalid: what was wrong
-};
-
-// Splits a Windows command line into arguments (quotes group, backslashes before a
-// quote escape it), the program name included as the first.
-std::vector<std::string> SplitCommandLine(const std::string& commandLine);
-
-// Reads the arguments after the program name. No arguments: action None (the
-// window starts). A first argument starting with / or - is a switch.
-CommandRequest ParseCommandLine(const std::vector<std::string>& arguments);
 
 // Where the mode writes; the console in the program, a string in tests.
 class CommandOutput {
@@ -52,8 +36,5 @@ class CommandOutput {
 // Runs a parsed request (never None) and returns the exit status. Needs only the
 // operating-system detection and the presets, which the caller has done.
 int RunCommand(const CommandRequest& request, CommandOutput& output);
-
-// The usage text, one line per element.
-std::vector<std::string> UsageLines();
 
 }  // namespace quorvane
