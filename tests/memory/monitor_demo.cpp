@@ -13,7 +13,7 @@
 #include "memory/frmSystemStatus.h"
 #include "registry/AppSettings.h"
 #include "shell/frmMain.h"
-#include "../support/DemoSupport.h"
+#include "support/DemoSupport.h"
 
 using namespace quorvane;
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "shell/skin/SkinControl.h"
-#include "skin/skin_test_support.h"
+#include "shell/skin/skin_test_support.h"
 #include "ui/Buttons.h"
 #include "ui/Form.h"
 #include "ui/Frame.h"

@@ -1,5 +1,5 @@
 // The main window with the advanced wizard shown in its frame, on a given page,
-// for a person to look at (tests/advanced/screenshot_advanced_pages.sh).
+// for a person to look at (tests/optimizer/advanced/screenshot_advanced_pages.sh).
 //   advanced_demo.exe PAGE SECONDS
 #include <windows.h>
 

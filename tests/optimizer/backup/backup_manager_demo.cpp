@@ -1,5 +1,5 @@
 // Shows the backup manager with a few backups inside the main window, for a
-// screenshot (tests/backupmanager/screenshot_backup_manager.sh). Closes itself
+// screenshot (tests/optimizer/backup/screenshot_backup_manager.sh). Closes itself
 // after the seconds given on the command line (10 by default).
 #include <windows.h>
 
@@ -12,7 +12,7 @@
 #include "shell/frmMain.h"
 #include "system/ProgramFolder.h"
 #include "ui/MessageLoop.h"
-#include "../support/DemoSupport.h"
+#include "support/DemoSupport.h"
 
 using namespace quorvane;
 

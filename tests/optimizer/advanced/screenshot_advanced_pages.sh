@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Shows the main window with the advanced wizard on each of its eight pages in a
 # Wine virtual desktop under Xvfb and saves one screenshot of the window per page.
-#   bash tests/advanced/screenshot_advanced_pages.sh BUILD_DIR [OUTPUT_FOLDER]
+#   bash tests/optimizer/advanced/screenshot_advanced_pages.sh BUILD_DIR [OUTPUT_FOLDER]
 set -euo pipefail
-root=$(cd "$(dirname "$0")/../.." && pwd)
+root=$(cd "$(dirname "$0")/../../.." && pwd)
 build=$(cd "${1:?build folder}" && pwd)
 out=${2:-/tmp/quorvane-advanced}
 mkdir -p "$out"

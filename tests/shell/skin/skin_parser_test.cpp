@@ -5,7 +5,7 @@
 
 #include "common/FileText.h"
 #include "shell/skin/SkinParser.h"
-#include "skin/skin_test_support.h"
+#include "shell/skin/skin_test_support.h"
 #include "system/ProgramFolder.h"
 
 using namespace quorvane;

@@ -4,7 +4,7 @@
 
 #include "shell/skin/SkinControl.h"
 #include "shell/skin/SkinPainters.h"
-#include "skin/skin_test_support.h"
+#include "shell/skin/skin_test_support.h"
 #include "ui/Buttons.h"
 #include "ui/Form.h"
 #include "ui/Frame.h"

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "shell/skin/SkinControl.h"
-#include "skin/skin_test_support.h"
+#include "shell/skin/skin_test_support.h"
 #include "system/ProgramFolder.h"
 #include "ui/Buttons.h"
 #include "ui/ComboBox.h"
