@@ -51,6 +51,11 @@ shot advanced-mode
 click_movie 116 206   # Backup Manager
 click_movie 300 198   # the first backup, so Restore, Delete and Export... are enabled
 shot backup-manager
+click_movie 116 304   # System Status, its charts running a few seconds
+sleep 4
+shot system-status
+click_movie 116 340   # RAM Booster
+shot ram-booster
 click_movie 116 402   # Settings: the start-up options
 shot startup-options
 click_movie 651 60    # to the tray
