@@ -8,7 +8,7 @@
 #include "optimizer/BackupFiles.h"
 #include "optimizer/RegRootKey.h"
 #include "optimizer/TcpSettings.h"
-#include "support/registry_fixture.h"
+#include "support/RegistryFixture.h"
 
 namespace quorvane::bench {
 

@@ -6,7 +6,7 @@
 
 #include "optimizer/RegistryLayout.h"
 #include "registry/RegKey.h"
-#include "support/registry_fixture.h"
+#include "support/RegistryFixture.h"
 
 namespace quorvane::bench {
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "common/text_case.h"
-#include "memory/memory_claim.h"
+#include "common/TextCase.h"
+#include "memory/MemoryClaim.h"
 #include "system/Effects.h"
 #include "ui/MessageLoop.h"
 

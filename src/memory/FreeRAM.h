@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "memory/memory_status.h"
+#include "memory/MemoryStatus.h"
 
 // winuser.h defines ExitWindows as a macro for ExitWindowsEx, which would
 // rewrite the member below wherever both are seen.

@@ -16,8 +16,8 @@
 #include <deque>
 #include <memory>
 
-#include "ui/OwnDrawnControl.h"
 #include "ui/DibSection.h"
+#include "ui/OwnDrawnControl.h"
 #include "ui/ScopedGdi.h"
 
 namespace quorvane {

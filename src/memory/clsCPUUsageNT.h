@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "memory/CpuUsageSampler.h"
-#include "memory/idle_time_usage.h"
+#include "memory/IdleTimeUsage.h"
 
 namespace quorvane {
 

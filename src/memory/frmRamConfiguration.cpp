@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "common/number_text.h"
-#include "memory/memory_units.h"
-#include "memory/ram_alarm_rules.h"
+#include "common/NumberText.h"
+#include "memory/MemoryUnits.h"
+#include "memory/RamAlarmRules.h"
 #include "registry/AppSettings.h"
 #include "system/Effects.h"
 #include "system/ProgramFolder.h"

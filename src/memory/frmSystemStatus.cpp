@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "memory/memory_units.h"
+#include "memory/MemoryUnits.h"
 #include "ui/MessageLoop.h"
 
 namespace quorvane {

@@ -1,10 +1,10 @@
 #include "optimizer/ApplySettings.h"
 
+#include "common/SystemError.h"
 #include "optimizer/Adapters.h"
 #include "optimizer/BackupFiles.h"
 #include "optimizer/RegRootKey.h"
 #include "optimizer/TcpSettings.h"
-#include "common/SystemError.h"
 #include "registry/SetKeyValue.h"
 #include "system/ProgramFolder.h"
 #include "system/mdlOSVersion.h"

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
+#include "common/NumberText.h"
 #include "common/SystemError.h"
-#include "common/number_text.h"
+#include "common/UniqueHandle.h"
 #include "optimizer/Adapters.h"
 #include "optimizer/BackupExport.h"
 #include "optimizer/RegRootKey.h"
-#include "common/UniqueHandle.h"
 #include "registry/CRegister.h"
 #include "registry/SetKeyValue.h"
 

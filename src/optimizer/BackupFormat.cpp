@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "common/number_text.h"
+#include "common/NumberText.h"
 
 namespace quorvane {
 

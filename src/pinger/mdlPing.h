@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "pinger/DottedAddress.h"
 #include "pinger/EchoReply.h"
 #include "pinger/WindowsSockets.h"
-#include "pinger/dotted_address.h"
 
 namespace quorvane {
 

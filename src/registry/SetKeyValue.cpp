@@ -1,6 +1,6 @@
 #include "registry/SetKeyValue.h"
 
-#include "common/number_text.h"
+#include "common/NumberText.h"
 #include "registry/RegKey.h"
 
 namespace quorvane {

@@ -1,6 +1,6 @@
 #include "shell/CommandLineParsing.h"
 
-#include "common/text_case.h"
+#include "common/TextCase.h"
 #include "optimizer/TcpSettings.h"
 
 namespace quorvane {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "system/os_family.h"
+#include "system/OsFamily.h"
 
 namespace quorvane {
 

@@ -5,15 +5,15 @@
 #include <algorithm>
 #include <cctype>
 
-#include "common/text_case.h"
+#include "common/TextCase.h"
 #include "ui/Buttons.h"
 #include "ui/CommonControls.h"
 #include "ui/ControlIds.h"
 #include "ui/MessageIds.h"
 #include "ui/Screen.h"
 #include "ui/Timer.h"
-#include "ui/WindowObjects.h"
 #include "ui/TimerIds.h"
+#include "ui/WindowObjects.h"
 
 namespace quorvane {
 

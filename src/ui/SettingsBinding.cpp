@@ -1,8 +1,8 @@
 #include "ui/SettingsBinding.h"
 
+#include "common/NumberText.h"
 #include "common/SystemError.h"
-#include "common/number_text.h"
-#include "common/text_case.h"
+#include "common/TextCase.h"
 #include "registry/AppSettings.h"
 
 namespace quorvane {

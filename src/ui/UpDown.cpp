@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "common/number_text.h"
+#include "common/NumberText.h"
 #include "ui/TextBox.h"
 
 namespace quorvane {

@@ -1,6 +1,6 @@
 #include <doctest.h>
 
-#include "common/number_text.h"
+#include "common/NumberText.h"
 
 using namespace quorvane;
 

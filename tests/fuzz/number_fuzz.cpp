@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "common/number_text.h"
+#include "common/NumberText.h"
 
 using namespace quorvane;
 

@@ -7,7 +7,7 @@
 #include "memory/CpuUsageSampler.h"
 #include "memory/clsCPUUsage.h"
 #include "memory/clsCPUUsageNT.h"
-#include "support/registry_fixture.h"
+#include "support/RegistryFixture.h"
 
 using namespace quorvane;
 

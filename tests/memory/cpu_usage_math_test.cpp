@@ -1,6 +1,6 @@
 #include <doctest.h>
 
-#include "memory/idle_time_usage.h"
+#include "memory/IdleTimeUsage.h"
 
 using namespace quorvane;
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "memory/FreeRAM.h"
-#include "memory/memory_claim.h"
+#include "memory/MemoryClaim.h"
 #include "support/RecordingEffects.h"
 
 using namespace quorvane;

@@ -10,7 +10,7 @@
 #include "registry/AppSettings.h"
 #include "shell/frmMain.h"
 #include "support/RecordingEffects.h"
-#include "support/registry_fixture.h"
+#include "support/RegistryFixture.h"
 
 using namespace quorvane;
 using testing::kMB;

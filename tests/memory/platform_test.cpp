@@ -13,7 +13,7 @@
 #include "memory/clsCPUUsage.h"
 #include "memory/clsCPUUsageNT.h"
 #include "memory/modFreeRam.h"
-#include "support/registry_fixture.h"
+#include "support/RegistryFixture.h"
 
 using namespace quorvane;
 

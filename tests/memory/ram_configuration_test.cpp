@@ -11,7 +11,7 @@
 #include "registry/AppSettings.h"
 #include "support/RecordingEffects.h"
 #include "support/RegQuery.h"
-#include "support/registry_fixture.h"
+#include "support/RegistryFixture.h"
 #include "ui/ui_test_support.h"
 
 using namespace quorvane;

@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
+#include "common/SystemError.h"
 #include "optimizer/ApplySettings.h"
 #include "optimizer/BackupFiles.h"
-#include "optimizer/TcpSettings.h"
-#include "common/SystemError.h"
 #include "optimizer/RegRootKey.h"
+#include "optimizer/TcpSettings.h"
 #include "system/mdlOSVersion.h"
 #include "tcpip_fixture.h"
 

@@ -12,7 +12,7 @@
 
 #include "optimizer/RegRootKey.h"
 #include "optimizer/RegistryLayout.h"
-#include "support/registry_fixture.h"
+#include "support/RegistryFixture.h"
 
 namespace testing {
 

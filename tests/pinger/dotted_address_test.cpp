@@ -1,7 +1,7 @@
 #include <doctest.h>
 
+#include "pinger/DottedAddress.h"
 #include "pinger/EchoReply.h"
-#include "pinger/dotted_address.h"
 
 using namespace quorvane;
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "registry/CRegister.h"
-#include "support/registry_fixture.h"
+#include "support/RegistryFixture.h"
 
 using namespace quorvane;
 using testing::ScratchKey;

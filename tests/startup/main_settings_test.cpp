@@ -6,7 +6,7 @@
 #include "startup/RunEntry.h"
 #include "startup/frmMainSettings.h"
 #include "support/RecordingEffects.h"
-#include "support/registry_fixture.h"
+#include "support/RegistryFixture.h"
 #include "system/ProgramFolder.h"
 #include "ui/ui_test_support.h"
 

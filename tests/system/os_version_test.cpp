@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "system/OsFamily.h"
 #include "system/mdlOSVersion.h"
-#include "system/os_family.h"
 
 using namespace quorvane;
 

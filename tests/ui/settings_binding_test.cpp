@@ -1,7 +1,7 @@
 // Controls bound to a settings section, against Wine's real registry.
 #include <doctest.h>
 
-#include "support/registry_fixture.h"
+#include "support/RegistryFixture.h"
 #include "ui/ComboBox.h"
 #include "ui/Form.h"
 #include "ui/SettingsBinding.h"

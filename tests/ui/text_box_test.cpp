@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "common/number_text.h"
+#include "common/NumberText.h"
 #include "ui/Form.h"
 #include "ui/TextBox.h"
 #include "ui_test_support.h"

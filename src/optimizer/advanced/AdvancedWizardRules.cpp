@@ -1,6 +1,6 @@
 #include "optimizer/advanced/AdvancedWizardRules.h"
 
-#include "common/number_text.h"
+#include "common/NumberText.h"
 
 namespace quorvane {
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
+#include "common/NumberText.h"
 #include "common/ProgramName.h"
-#include "common/number_text.h"
 #include "optimizer/ApplySettings.h"
 #include "optimizer/OutcomeNotes.h"
 #include "optimizer/TcpSettings.h"

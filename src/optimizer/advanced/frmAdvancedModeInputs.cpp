@@ -1,6 +1,6 @@
 // The advanced wizard's inputs: connection type, check boxes, the NDI list, the
 // SYN level, the multiplier and the seven guarded boxes.
-#include "common/number_text.h"
+#include "common/NumberText.h"
 #include "optimizer/TcpSettings.h"
 #include "optimizer/advanced/frmAdvancedMode.h"
 

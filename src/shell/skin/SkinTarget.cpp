@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "common/text_case.h"
+#include "common/TextCase.h"
 #include "ui/Control.h"
 
 namespace quorvane {

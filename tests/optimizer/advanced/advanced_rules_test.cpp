@@ -1,7 +1,7 @@
 // The text-to-number rules of the wizard's boxes and the receive-window formula.
 #include <doctest.h>
 
-#include "common/number_text.h"
+#include "common/NumberText.h"
 #include "optimizer/advanced/AdvancedWizardRules.h"
 
 using namespace quorvane;

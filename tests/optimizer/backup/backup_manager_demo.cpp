@@ -10,9 +10,9 @@
 #include "optimizer/backup/frmBackUp.h"
 #include "registry/AppSettings.h"
 #include "shell/frmMain.h"
+#include "support/DemoSupport.h"
 #include "system/ProgramFolder.h"
 #include "ui/MessageLoop.h"
-#include "support/DemoSupport.h"
 
 using namespace quorvane;
 

@@ -1,4 +1,4 @@
-#include "memory/memory_claim.h"
+#include "memory/MemoryClaim.h"
 
 #include <windows.h>
 

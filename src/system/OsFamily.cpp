@@ -1,4 +1,4 @@
-#include "system/os_family.h"
+#include "system/OsFamily.h"
 
 namespace quorvane {
 

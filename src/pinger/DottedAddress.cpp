@@ -1,4 +1,4 @@
-#include "pinger/dotted_address.h"
+#include "pinger/DottedAddress.h"
 
 #include <vector>
 

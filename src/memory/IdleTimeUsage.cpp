@@ -1,4 +1,4 @@
-#include "memory/idle_time_usage.h"
+#include "memory/IdleTimeUsage.h"
 
 #include <algorithm>
 #include <cmath>

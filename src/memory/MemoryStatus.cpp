@@ -1,4 +1,4 @@
-#include "memory/memory_status.h"
+#include "memory/MemoryStatus.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "memory/memory_units.h"
+#include "memory/MemoryUnits.h"
 
 namespace quorvane {
 

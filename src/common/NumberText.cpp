@@ -1,4 +1,4 @@
-#include "common/number_text.h"
+#include "common/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

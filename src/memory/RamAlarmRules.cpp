@@ -1,6 +1,6 @@
-#include "memory/ram_alarm_rules.h"
+#include "memory/RamAlarmRules.h"
 
-#include "common/number_text.h"
+#include "common/NumberText.h"
 
 namespace quorvane {
 
