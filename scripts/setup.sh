@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build, run and test Quorvane:
-# the MinGW-w64 cross compilers, 32-bit Wine, Xvfb, doctest, CMake and ImageMagick.
+# the MinGW-w64 cross compilers, the host's g++ (for tools run at build time),
+# 32-bit Wine, Xvfb, doctest, CMake and ImageMagick.
 # Does nothing when everything is already there.
 set -euo pipefail
 
@@ -8,7 +9,7 @@ need_i386=0
 dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
 
 packages=(
-  cmake make
+  cmake make g++
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686
   wine wine32:i386 wine64
   xvfb xauth x11-utils xdotool imagemagick fonts-wine

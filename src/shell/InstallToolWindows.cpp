@@ -3,6 +3,7 @@
 #include "optimizer/advanced/frmAdvancedMode.h"
 #include "optimizer/backup/frmBackUp.h"
 #include "optimizer/frmWizardMode.h"
+#include "pinger/frmNetPingerSettings.h"
 
 namespace quorvane {
 
@@ -11,9 +12,11 @@ void InstallToolWindows(frmMain& main) {
   static frmWizardMode wizardMode;
   static frmAdvancedMode advancedMode;
   static frmBackUp backUp;
+  static frmNetPingerSettings netPinger;
   main.ToolWindowSlots.Install(ToolWindow::WizardMode, wizardMode);
   main.ToolWindowSlots.Install(ToolWindow::AdvancedMode, advancedMode);
   main.ToolWindowSlots.Install(ToolWindow::BackUp, backUp);
+  main.ToolWindowSlots.Install(ToolWindow::NetPingerSettings, netPinger);
 }
 
 }  // namespace quorvane
