@@ -12,6 +12,7 @@
 #include "shell/frmMain.h"
 #include "system/mdlOSVersion.h"
 #include "support/RecordingEffects.h"
+#include "support/reg_query.h"
 #include "tcpip_fixture.h"
 
 using namespace quorvane;
@@ -75,35 +76,6 @@ struct WizardHarness {
   std::vector<std::string> Backups() { return testing::TempFolder::ListFiles(folder / "Backups"); }
 };
 
-// Runs Wine's own reg.exe and returns what it printed.
-std::string RegQuery(const std::string& arguments) {
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE read = nullptr, write = nullptr;
-  CreatePipe(&read, &write, &inherit, 0);
-  SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = startup.hStdError = write;
-  PROCESS_INFORMATION process{};
-  std::string commandLine = "reg.exe query " + arguments;
-  std::string output;
-  if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
-                     &startup, &process)) {
-    CloseHandle(write);
-    write = nullptr;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got) output.append(buffer, got);
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
-  if (write) CloseHandle(write);
-  CloseHandle(read);
-  return output;
-}
-
 }  // namespace
 
 TEST_CASE("after start-up Automatic-A is chosen, shown and applied by Optimize Now") {
@@ -160,15 +132,15 @@ TEST_CASE("end to end: the movie's wizard command, Automatic-D, Optimize Now, se
   h.Click(h.wizard.cmdOptimize);
 
   const std::string parameters =
-      RegQuery("\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\"");
+      testing::RegQuery("\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\"");
   CAPTURE(parameters);
   CHECK(parameters.find("DefaultTTL    REG_DWORD    0x40") != std::string::npos);
   CHECK(parameters.find("TcpWindowSize    REG_DWORD    0x1538") != std::string::npos);
   CHECK(parameters.find("KeepAliveTime    REG_DWORD    0x6ddd00") != std::string::npos);
   const std::string iface =
-      RegQuery("\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{E2E}\"");
+      testing::RegQuery("\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{E2E}\"");
   CHECK(iface.find("MTU    REG_DWORD    0x240") != std::string::npos);
-  const std::string ie = RegQuery("\"HKCU\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\" /v MaxConnectionsPerServer");
+  const std::string ie = testing::RegQuery("\"HKCU\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\" /v MaxConnectionsPerServer");
   CHECK(ie.find("REG_DWORD    0x14") != std::string::npos);
 
   REQUIRE(h.Backups() == std::vector<std::string>{"001.BCK"});
