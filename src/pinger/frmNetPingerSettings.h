@@ -56,20 +56,20 @@ class frmNetPingerSettings : public ToolForm {
   bool PingInFlight() const { return pingInFlight_; }
 
   Frame frameNetPingerSettings{*this, "frameNetPingerSettings", {0, 0, 5340, 3585}, "Net Pinger Settings"};
-  SkinLabel lblPingerDescription{frameNetPingerSettings, "lblPingerDescription", {120, 210, 5100, 720}};
-  CheckBox chkDoPinging{frameNetPingerSettings, "chkDoPinging", {120, 960, 2400, 255}, "Enable Pinger"};
-  Frame frameConfigurations{frameNetPingerSettings, "frameConfigurations", {120, 1245, 5100, 1680}, "Configuration"};
+  SkinLabel lblPingerDescription{frameNetPingerSettings, "lblPingerDescription", {120, 195, 5100, 840}};
+  CheckBox chkDoPinging{frameNetPingerSettings, "chkDoPinging", {120, 1050, 2400, 255}, "Enable Pinger"};
+  Frame frameConfigurations{frameNetPingerSettings, "frameConfigurations", {120, 1335, 5100, 1650}, "Configuration"};
   OptionButton optAuto{frameConfigurations, "optAuto", {120, 240, 1860, 255}, "Automatic Mode", true};
   OptionButton optManual{frameConfigurations, "optManual", {2040, 240, 1860, 255}, "Manual Mode"};
   SkinLabel lblHostName{frameConfigurations, "lblHostName", {120, 615, 1140, 255}, "Ping Host"};
-  TextBox txtPingHost{frameConfigurations, "txtPingHost", {1260, 570, 2160, 315}};
+  TextBox txtPingHost{frameConfigurations, "txtPingHost", {1380, 570, 2100, 315}};
   SkinLabel lblPingInterval{frameConfigurations, "lblPingInterval", {120, 990, 1140, 255}, "Ping Interval"};
-  ComboBox cmbPingInterval{frameConfigurations, "cmbPingInterval", {1260, 945, 1200, 315}};
+  ComboBox cmbPingInterval{frameConfigurations, "cmbPingInterval", {1380, 945, 1320, 315}};
   CheckBox chkSound{frameConfigurations, "chkSound", {120, 1335, 2400, 255}, "Play &Sound at Ping"};
   CommandButton cmdPingNow{frameConfigurations, "cmdPingNow", {3600, 555, 1335, 375}, "Ping &Now"};
   // The last ping: host, address, outcome and time of day.
-  SkinLabel lblPingStatus{frameNetPingerSettings, "lblPingStatus", {120, 3000, 3780, 480}, "No ping yet."};
-  CommandButton cmdSave{frameNetPingerSettings, "cmdSave", {4020, 3045, 1200, 375}, "Save"};
+  SkinLabel lblPingStatus{frameNetPingerSettings, "lblPingStatus", {120, 3060, 3780, 480}, "No ping yet."};
+  CommandButton cmdSave{frameNetPingerSettings, "cmdSave", {4020, 3090, 1200, 375}, "Save"};
   Timer tmrPinger{*this, "tmrPinger", kTickMs, false};
 
  protected:
