@@ -2,6 +2,8 @@
 // no echo leaves the process.
 #include <doctest.h>
 
+#include <algorithm>
+
 #include "pinger_harness.h"
 #include "support/reg_query.h"
 
@@ -175,4 +177,36 @@ TEST_CASE("Ping Now pings the saved host, not unsaved text, and sounds only afte
   h.TickPeriods(1);
   CHECK(h.network.echoes == 2);
   CHECK(h.Status().find("No default gateway: ping skipped at ") == 0);
+}
+
+TEST_CASE("the keyboard reaches every control, and Alt+N and Alt+S work") {
+  PingerHarness h;
+  PingerHarness::Store("chkDoPinging", "1");
+  PingerHarness::Store("optAuto", "False");
+  PingerHarness::Store("optManual", "True");
+  PingerHarness::Store("txtPingHost", "127.0.0.1");
+  h.Load();
+  PingerHarness::Click(h.window.chkSound);  // a change, so Save takes the focus too
+
+  std::vector<HWND> reached;
+  HWND at = h.window.chkDoPinging.hWnd();
+  do {
+    reached.push_back(at);
+    at = GetNextDlgTabItem(h.window.hWnd(), at, FALSE);
+  } while (at && at != reached.front() && reached.size() < 20);
+  for (Control* control : std::initializer_list<Control*>{&h.window.optManual, &h.window.txtPingHost,
+                                                          &h.window.cmbPingInterval, &h.window.chkSound,
+                                                          &h.window.cmdPingNow, &h.window.cmdSave}) {
+    CAPTURE(control->Name());
+    CHECK(std::find(reached.begin(), reached.end(), control->hWnd()) != reached.end());
+  }
+
+  auto pressAlt = [&h](char key) {
+    MSG message{h.window.txtPingHost.hWnd(), WM_SYSCHAR, static_cast<WPARAM>(key), 0x20000001, 0, {}};
+    IsDialogMessageA(h.window.hWnd(), &message);
+  };
+  pressAlt('n');
+  CHECK(h.network.echoes == 1);
+  pressAlt('s');
+  CHECK(h.window.chkSound.Value() == kUnchecked);
 }
