@@ -35,14 +35,15 @@ fi
 
 source "$root/scripts/lib/wine-session.sh"
 WINEPREFIX_OVERRIDE=$build/bench-pinger-prefix wine_session_start "$build"
-# Each program in a folder of its own, named so its process is found by name.
+# Each program in a folder of its own with its data files, under a name of its
+# own, so its process is found by name (Wine shows a process by its file name).
 drive=$WINEPREFIX/drive_c
 rm -rf "$drive/QvPingerThis" "$drive/QvPingerBase"
 mkdir -p "$drive/QvPingerThis" "$drive/QvPingerBase"
-cp "$build"/bin/quorvane.exe "$build"/bin/*.swf "$build"/bin/*.skn "$build"/bin/*.spl "$build"/bin/*.wav \
-  "$drive/QvPingerThis/"
-cp "$base_build"/bin/quorvane.exe "$base_build"/bin/*.swf "$base_build"/bin/*.skn "$base_build"/bin/*.spl \
-  "$drive/QvPingerBase/"
+cp "$build"/bin/*.swf "$build"/bin/*.skn "$build"/bin/*.spl "$build"/bin/*.wav "$drive/QvPingerThis/"
+cp "$build"/bin/quorvane.exe "$drive/QvPingerThis/qv-pinger-this.exe"
+cp "$base_build"/bin/*.swf "$base_build"/bin/*.skn "$base_build"/bin/*.spl "$drive/QvPingerBase/"
+cp "$base_build"/bin/quorvane.exe "$drive/QvPingerBase/qv-pinger-base.exe"
 
 key='HKLM\SOFTWARE\Kestavo\Quorvane'
 wine reg delete "$key" /f >/dev/null 2>&1 || true
@@ -51,18 +52,20 @@ for pair in chkDoPinging=1 optAuto=False optManual=True txtPingHost=127.0.0.1 cm
 done
 wine reg add "$key\\Settings\\MainSettings" /v chkRunProgramMini /d 0 /f >/dev/null
 
-wine "$build/bin/bench_startup.exe" 'C:\QvPingerThis\quorvane.exe' 'C:\QvPingerBase\quorvane.exe' \
+wine "$build/bin/bench_startup.exe" 'C:\QvPingerThis\qv-pinger-this.exe' 'C:\QvPingerBase\qv-pinger-base.exe' \
   --against "base $base" --reps "$reps"
 
 # Idle: both programs run over the same seconds; the kernel's own accounting
 # of each process's user and system time.
-(cd "$drive/QvPingerThis" && wine quorvane.exe >/dev/null 2>&1 &)
-(cd "$drive/QvPingerBase" && wine quorvane.exe >/dev/null 2>&1 &)
+(cd "$drive/QvPingerThis" && wine qv-pinger-this.exe >/dev/null 2>&1 &)
+(cd "$drive/QvPingerBase" && wine qv-pinger-base.exe >/dev/null 2>&1 &)
 sleep 5
-pid_of() { pgrep -f "$1\\\\quorvane.exe" | head -1; }
-this=$(pid_of QvPingerThis) other=$(pid_of QvPingerBase)
-echoes() { awk '/^Icmp:/ { if (names) { for (i = 1; i <= NF; i++) if (names[i] == "OutEchos") print $i; exit }
-                           split($0, names) }' /proc/net/snmp; }
+pid_of() { pgrep -f "^([A-Z]:.*\\\\)?$1\\.exe" | head -1; }
+this=$(pid_of qv-pinger-this || true) other=$(pid_of qv-pinger-base || true)
+[ -n "$this" ] && [ -n "$other" ] || { echo "bench-pinger: a program did not start" >&2; exit 1; }
+# The kernel's count of echo requests sent (the first Icmp: line names the columns).
+echoes() { awk '/^Icmp:/ { if (++n == 1) split($0, names); else for (i = 1; i <= NF; i++) if (names[i] == "OutEchos") print $i }' \
+  /proc/net/snmp; }
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 this_before=$(ticks "$this") other_before=$(ticks "$other") echoes_before=$(echoes)
 sleep "$idle"

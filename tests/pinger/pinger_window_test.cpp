@@ -210,3 +210,18 @@ TEST_CASE("the keyboard reaches every control, and Alt+N and Alt+S work") {
   pressAlt('s');
   CHECK(h.window.chkSound.Value() == kUnchecked);
 }
+
+TEST_CASE("a Save the registry refuses is told, and Save stays enabled to try again") {
+  PingerHarness h;
+  PingerHarness::Store("chkDoPinging", "0");
+  REQUIRE(testing::DenyWriteAccess(HKEY_LOCAL_MACHINE, kNetPingerSection));
+  h.Load();
+  PingerHarness::Click(h.window.chkDoPinging);
+  PingerHarness::Click(h.window.cmdSave);
+  testing::AllowAllAccess(HKEY_LOCAL_MACHINE, kNetPingerSection);
+  REQUIRE(h.effects.messageBoxes.size() == 1);
+  CHECK(h.effects.messageBoxes[0].text.find("chkDoPinging could not be saved") != std::string::npos);
+  CHECK(PingerHarness::Enabled(h.window.cmdSave));
+  CHECK(h.window.tmrPinger.Running());  // the window shows it on: it runs for this session
+  CHECK(testing::ReadText(HKEY_LOCAL_MACHINE, kNetPingerSection, "chkDoPinging") == "0");
+}
