@@ -12,6 +12,7 @@
 #include "ui/MessageLoop.h"
 #include "message_window.h"
 #include "pinger/DefaultGateway.h"
+#include "pinger/OffInterfaceThread.h"
 #include "pinger/mdlPing.h"
 #include "support/RecordingEffects.h"
 
@@ -156,4 +157,26 @@ TEST_CASE("the default gateway is the next hop of the host's default route (look
   }
   CAPTURE(expected.value_or("none"));
   CHECK(FindDefaultGateway() == expected);
+}
+
+namespace {
+LONG g_nestedDone = 0;
+void CALLBACK RunNested(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  RunOffInterfaceThread([] {
+    Sleep(50);
+    InterlockedIncrement(&g_nestedDone);
+  });
+}
+}  // namespace
+
+TEST_CASE("work started while other work is under way runs too, on a thread of its own") {
+  LONG outerSawNested = -1;
+  SetTimer(nullptr, 0, 50, &RunNested);
+  RunOffInterfaceThread([&outerSawNested] {
+    Sleep(600);
+    outerSawNested = InterlockedCompareExchange(&g_nestedDone, 0, 0);
+  });
+  CHECK(outerSawNested == 1);  // the nested work ran while the first still slept
+  CHECK(g_nestedDone == 1);
 }
