@@ -50,7 +50,6 @@ class frmNetPingerSettings : public ToolForm {
   // What the timer and "Ping &Now" ping: set only when settings are loaded or
   // saved. In automatic mode the host is the default gateway at each ping.
   const std::string& PingHostName() const { return pingHostName_; }
-  bool PingsGateway() const { return pingsGateway_; }
   int PingPeriodTicks() const { return pingPeriodTicks_; }
   int PingTickCount() const { return pingTickCount_; }
   bool PingInFlight() const { return pingInFlight_; }
@@ -76,7 +75,8 @@ class frmNetPingerSettings : public ToolForm {
   void Form_Load() override;
 
  private:
-  // Steps 2 and 3 of loading: the host and interval the controls stand for.
+  // The host and the period the controls stand for; automatic mode pings the
+  // gateway every AutoPingIntervalIndex + 1 ticks.
   void DeriveHostAndPeriod();
   // One ping of the saved host (the gateway now, in automatic mode), shown in
   // the status line; the caller marks it in flight. Nothing when skipped.
