@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The pinger's cost: start-up of this build against the base it grew from
-# (another Quorvane built from BASE, measured side by side), and the processor
+# The pinger's cost: what loading its window adds to the main window's Load
+# (inside one process, against the stand-in it replaces), start-up of this
+# build against the base it grew from (another Quorvane built from BASE,
+# measured side by side, whole processes), and the processor
 # time each takes while idle over the same seconds, with the pinger enabled in
 # manual mode on 127.0.0.1 at its shortest interval (one echo a minute, to
 # loopback only).
@@ -22,7 +24,7 @@ done
 base=$(git -C "$root" rev-parse --short "$base")
 
 source "$root/scripts/lib/build.sh"
-quorvane_build "$root" "$build" quorvane bench_startup
+quorvane_build "$root" "$build" quorvane bench_startup bench_pinger_load
 
 # The base, from git, in a build folder of its own (kept for the next run).
 base_src=$build/bench-base/$base/src base_build=$build/bench-base/$base/build
@@ -52,6 +54,7 @@ for pair in chkDoPinging=1 optAuto=False optManual=True txtPingHost=127.0.0.1 cm
 done
 wine reg add "$key\\Settings\\MainSettings" /v chkRunProgramMini /d 0 /f >/dev/null
 
+(cd "$build/bin" && wine bench_pinger_load.exe --reps "$reps")
 wine "$build/bin/bench_startup.exe" 'C:\QvPingerThis\qv-pinger-this.exe' 'C:\QvPingerBase\qv-pinger-base.exe' \
   --against "base $base" --reps "$reps"
 
