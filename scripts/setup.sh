@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build, run and test Quorvane:
-# the MinGW-w64 cross compilers, 32-bit Wine, Xvfb, doctest, CMake, ImageMagick, the
-# CHM compiler, NSIS, and clang with libFuzzer and the sanitizers (llvm-symbolizer names
-# lines in their reports) for the native build of the pure sources.
+# the MinGW-w64 cross compilers, the host's g++ (for tools run at build time), 32-bit
+# Wine, Xvfb, doctest, CMake, ImageMagick, the CHM compiler, NSIS, and clang with
+# libFuzzer and the sanitizers (llvm-symbolizer names lines in their reports) for the
+# native build of the pure sources.
 # Does nothing when everything is already there.
 set -euo pipefail
 
@@ -10,7 +11,7 @@ need_i386=0
 dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
 
 packages=(
-  cmake make
+  cmake make g++
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686
   wine wine32:i386 wine64
   xvfb xauth x11-utils xdotool imagemagick fonts-wine

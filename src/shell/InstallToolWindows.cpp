@@ -5,6 +5,7 @@
 #include "optimizer/advanced/frmAdvancedMode.h"
 #include "optimizer/backup/frmBackUp.h"
 #include "optimizer/frmWizardMode.h"
+#include "pinger/frmNetPingerSettings.h"
 #include "startup/frmMainSettings.h"
 
 namespace quorvane {
@@ -14,6 +15,7 @@ void InstallToolWindows(frmMain& main) {
   static frmWizardMode wizardMode;
   static frmAdvancedMode advancedMode;
   static frmBackUp backUp;
+  static frmNetPingerSettings netPinger;
   static frmSystemStatus systemStatus;
   static frmRamConfiguration ramConfiguration;
   static frmMainSettings mainSettings;
@@ -23,6 +25,7 @@ void InstallToolWindows(frmMain& main) {
   main.ToolWindowSlots.Install(ToolWindow::WizardMode, wizardMode);
   main.ToolWindowSlots.Install(ToolWindow::AdvancedMode, advancedMode);
   main.ToolWindowSlots.Install(ToolWindow::BackUp, backUp);
+  main.ToolWindowSlots.Install(ToolWindow::NetPingerSettings, netPinger);
   main.ToolWindowSlots.Install(ToolWindow::SystemStatus, systemStatus);
   main.ToolWindowSlots.Install(ToolWindow::RamConfiguration, ramConfiguration);
   main.ToolWindowSlots.Install(ToolWindow::MainSettings, mainSettings);

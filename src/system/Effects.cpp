@@ -66,7 +66,7 @@ class Win32Effects : public Effects {
   }
 
   void PlaySoundFile(const std::string& path) override {
-    PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+    PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
   }
 };
 

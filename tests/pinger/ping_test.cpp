@@ -5,9 +5,13 @@
 
 #include <winsock.h>
 
+#include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "message_window.h"
+#include "pinger/DefaultGateway.h"
+#include "pinger/OffInterfaceThread.h"
 #include "pinger/mdlPing.h"
 #include "support/RecordingEffects.h"
 #include "ui/MessageLoop.h"
@@ -132,4 +136,47 @@ TEST_CASE("message rounds dispatch what waits and leave a quit request for the m
     }
   }
   CHECK(quitWaiting);
+}
+
+TEST_CASE("the default gateway is the next hop of the host's default route (looked up, never pinged)") {
+  // The kernel's routing table through Wine's Z: drive: the line of
+  // destination 00000000 holds the gateway as 8 hex digits, in network byte order.
+  std::optional<std::string> expected;
+  if (FILE* routes = std::fopen("Z:\\proc\\net\\route", "r")) {
+    char line[512];
+    while (std::fgets(line, sizeof line, routes)) {
+      char device[64];
+      unsigned destination = 1, gateway = 0, flags = 0;
+      if (std::sscanf(line, "%63s %x %x %x", device, &destination, &gateway, &flags) == 4 && destination == 0 &&
+          gateway != 0) {
+        expected = AddressBytesToText(reinterpret_cast<const unsigned char*>(&gateway), 4);
+        break;
+      }
+    }
+    std::fclose(routes);
+  }
+  CAPTURE(expected.value_or("none"));
+  CHECK(FindDefaultGateway() == expected);
+}
+
+namespace {
+LONG g_nestedDone = 0;
+void CALLBACK RunNested(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  RunOffInterfaceThread([] {
+    Sleep(50);
+    InterlockedIncrement(&g_nestedDone);
+  });
+}
+}  // namespace
+
+TEST_CASE("work started while other work is under way runs too, on a thread of its own") {
+  LONG outerSawNested = -1;
+  SetTimer(nullptr, 0, 50, &RunNested);
+  RunOffInterfaceThread([&outerSawNested] {
+    Sleep(600);
+    outerSawNested = InterlockedCompareExchange(&g_nestedDone, 0, 0);
+  });
+  CHECK(outerSawNested == 1);  // the nested work ran while the first still slept
+  CHECK(g_nestedDone == 1);
 }

@@ -1,0 +1,98 @@
+// The net pinger window on its own, from a first start (no stored settings),
+// with recording effects and a network seam that sends nothing: its echoes
+// and gateway are made up, and it counts what a ping asked of it.
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "pinger/PingNetwork.h"
+#include "pinger/frmNetPingerSettings.h"
+#include "registry/AppSettings.h"
+#include "support/RecordingEffects.h"
+#include "support/RegistryFixture.h"
+#include "ui/ui_test_support.h"
+
+namespace testing {
+
+class FakePingNetwork : public quorvane::PingNetwork {
+ public:
+  FakePingNetwork() {
+    InitializeCriticalSection(&lock_);
+    quorvane::SetPingNetwork(this);
+  }
+  ~FakePingNetwork() override {
+    quorvane::SetPingNetwork(nullptr);
+    DeleteCriticalSection(&lock_);
+  }
+
+  std::optional<std::string> gateway;
+  std::map<std::string, std::string> names;  // name -> its address
+  DWORD echoMs = 0;                          // how long each echo takes
+  bool answers = true;
+
+  // Echoes begun, and the most that were under way at once.
+  LONG echoes = 0;
+  LONG mostAtOnce = 0;
+  std::vector<std::string> echoed;
+
+  std::vector<std::string> LookUpHost(const std::string& name) override {
+    auto found = names.find(name);
+    if (found == names.end()) return {};
+    return {found->second};
+  }
+  int32_t SendEcho(const std::string& address, quorvane::EchoReply& reply, uint32_t) override {
+    EnterCriticalSection(&lock_);
+    ++echoes;
+    mostAtOnce = std::max(mostAtOnce, ++underWay_);
+    echoed.push_back(address);
+    LeaveCriticalSection(&lock_);
+    Sleep(echoMs);
+    reply = quorvane::EchoReply{};
+    reply.Status = answers ? quorvane::kIpSuccess : 11010;  // IP_REQ_TIMED_OUT
+    reply.RoundTripTime = answers ? 7 : 0;
+    EnterCriticalSection(&lock_);
+    --underWay_;
+    LeaveCriticalSection(&lock_);
+    return answers ? 7 : -11010;
+  }
+  std::optional<std::string> DefaultGateway() override { return gateway; }
+
+ private:
+  CRITICAL_SECTION lock_;
+  LONG underWay_ = 0;
+};
+
+class PingerHarness {
+ public:
+  PingerHarness() { DeleteKeyTree(HKEY_LOCAL_MACHINE, quorvane::kNetPingerSection); }
+  ~PingerHarness() {
+    if (window.IsLoaded()) window.Unload();
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, quorvane::kNetPingerSection);
+  }
+
+  // Stored values, as an earlier run (or another tool) left them.
+  static void Store(const std::string& name, const std::string& value) {
+    quorvane::SaveAppSetting(quorvane::kNetPingerSection, name, value);
+  }
+  void Load() { ShowQuietly(window); }
+
+  static void Click(quorvane::Control& control) { SendMessageA(control.hWnd(), BM_CLICK, 0, 0); }
+  static bool Enabled(const quorvane::Control& control) { return IsWindowEnabled(control.hWnd()) != FALSE; }
+  std::string Status() const { return WindowTextOf(window.lblPingStatus.hWnd()); }
+  // Ticks until the count wraps: the ticks from one ping to the next.
+  void TickPeriods(int periods) {
+    for (int tick = 0; tick < periods * window.PingPeriodTicks(); ++tick) window.tmrPinger_Timer();
+  }
+
+  RecordingEffects effects;
+  FakePingNetwork network;
+  quorvane::frmNetPingerSettings window;
+};
+
+}  // namespace testing

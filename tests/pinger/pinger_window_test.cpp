@@ -1,0 +1,227 @@
+// The pinger window's settings, timer and "Ping &Now", with the network seam:
+// no echo leaves the process.
+#include <doctest.h>
+
+#include <algorithm>
+
+#include "pinger_harness.h"
+#include "support/RegQuery.h"
+
+using namespace quorvane;
+using testing::PingerHarness;
+
+TEST_CASE("first start: pinger off, automatic mode showing its 6-minute interval, nothing to save") {
+  PingerHarness h;
+  h.Load();
+  CHECK(h.window.chkDoPinging.Value() == kUnchecked);
+  CHECK(h.window.optAuto.Value());
+  CHECK_FALSE(h.window.optManual.Value());
+  CHECK(testing::WindowTextOf(h.window.txtPingHost.hWnd()) == "Automatic");
+  CHECK(h.window.cmbPingInterval.ListCount() == 60);
+  CHECK(h.window.cmbPingInterval.List(59) == "60 min.");
+  CHECK(h.window.cmbPingInterval.Text() == "6 min.");
+  for (Control* control : std::initializer_list<Control*>{&h.window.optAuto, &h.window.txtPingHost,
+                                                          &h.window.cmbPingInterval, &h.window.cmdPingNow,
+                                                          &h.window.chkSound, &h.window.cmdSave})
+    CHECK_FALSE(PingerHarness::Enabled(*control));
+  CHECK(PingerHarness::Enabled(h.window.chkDoPinging));
+  CHECK_FALSE(h.window.tmrPinger.Running());
+  CHECK(h.window.tmrPinger.Interval() == 60000);  // a tick is a minute
+  CHECK(h.window.PingPeriodTicks() == 6);
+  CHECK_FALSE(testing::KeyExists(HKEY_LOCAL_MACHINE, kNetPingerSection));
+}
+
+TEST_CASE("stored settings load; values the controls cannot take load as the defaults") {
+  struct Case {
+    const char *optAuto, *optManual, *interval;
+    bool manual;
+    int index;
+  } cases[] = {
+      {"False", "True", "0", true, 0},
+      {"FALSE", "true", "59", true, 59},
+      {"False", "True", "60", true, 5},    // outside the list
+      {"False", "True", "-1", true, 5},
+      {"False", "True", "seven", true, 5},
+      {"yes", "no", "0", false, 5},        // neither word: automatic, the default
+      {"false", "false", "3", false, 5},   // no mode set: the default mode
+      {"True", "False", "12", false, 5},   // automatic shows its own interval
+  };
+  for (const Case& c : cases) {
+    CAPTURE(c.optAuto);
+    CAPTURE(c.optManual);
+    CAPTURE(c.interval);
+    PingerHarness h;
+    PingerHarness::Store("chkDoPinging", "1");
+    PingerHarness::Store("optAuto", c.optAuto);
+    PingerHarness::Store("optManual", c.optManual);
+    PingerHarness::Store("txtPingHost", "saved.invalid");
+    PingerHarness::Store("cmbPingInterval", c.interval);
+    h.Load();
+    CHECK(h.window.optManual.Value() == c.manual);
+    CHECK(h.window.optAuto.Value() == !c.manual);
+    CHECK(h.window.cmbPingInterval.ListIndex() == c.index);
+    CHECK(h.window.PingPeriodTicks() == c.index + 1);
+    CHECK(h.window.PingHostName() == (c.manual ? "saved.invalid" : ""));
+    CHECK(h.window.tmrPinger.Running());
+    CHECK_FALSE(PingerHarness::Enabled(h.window.cmdSave));
+  }
+}
+
+TEST_CASE("Save writes the six values and is the only way to start or stop the timer") {
+  PingerHarness h;
+  h.network.gateway = "192.0.2.1";
+  h.Load();
+  PingerHarness::Click(h.window.chkDoPinging);
+  CHECK(PingerHarness::Enabled(h.window.cmdSave));
+  CHECK_FALSE(h.window.tmrPinger.Running());
+
+  PingerHarness::Click(h.window.optManual);  // the gateway's address is the manual default
+  CHECK(testing::WindowTextOf(h.window.txtPingHost.hWnd()) == "192.0.2.1");
+  SendMessageA(h.window.txtPingHost.hWnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("127.0.0.1"));
+  h.window.cmbPingInterval.SetListIndex(59);
+  PingerHarness::Click(h.window.chkSound);
+  PingerHarness::Click(h.window.cmdSave);
+  CHECK(h.window.tmrPinger.Running());
+  CHECK_FALSE(PingerHarness::Enabled(h.window.cmdSave));
+  CHECK(h.window.PingPeriodTicks() == 60);
+
+  const std::string stored = testing::RegQuery(std::string("\"HKLM\\") + kNetPingerSection + "\"");
+  CAPTURE(stored);
+  const char* lines[] = {"chkDoPinging    REG_SZ    1",        "optAuto    REG_SZ    False",
+                         "optManual    REG_SZ    True",        "txtPingHost    REG_SZ    127.0.0.1",
+                         "cmbPingInterval    REG_SZ    59", "chkSound    REG_SZ    1"};
+  for (const char* line : lines) CHECK(stored.find(line) != std::string::npos);
+
+  // Automatic mode writes what it shows; switching the pinger off takes a Save too.
+  h.network.gateway.reset();
+  PingerHarness::Click(h.window.optManual);
+  CHECK(testing::WindowTextOf(h.window.txtPingHost.hWnd()) == "127.0.0.1");  // no gateway
+  PingerHarness::Click(h.window.optAuto);
+  PingerHarness::Click(h.window.chkDoPinging);
+  CHECK(h.window.tmrPinger.Running());
+  PingerHarness::Click(h.window.cmdSave);
+  CHECK_FALSE(h.window.tmrPinger.Running());
+  CHECK(testing::ReadText(HKEY_LOCAL_MACHINE, kNetPingerSection, "txtPingHost") == "Automatic");
+  CHECK(testing::ReadText(HKEY_LOCAL_MACHINE, kNetPingerSection, "cmbPingInterval") == "5");
+  CHECK(h.window.PingPeriodTicks() == 6);
+}
+
+TEST_CASE("the timer pings every N ticks: the first entry, the last, and automatic mode's gateway") {
+  struct Case {
+    bool manual;
+    const char* interval;
+    int period;
+    const char* echoed;
+  } cases[] = {{true, "0", 1, "127.0.0.5"}, {true, "59", 60, "127.0.0.5"}, {false, "0", 6, "127.0.0.9"}};
+  for (const Case& c : cases) {
+    CAPTURE(c.period);
+    PingerHarness h;
+    h.network.gateway = "127.0.0.9";
+    h.network.answers = false;  // the timer's sound does not wait for a reply
+    PingerHarness::Store("chkDoPinging", "1");
+    PingerHarness::Store("optAuto", c.manual ? "False" : "True");
+    PingerHarness::Store("optManual", c.manual ? "True" : "False");
+    PingerHarness::Store("txtPingHost", "127.0.0.5");
+    PingerHarness::Store("cmbPingInterval", c.interval);
+    PingerHarness::Store("chkSound", "1");
+    h.Load();
+    REQUIRE(h.window.PingPeriodTicks() == c.period);
+    for (int tick = 1; tick < c.period; ++tick) h.window.tmrPinger_Timer();
+    CHECK(h.network.echoes == 0);
+    h.window.tmrPinger_Timer();
+    CHECK(h.network.echoes == 1);
+    h.TickPeriods(2);
+    CHECK(h.network.echoes == 3);
+    CHECK(h.network.echoed.back() == c.echoed);
+    CHECK(h.effects.sounds.size() == 3);
+    CHECK(h.Status().find("no reply") != std::string::npos);
+    // Saving keeps the period (and the count).
+    PingerHarness::Click(h.window.chkSound);
+    PingerHarness::Click(h.window.cmdSave);
+    CHECK(h.window.PingPeriodTicks() == c.period);
+  }
+}
+
+TEST_CASE("Ping Now pings the saved host, not unsaved text, and sounds only after a reply") {
+  PingerHarness h;
+  h.network.names = {{"saved.invalid", "127.0.0.3"}};
+  PingerHarness::Store("optAuto", "False");
+  PingerHarness::Store("optManual", "True");
+  PingerHarness::Store("txtPingHost", "saved.invalid");
+  PingerHarness::Store("chkSound", "1");
+  h.Load();
+  PingerHarness::Click(h.window.chkDoPinging);
+  SendMessageA(h.window.txtPingHost.hWnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed.invalid"));
+
+  h.window.cmdPingNow_Click();
+  REQUIRE(h.network.echoed == std::vector<std::string>{"127.0.0.3"});
+  CHECK(h.Status().find("saved.invalid (127.0.0.3): reply in 7 ms at ") == 0);
+  REQUIRE(h.effects.sounds.size() == 1);
+  CHECK(h.effects.sounds[0].ends_with("\\Ping.wav"));
+
+  h.network.answers = false;
+  h.window.cmdPingNow_Click();
+  CHECK(h.Status().find("saved.invalid (127.0.0.3): no reply at ") == 0);
+  CHECK(h.effects.sounds.size() == 1);
+
+  PingerHarness::Click(h.window.cmdSave);  // now the typed host, which is unknown
+  h.window.cmdPingNow_Click();
+  CHECK(h.network.echoes == 2);
+  CHECK(h.Status().find("typed.invalid: host not found at ") == 0);
+  CHECK(h.effects.messageBoxes.empty());
+
+  // Automatic mode without a gateway: nothing is sent, and the window says so.
+  PingerHarness::Click(h.window.optAuto);
+  PingerHarness::Click(h.window.cmdSave);
+  h.window.cmdPingNow_Click();
+  h.TickPeriods(1);
+  CHECK(h.network.echoes == 2);
+  CHECK(h.Status().find("No default gateway: ping skipped at ") == 0);
+}
+
+TEST_CASE("the keyboard reaches every control, and Alt+N and Alt+S work") {
+  PingerHarness h;
+  PingerHarness::Store("chkDoPinging", "1");
+  PingerHarness::Store("optAuto", "False");
+  PingerHarness::Store("optManual", "True");
+  PingerHarness::Store("txtPingHost", "127.0.0.1");
+  h.Load();
+  PingerHarness::Click(h.window.chkSound);  // a change, so Save takes the focus too
+
+  std::vector<HWND> reached;
+  HWND at = h.window.chkDoPinging.hWnd();
+  do {
+    reached.push_back(at);
+    at = GetNextDlgTabItem(h.window.hWnd(), at, FALSE);
+  } while (at && at != reached.front() && reached.size() < 20);
+  for (Control* control : std::initializer_list<Control*>{&h.window.optManual, &h.window.txtPingHost,
+                                                          &h.window.cmbPingInterval, &h.window.chkSound,
+                                                          &h.window.cmdPingNow, &h.window.cmdSave}) {
+    CAPTURE(control->Name());
+    CHECK(std::find(reached.begin(), reached.end(), control->hWnd()) != reached.end());
+  }
+
+  auto pressAlt = [&h](char key) {
+    MSG message{h.window.txtPingHost.hWnd(), WM_SYSCHAR, static_cast<WPARAM>(key), 0x20000001, 0, {}};
+    IsDialogMessageA(h.window.hWnd(), &message);
+  };
+  pressAlt('n');
+  CHECK(h.network.echoes == 1);
+  pressAlt('s');
+  CHECK(h.window.chkSound.Value() == kUnchecked);
+}
+
+TEST_CASE("a Save the registry refuses is told, and Save stays enabled to try again") {
+  PingerHarness h;
+  PingerHarness::Store("chkDoPinging", "0");
+  REQUIRE(testing::DenyWriteAccess(HKEY_LOCAL_MACHINE, kNetPingerSection));
+  h.Load();
+  PingerHarness::Click(h.window.chkDoPinging);
+  PingerHarness::Click(h.window.cmdSave);
+  testing::AllowAllAccess(HKEY_LOCAL_MACHINE, kNetPingerSection);
+  REQUIRE(h.effects.messageBoxes.size() == 1);
+  CHECK(h.effects.messageBoxes[0].text.find("chkDoPinging could not be saved") != std::string::npos);
+  CHECK(PingerHarness::Enabled(h.window.cmdSave));
+  CHECK(h.window.tmrPinger.Running());  // the window shows it on: it runs for this session
+  CHECK(testing::ReadText(HKEY_LOCAL_MACHINE, kNetPingerSection, "chkDoPinging") == "0");
+}
