@@ -51,6 +51,8 @@ shot advanced-mode
 click_movie 116 206   # Backup Manager
 click_movie 300 198   # the first backup, so Restore, Delete and Export... are enabled
 shot backup-manager
+click_movie 116 268   # Net Pinger
+shot net-pinger
 click_movie 116 304   # System Status, its charts running a few seconds
 sleep 4
 shot system-status

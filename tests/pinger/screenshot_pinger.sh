@@ -8,18 +8,9 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:?build folder}" && pwd)
 out=${2:-/tmp}
 mkdir -p "$out"
-
 source "$root/scripts/lib/wine-session.sh"
+source "$root/scripts/lib/screenshot.sh"
 wine_session_start "$build"
-desktop_w=1024 desktop_h=768
-# The main window is centred on the desktop, 714 x 499 pixels.
-win_x=$(( (desktop_w - 714) / 2 )) win_y=$(( (desktop_h - 499) / 2 ))
 for face in automatic manual pinged; do
-  (cd "$build/bin" && wine explorer /desktop=QuorvanePinger,${desktop_w}x${desktop_h} pinger_demo.exe $face 8 \
-    >/dev/null 2>&1) &
-  demo=$!
-  sleep 5
-  import -window root -crop 714x499+${win_x}+${win_y} "$out/net-pinger-$face.png"
-  wait "$demo" || true
-  echo "$out/net-pinger-$face.png"
+  demo_screenshot "$out/net-pinger-$face.png" 1024x768 main pinger_demo.exe "$face" 8
 done
