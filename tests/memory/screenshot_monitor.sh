@@ -8,19 +8,8 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:?build folder}" && pwd)
 out=${2:-/tmp}
 mkdir -p "$out"
-
 source "$root/scripts/lib/wine-session.sh"
+source "$root/scripts/lib/screenshot.sh"
 wine_session_start "$build"
-desktop_w=1024 desktop_h=768
-# The main window is centred on the desktop, 714 x 499 pixels.
-win_x=$(( (desktop_w - 714) / 2 )) win_y=$(( (desktop_h - 499) / 2 ))
-for face in status:system-status:16 ram:ram-booster:5; do
-  IFS=: read -r which name wait <<<"$face"
-  (cd "$build/bin" && wine explorer /desktop=QuorvaneMonitorDemo,${desktop_w}x${desktop_h} \
-    monitor_demo.exe "$which $((wait + 4))" >/dev/null 2>&1) &
-  demo=$!
-  sleep "$wait"
-  import -window root -crop 714x499+${win_x}+${win_y} "$out/$name.png"
-  echo "$out/$name.png"
-  wait "$demo" || true
-done
+DEMO_WAIT=16 demo_screenshot "$out/system-status.png" 1024x768 main monitor_demo.exe "status 20"
+DEMO_WAIT=5 demo_screenshot "$out/ram-booster.png" 1024x768 main monitor_demo.exe "ram 9"

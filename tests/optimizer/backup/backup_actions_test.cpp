@@ -233,3 +233,64 @@ TEST_CASE("Export... writes the selected backup as a REGEDIT4 file where the sav
   REQUIRE(h.effects.messageBoxes.size() == 1);
   CHECK(h.effects.messageBoxes[0].text.find("The backup was not exported.") == 0);
 }
+
+namespace {
+
+// Waits for this process's visible dialog box (the system's message box) and
+// presses the keys on it, one after another while it stays open.
+struct KeysOnDialog {
+  std::vector<WPARAM> keys;
+  int pressed = 0;
+};
+
+BOOL CALLBACK FindOwnDialog(HWND hwnd, LPARAM found) {
+  char cls[16] = {};
+  DWORD process = 0;
+  GetWindowThreadProcessId(hwnd, &process);
+  if (process != GetCurrentProcessId() || !IsWindowVisible(hwnd) || !GetClassNameA(hwnd, cls, sizeof cls) ||
+      std::string(cls) != "#32770")
+    return TRUE;
+  *reinterpret_cast<HWND*>(found) = hwnd;
+  return FALSE;
+}
+
+HWND OwnDialog() {
+  HWND found = nullptr;
+  EnumWindows(&FindOwnDialog, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+DWORD WINAPI PressKeysOnDialog(void* context) {
+  auto* plan = static_cast<KeysOnDialog*>(context);
+  for (WPARAM key : plan->keys) {
+    HWND dialog = nullptr;
+    for (int wait = 0; wait < 100 && !(dialog = OwnDialog()); ++wait) Sleep(30);
+    if (!dialog) return 0;
+    PostMessageA(dialog, WM_KEYDOWN, key, 1);
+    PostMessageA(dialog, WM_KEYUP, key, 0xC0000001);
+    ++plan->pressed;
+    Sleep(400);
+  }
+  return 0;
+}
+
+}  // namespace
+
+TEST_CASE("on the real question, Escape and Enter keep the file: only an explicit Yes deletes") {
+  BackupManagerHarness h("BackupDeleteKeys");
+  h.WriteBackup("001.BCK", "2004-05-01", "17:05:03");
+  h.Open();
+  SetEffects(nullptr);  // the system's own message box
+  for (WPARAM key : {VK_ESCAPE, VK_RETURN}) {
+    CAPTURE(key);
+    h.ClickRowNamed("001.BCK");
+    KeysOnDialog plan{{key}};
+    HANDLE presser = CreateThread(nullptr, 0, &PressKeysOnDialog, &plan, 0, nullptr);
+    BackupManagerHarness::Press(h.backup.cmdDelete);
+    WaitForSingleObject(presser, 10000);
+    CloseHandle(presser);
+    CHECK(plan.pressed == 1);
+    CHECK(Exists(h.BackupPath("001.BCK")));
+  }
+  SetEffects(&h.effects);
+}
