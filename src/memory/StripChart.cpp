@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 
 namespace quorvane {
 
@@ -55,11 +57,11 @@ void StripChart::Setvalue(double percent) {
 
 void StripChart::RedrawIfShown() {
   if (!hWnd() || !IsWindowVisible(hWnd())) return;
-  WindowDC windowDc(hWnd());
-  if (!windowDc) return;
+  if (!ownDc_) ownDc_ = GetDC(hWnd());  // the window's own, kept until it goes
+  if (!ownDc_) return;
   RECT client;
   GetClientRect(hWnd(), &client);
-  DrawAndCopy(windowDc.get(), client);
+  DrawAndCopy(ownDc_, client);
   ++paintCount_;
 }
 
@@ -94,7 +96,7 @@ void StripChart::DrawGrid(HDC dc, const RECT& client, int phase) const {
   }
 }
 
-HBITMAP StripChart::GridPicture(int phase, const RECT& client) {
+const DibSection* StripChart::GridPicture(int phase, const RECT& client) {
   const GridKey key{client.right, client.bottom, zoom_, maxlines_};
   if (!(key == gridKey_)) {
     for (DibSection& grid : grids_) grid = DibSection();
@@ -106,40 +108,83 @@ HBITMAP StripChart::GridPicture(int phase, const RECT& client) {
     if (!grid || !gridDc_.get()) return nullptr;
     ScopedSelect selected(gridDc_.get(), grid.Bitmap());
     DrawGrid(gridDc_.get(), client, phase);
+    GdiFlush();  // its pixels are read directly from here on
   }
-  return grid.Bitmap();
+  return &grid;
 }
 
-void StripChart::Draw(HDC dc, const RECT& client) {
-  const int width = client.right - client.left;
-  const int height = client.bottom - client.top;
-  if (width < 2 || height < 2) {
-    FillRect(dc, &client, background_.get());
-    return;
-  }
-  // The grid of this scroll position, drawn once and copied for every sample.
+int StripChart::GridPhase() const {
   const int64_t newest = added_ - 1;
-  const int phase = static_cast<int>(((newest % kStripChartGridSamples) + kStripChartGridSamples) %
-                                     kStripChartGridSamples);
-  if (HBITMAP grid = GridPicture(phase, client)) {
-    ScopedSelect selected(gridDc_.get(), grid);
-    BitBlt(dc, client.left, client.top, width, height, gridDc_.get(), 0, 0, SRCCOPY);
-  } else {
-    DrawGrid(dc, client, phase);
-  }
+  return static_cast<int>(((newest % kStripChartGridSamples) + kStripChartGridSamples) % kStripChartGridSamples);
+}
 
-  if (samples_.empty()) return;
+int StripChart::LinePoints(const RECT& client, POINT* points) const {
   const Scale scale = ScaleFor(client);
-  POINT points[kMostSamplesKept];
   const int count = std::min(static_cast<int>(samples_.size()), kMostSamplesKept);
   const size_t first = samples_.size() - static_cast<size_t>(count);
   for (int i = 0; i < count; ++i)
     points[i] = {static_cast<int>(std::lround(scale.right - (count - 1 - i) * scale.step)),
                  scale.YOf(samples_[first + static_cast<size_t>(i)])};
+  return count;
+}
+
+namespace {
+
+// A one-pixel line from a to b, both ends included, as GDI draws a thin pen.
+// The ends are kept inside the picture, so no pixel needs a check of its own.
+void DrawLinePixels(DibSection& picture, POINT a, POINT b, uint32_t pixel) {
+  const int width = picture.Width();
+  a.x = std::clamp<int>(a.x, 0, width - 1);
+  b.x = std::clamp<int>(b.x, 0, width - 1);
+  a.y = std::clamp<int>(a.y, 0, picture.Height() - 1);
+  b.y = std::clamp<int>(b.y, 0, picture.Height() - 1);
+  const int dx = std::abs(b.x - a.x), dy = -std::abs(b.y - a.y);
+  const int stepX = a.x < b.x ? 1 : -1, stepY = a.y < b.y ? width : -width;
+  uint32_t* at = &picture.At(a.x, a.y);
+  uint32_t* const end = &picture.At(b.x, b.y);
+  int error = dx + dy;
+  for (;;) {
+    *at = pixel;
+    if (at == end) return;
+    const int twice = 2 * error;
+    if (twice >= dy) {
+      error += dy;
+      at += stepX;
+    }
+    if (twice <= dx) {
+      error += dx;
+      at += stepY;
+    }
+  }
+}
+
+}  // namespace
+
+bool StripChart::DrawPixels(const RECT& client) {
+  if (client.right < 2 || client.bottom < 2 || buffer_.Width() != client.right || buffer_.Height() != client.bottom)
+    return false;
+  const DibSection* grid = GridPicture(GridPhase(), client);
+  if (!grid) return false;
+  std::memcpy(buffer_.Row(0), grid->Row(0), static_cast<size_t>(client.right) * client.bottom * sizeof(uint32_t));
+  POINT points[kMostSamplesKept];
+  const int count = LinePoints(client, points);
+  const uint32_t pixel = PixelFromColour(newcolor_);
+  for (int i = 1; i < count; ++i) DrawLinePixels(buffer_, points[i - 1], points[i], pixel);
+  if (count == 1) DrawLinePixels(buffer_, points[0], points[0], pixel);
+  return true;
+}
+
+void StripChart::DrawWithGdi(HDC dc, const RECT& client) {
+  DrawGrid(dc, client, GridPhase());
+  POINT points[kMostSamplesKept];
+  const int count = LinePoints(client, points);
+  if (count == 0) return;
   ScopedSelect pen(dc, linePen_.get());
   if (count > 1) Polyline(dc, points, count);
   SetPixel(dc, points[count - 1].x, points[count - 1].y, newcolor_);  // Polyline leaves out the last point
 }
+
+void StripChart::Draw(HDC dc, const RECT& client) { DrawAndCopy(dc, client); }
 
 bool StripChart::HandleWindowMessage(UINT message, WPARAM, LPARAM, LRESULT* result) {
   if (message != WM_PAINT) return false;
@@ -160,27 +205,29 @@ void StripChart::Paint() {
 
 void StripChart::DrawAndCopy(HDC windowDc, const RECT& client) {
   if (client.right <= 0 || client.bottom <= 0) return;
-  if (!bufferDc_ || bufferSize_.cx != client.right || bufferSize_.cy != client.bottom) {
-    AfterDestroy();
+  if (!bufferDc_ || buffer_.Width() != client.right || buffer_.Height() != client.bottom) {
+    ReleaseBuffer();
     bufferDc_ = std::make_unique<MemoryDC>(windowDc);
-    buffer_.reset(CreateCompatibleBitmap(windowDc, client.right, client.bottom));
-    if (bufferDc_->get() && buffer_) bufferDcBitmap_ = SelectObject(bufferDc_->get(), buffer_.get());
-    bufferSize_ = {client.right, client.bottom};
+    buffer_ = DibSection(client.right, client.bottom);
+    if (bufferDc_->get() && buffer_) bufferDcBitmap_ = SelectObject(bufferDc_->get(), buffer_.Bitmap());
   }
-  if (!bufferDcBitmap_) {  // out of GDI memory: straight onto the window
-    Draw(windowDc, client);
+  if (!bufferDcBitmap_ || !DrawPixels(client)) {  // out of GDI memory: straight onto the window
+    DrawWithGdi(windowDc, client);
     return;
   }
-  Draw(bufferDc_->get(), client);
   BitBlt(windowDc, 0, 0, client.right, client.bottom, bufferDc_->get(), 0, 0, SRCCOPY);
 }
 
 void StripChart::AfterDestroy() {
+  ownDc_ = nullptr;
+  ReleaseBuffer();
+}
+
+void StripChart::ReleaseBuffer() {
   if (bufferDc_ && bufferDcBitmap_) SelectObject(bufferDc_->get(), bufferDcBitmap_);
   bufferDcBitmap_ = nullptr;
   bufferDc_.reset();
-  buffer_.reset();
-  bufferSize_ = {0, 0};
+  buffer_ = DibSection();
 }
 
 }  // namespace quorvane

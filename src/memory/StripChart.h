@@ -59,6 +59,9 @@ class StripChart : public OwnDrawnControl {
 
  private:
   const char* WindowClassName() const override { return "QuorvaneStripChart"; }
+  // A device context of its own: a sample is drawn at once, without asking
+  // Windows for one each time.
+  UINT ClassStyle() const override { return CS_DBLCLKS | CS_OWNDC; }
   void Draw(HDC dc, const RECT& client) override;
   // Where samples go in a client area.
   struct Scale {
@@ -73,9 +76,20 @@ class StripChart : public OwnDrawnControl {
   // The plot area with its grid, the nearest column `phase` samples left of the newest.
   void DrawGrid(HDC dc, const RECT& client, int phase) const;
   // The grid picture of a scroll position, drawn on first use; nullptr without GDI memory.
-  HBITMAP GridPicture(int phase, const RECT& client);
+  const DibSection* GridPicture(int phase, const RECT& client);
+  // The scroll position of the grid: how many samples the newest lies right of a column.
+  int GridPhase() const;
+  // The line's points in a client area, oldest first; returns how many.
+  int LinePoints(const RECT& client, POINT* points) const;
+  // The picture into the kept pixels: the grid copied, the line drawn pixel by
+  // pixel (a GDI call costs more under Wine than the whole line). False when the
+  // pixels cannot be had.
+  bool DrawPixels(const RECT& client);
+  // The same with GDI calls straight onto a device context, when memory is short.
+  void DrawWithGdi(HDC dc, const RECT& client);
   bool HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   void AfterDestroy() override;
+  void ReleaseBuffer();
   // WM_PAINT: the system asks for the picture (shown, uncovered).
   void Paint();
   // Draws into the kept picture and copies it onto the window.
@@ -93,10 +107,10 @@ class StripChart : public OwnDrawnControl {
 
   // The picture kept between paints, so a sample costs one draw and one copy;
   // pens and brush made once.
-  ScopedBitmap buffer_;  // declared first: the DC holding it goes first
+  HDC ownDc_ = nullptr;  // the window's own device context (CS_OWNDC)
+  DibSection buffer_;  // declared first: the DC holding it goes first
   std::unique_ptr<MemoryDC> bufferDc_;
   HGDIOBJ bufferDcBitmap_ = nullptr;  // what the memory DC held before the picture
-  SIZE bufferSize_{0, 0};
   ScopedBrush background_;
   ScopedPen gridPen_;
   ScopedPen linePen_;

@@ -12,6 +12,7 @@ class OwnDrawnControl::ControlWindow : public Window {
     PixelRect place = control_.PixelBounds();
     CreateParams params;
     params.className = control_.WindowClassName();
+    params.classStyle = control_.ClassStyle();
     params.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | control_.ExtraStyle() |
                    (control_.Visible() ? WS_VISIBLE : 0);
     params.exStyle = WS_EX_CONTROLPARENT | control_.ExtraExStyle();

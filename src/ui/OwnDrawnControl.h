@@ -25,6 +25,7 @@ class OwnDrawnControl : public Control {
   OwnDrawnControl(Container& container, ControlKind kind, ControlName name, const TwipsRect& place);
 
   virtual const char* WindowClassName() const = 0;
+  virtual UINT ClassStyle() const { return CS_DBLCLKS; }
   virtual DWORD ExtraStyle() const { return 0; }
   virtual DWORD ExtraExStyle() const { return 0; }
   // Paints the whole client area into the off-screen bitmap.

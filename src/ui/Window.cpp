@@ -56,7 +56,7 @@ bool Window::CreateHandle(const CreateParams& params) {
   if (!registered.count(params.className)) {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_DBLCLKS;
+    windowClass.style = params.classStyle;
     windowClass.lpfnWndProc = &Window::WindowProcedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);

@@ -32,6 +32,7 @@ class Window {
  protected:
   struct CreateParams {
     const char* className = nullptr;  // registered on first use with this module
+    UINT classStyle = CS_DBLCLKS;     // the class's style, when this registers it
     std::string title;
     DWORD style = 0;
     DWORD exStyle = 0;
