@@ -131,6 +131,17 @@ void frmMain::Form_Unload() {
   CurrentEffects().EndProcess(0);
 }
 
+LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_QUERYENDSESSION:  // nothing unsaved to ask about: Windows may end
+      return TRUE;
+    case WM_ENDSESSION:  // Windows is ending: go as closing goes, tray icon and timers with it
+      if (wParam) Unload();
+      return 0;
+  }
+  return Form::HandleMessage(message, wParam, lParam);
+}
+
 bool frmMain::StartsInTray() {
   Form& settings = ToolWindowSlots[ToolWindow::MainSettings];
   auto* options = dynamic_cast<StartupOptionsWindow*>(&settings);
@@ -202,7 +213,6 @@ void frmMain::dragWindow() {
 
 void frmMain::PlainMessage(const char* text) { CurrentEffects().ShowMessageBox(hWnd(), text, kProgramName, MB_OK); }
 
-void frmMain::mnuMainWindow_Click() { Show(); }
 void frmMain::mnuHelp_Click() { OpenHelpFile(); }
 void frmMain::mnuExit_Click() { Unload(); }
 

@@ -62,6 +62,7 @@ class frmMain : public Form, public ToolWindowHost {
  protected:
   void Form_Load() override;
   void Form_Unload() override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void Trace(const std::string& step);

@@ -14,9 +14,15 @@ void frmMain::Tray1_RightClick() { PopupMenu(mnuPopup); }
 
 HWND frmMain::ComeBackToFront() {
   mnuMainWindow_Click();
+  return hWnd();
+}
+
+// Shown, and a minimised window restored too: whoever asks for the window wants
+// to see it, in front.
+void frmMain::mnuMainWindow_Click() {
+  Show();
   if (IsIconic(hWnd())) ShowWindow(hWnd(), SW_RESTORE);
   SetForegroundWindow(hWnd());
-  return hWnd();
 }
 
 void frmMain::hideToTray() {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "dialogs/msgFrm.h"
 #include "ui/Control.h"
@@ -122,6 +123,19 @@ inline COLORREF PixelOf(HWND window, int x, int y) {
   COLORREF colour = GetPixel(dc, x, y);
   ReleaseDC(window, dc);
   return colour;
+}
+
+// Every pixel of a window's client area as it is drawn now, row by row.
+inline std::vector<COLORREF> PixelsOf(HWND window) {
+  UpdateWindow(window);
+  RECT client{};
+  GetClientRect(window, &client);
+  std::vector<COLORREF> pixels;
+  HDC dc = GetDC(window);
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) pixels.push_back(GetPixel(dc, x, y));
+  ReleaseDC(window, dc);
+  return pixels;
 }
 
 // Closes an open notice and lets the window go.

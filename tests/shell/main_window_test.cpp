@@ -2,18 +2,23 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "dialogs/MsgBoxFlags.h"
 #include "dialogs/msgFrm.h"
 #include "optimizer/TcpSettings.h"
 #include "registry/AppSettings.h"
 #include "shell/frmMain.h"
 #include "startup/frmMainSettings.h"
+#include "dialogs/balloon_test_support.h"
+#include "support/MovieClicks.h"
 #include "support/RecordingEffects.h"
 #include "system/ProgramFolder.h"
 #include "system/mdlOSVersion.h"
 #include "ui/Label.h"
+#include "ui/Timer.h"
 
 using namespace quorvane;
 
@@ -129,6 +134,9 @@ TEST_CASE("with \"Run Program In system tray\" set, start-up ends hidden in the 
   CHECK(h.main.StartedInTray());
   CHECK(std::find(h.log.begin(), h.log.end(), "step to tray") != h.log.end());
   CHECK_FALSE(IsWindowVisible(h.main.hWnd()));
+  // Hidden the way the tray button hides it: the balloon says the program still runs.
+  CHECK(h.main.Tray1.IconData().uFlags == 0x17);
+  CHECK(std::string(h.main.Tray1.IconData().szInfo) == "The Program Still Running Here");
   CHECK(h.log.back() == "step splash closed");
   SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "0");
 }
@@ -184,7 +192,9 @@ TEST_CASE("commands show one tool window at a time and stack the movie and the f
   CHECK(h.VisibleWindows().empty());
   CHECK(h.MovieInFront());
 
-  h.main.returnHome();
+  h.Command("IDC_FS_wizardmode");
+  REQUIRE(testing::ClickMovieButtonTurningTo(h.main.Flash, "about"));
+  h.main.returnHome();  // as a tool window calls it when its work is done
   CHECK(h.MovieInFront());
   CHECK(h.main.Flash.CurrentPage() == "home");
 
@@ -293,15 +303,35 @@ TEST_CASE("every closing path unloads the tool windows in its order and removes 
     CHECK(h.effects.restartReasons == std::vector<DWORD>{0xFFFFFFFF});
     CHECK(h.effects.endedProcesses.empty());
   }
-  SUBCASE("the Exit menu item and closing the window run the main window's unload") {
-    MainWindowHarness h;
-    h.main.Load();
-    h.log.clear();
-    SendMessageA(h.main.hWnd(), WM_CLOSE, 0, 0);
-    CHECK(h.log == hideOrderUnloads);
-    CHECK_FALSE(h.main.Tray1.IsVisible());
-    CHECK(h.effects.endedProcesses == std::vector<UINT>{0});
-    CHECK_FALSE(h.main.IsLoaded());
+  SUBCASE("the Exit menu item, the window's close and Windows ending run the main window's unload") {
+    const std::vector<std::pair<std::string, std::function<void(MainWindowHarness&)>>> closings = {
+        {"the Exit menu item",
+         [](MainWindowHarness& h) {
+           PostMessageA(h.main.hWnd(), WM_CHAR, 'e', 0);  // read by the menu's own loop once it is open
+           SendMessageA(h.main.Tray1.hWnd(), WM_MOUSEMOVE, 0, WM_RBUTTONDOWN);
+         }},
+        {"closing the window", [](MainWindowHarness& h) { SendMessageA(h.main.hWnd(), WM_CLOSE, 0, 0); }},
+        {"Windows ending the session",
+         [](MainWindowHarness& h) {
+           CHECK(SendMessageA(h.main.hWnd(), WM_QUERYENDSESSION, 0, 0) == TRUE);
+           CHECK(h.log.empty());  // asking is not ending
+           SendMessageA(h.main.hWnd(), WM_ENDSESSION, FALSE, 0);  // another program said no
+           CHECK(h.log.empty());
+           SendMessageA(h.main.hWnd(), WM_ENDSESSION, TRUE, 0);
+         }},
+    };
+    for (const auto& [name, close] : closings) {
+      CAPTURE(name);
+      MainWindowHarness h;
+      h.main.Load();
+      h.main.Show();
+      h.log.clear();
+      close(h);
+      CHECK(h.log == hideOrderUnloads);
+      CHECK_FALSE(h.main.Tray1.IsVisible());
+      CHECK(h.effects.endedProcesses == std::vector<UINT>{0});
+      CHECK_FALSE(h.main.IsLoaded());
+    }
   }
 }
 
@@ -317,6 +347,28 @@ TEST_CASE("the tray icon's left click brings the hidden window back; NT hides to
 
   SendMessageA(h.main.Tray1.hWnd(), WM_MOUSEMOVE, 0, WM_LBUTTONDOWN);
   CHECK(IsWindowVisible(h.main.hWnd()));
+
+  // A minimised window comes back restored, by the left click and by "Main Window".
+  const std::vector<std::pair<std::string, std::function<void()>>> comebacks = {
+      {"left click", [&h] { SendMessageA(h.main.Tray1.hWnd(), WM_MOUSEMOVE, 0, WM_LBUTTONDOWN); }},
+      {"Main Window",
+       [&h] {
+         PostMessageA(h.main.hWnd(), WM_KEYDOWN, VK_DOWN, 0);  // the menu's first item, chosen by Enter
+         PostMessageA(h.main.hWnd(), WM_KEYDOWN, VK_RETURN, 0);
+         SendMessageA(h.main.Tray1.hWnd(), WM_MOUSEMOVE, 0, WM_RBUTTONDOWN);
+       }},
+  };
+  for (const auto& [name, comeBack] : comebacks) {
+    CAPTURE(name);
+    h.Command("IDC_FS_minimize");
+    REQUIRE(IsIconic(h.main.hWnd()));
+    Sleep(Tray::kClickGuardMs * 2);  // a click right after the last one is the same press
+    DoEvents();
+    comeBack();
+    CHECK_FALSE(IsIconic(h.main.hWnd()));
+    CHECK(IsWindowVisible(h.main.hWnd()));
+    CHECK(GetForegroundWindow() == h.main.hWnd());
+  }
 }
 
 TEST_CASE("windows not built yet are stood in for, and every command still works") {
@@ -355,9 +407,21 @@ TEST_CASE("on the 9x family hiding to the tray shows the balloon window near the
   CHECK((GetWindowLongA(notice.hWnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
   RECT r;
   GetWindowRect(notice.hWnd(), &r);
-  // Anchored at the screen's bottom edge, 40 pixels in from its right edge.
+  // Anchored at the screen's bottom edge, 40 pixels in from its right edge, no pointer.
   CHECK(r.bottom == GetSystemMetrics(SM_CYSCREEN));
   CHECK(r.right == GetSystemMetrics(SM_CXSCREEN) - 40 + 42);
+  CHECK(notice.CurrentPointerStyle() == kNoPointer);
+  CHECK(testing::TextOf("aMsg") == "The Program Still Running Here");
+  CHECK(testing::TextOf("aTitle") == "Program notification");
+  CHECK(static_cast<Timer&>(testing::BalloonControl("Timer1")).Interval() == 5000);
+  const HWND page = testing::BalloonControl("F1", 2).hWnd();
+  const PixelRect pagePlace = testing::BalloonControl("F1", 2).PixelBounds();
+  CHECK(testing::PixelOf(page, 2, pagePlace.height - 2) == RGB(242, 248, 200));
+  // The information icon, as an information notice draws it.
+  const std::vector<COLORREF> icon = testing::PixelsOf(testing::BalloonControl("aPic").hWnd());
+  testing::CloseBalloon();
+  notice.MsgAuto_box("", MsgBoxFlags::kInformation, "", 0, true, RGB(242, 248, 200), 300, 300, 0);
+  CHECK(testing::PixelsOf(testing::BalloonControl("aPic").hWnd()) == icon);
   CHECK(h.main.Tray1.IconData().uFlags == 7);  // no tray balloon on this family
   notice.Unload();
 }

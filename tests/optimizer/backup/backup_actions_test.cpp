@@ -3,6 +3,7 @@
 #include "backup_manager_harness.h"
 #include "common/ProgramName.h"
 #include "optimizer/BackupFiles.h"
+#include "support/MovieClicks.h"
 #include "system/mdlOSVersion.h"
 
 using namespace quorvane;
@@ -32,13 +33,7 @@ std::string NtRecords() {
 
 // Puts the movie on another page than home, through its "About" button.
 void MovieAway(BackupManagerHarness& h) {
-  for (const MovieButton* button : h.main.Flash.ActiveButtons()) {
-    if (button->gotoPage != "about") continue;
-    LPARAM at = MAKELPARAM(button->rect.x + button->rect.width / 2, button->rect.y + button->rect.height / 2);
-    SendMessageA(h.main.Flash.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(h.main.Flash.hWnd(), WM_LBUTTONUP, 0, at);
-    break;
-  }
+  REQUIRE(testing::ClickMovieButtonTurningTo(h.main.Flash, "about"));
   REQUIRE(h.main.Flash.CurrentPage() == "about");
   h.Open();  // the command table hid it: show it again, the movie stays on its page
   REQUIRE(h.main.Flash.CurrentPage() == "about");
@@ -118,8 +113,9 @@ TEST_CASE("restore writes the file's values back and sends the movie home behind
   testing::WriteDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL", 64);
   testing::WriteDword(HKEY_LOCAL_MACHINE, kParameters, "KeepAliveTime", 1);
   h.WriteBackup("002.BCK", "2004-05-02", "09:00:00", OSVersionId == 6 ? 2 : 6);  // another system
+  // Damaged at its end, after a good DefaultTTL: the whole file is judged before anything is written.
   h.WriteBackup("003.BCK", "2004-05-03", "09:00:00", OSVersionId,
-                "\"System\\CurrentControlSet\\Services\\Tcpip\\Parameters\"\r\n\"SackOpts\"\r\nnot a number\r\n");
+                NtRecords() + "\"" + std::string(kParameters) + "\"\r\n\"SackOpts\"\r\nnot a number\r\n");
   MovieAway(h);
   h.ClickHeader(0);
 
@@ -187,11 +183,11 @@ TEST_CASE("restore writes the file's values back and sends the movie home behind
     h.ClickRowNamed("003.BCK");
     h.effects.answers = {IDYES};
     h.Press(h.backup.cmdRestore);
+    CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 64u);
     REQUIRE(h.effects.messageBoxes.size() == 2);
     CHECK_FALSE(h.effects.messageBoxes[1].text.empty());
     CHECK(h.effects.messageBoxes[1].caption == std::string(kProgramName));
     CHECK(h.effects.messageBoxes[1].style == MB_OK);
-    CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 64u);
     CHECK(h.main.Flash.CurrentPage() == "home");
   }
 
