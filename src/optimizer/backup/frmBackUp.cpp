@@ -31,6 +31,10 @@ frmBackUp::frmBackUp() : ToolForm("frmBackUp", "Backup Manager", {5400, 3660}) {
   lstBackUpList.AddColumn(kTimeCaption, 1575);
   lstBackUpList.MouseUp = [this](const MouseEventArgs& args) { lstBackUpList_MouseUp(args); };
   lstBackUpList.ColumnClick = [this](int column) { lstBackUpList_ColumnClick(column); };
+  lstBackUpList.RowText = [this](LPARAM data, int column) {
+    const BackupRow* row = RowOf(data);
+    return row ? BackupRowText(*row, column) : std::string();
+  };
   cmdDelete.Click = [this] { cmdDelete_Click(); };
   cmdRestore.Click = [this] { cmdRestore_Click(); };
   cmdExport.Click = [this] { cmdExport_Click(); };
@@ -54,26 +58,23 @@ void frmBackUp::intializeList() {
     CreateDirectoryA(folder.c_str(), nullptr);
     return;
   }
-  // The list's own sorting would re-sort after every row: fill unsorted, sort once.
-  const bool sorted = lstBackUpList.Sorted();
-  if (sorted) lstBackUpList.SetSorted(false);
-  const std::vector<BackupListing> files = ListBackupFiles(folder);
-  lstBackUpList.Send(WM_SETREDRAW, FALSE);
-  for (const BackupListing& file : files) AddRow(MakeBackupRow(file.fileName, file.stamp));
-  if (sorted) lstBackUpList.SetSorted(true);
-  lstBackUpList.Send(WM_SETREDRAW, TRUE);
-  InvalidateRect(lstBackUpList.hWnd(), nullptr, TRUE);
+  std::vector<LPARAM> data;
+  for (const BackupListing& file : stamps_.List(folder)) {
+    rows_.push_back(MakeBackupRow(file.fileName, file.stamp));
+    data.push_back(static_cast<LPARAM>(rows_.size()));  // the data word: place in rows_ plus one
+  }
+  if (!lstBackUpList.SetRows(data)) rows_.clear();
 }
 
 void frmBackUp::AddBackupItem(const std::string& path) {
   const BackupListing file = ReadBackupListing(path);
-  AddRow(MakeBackupRow(file.fileName, file.stamp));
+  rows_.push_back(MakeBackupRow(file.fileName, file.stamp));
+  if (lstBackUpList.AddRow({rows_.back().nameText}, static_cast<LPARAM>(rows_.size())) < 0) rows_.pop_back();
 }
 
-void frmBackUp::AddRow(const BackupRow& row) {
-  // The data word is the row's place in rows_ plus one.
-  const LPARAM data = static_cast<LPARAM>(rows_.size()) + 1;
-  if (lstBackUpList.AddRow({row.nameText, row.dateText, row.timeText}, data) >= 0) rows_.push_back(row);
+const BackupRow* frmBackUp::RowOf(LPARAM data) const {
+  if (data < 1 || static_cast<size_t>(data) > rows_.size()) return nullptr;
+  return &rows_[static_cast<size_t>(data) - 1];
 }
 
 void frmBackUp::EnableButtonsWhenSelected() {
@@ -122,9 +123,9 @@ void frmBackUp::lstBackUpList_ColumnClick(int column) {
 }
 
 double frmBackUp::SortValueOf(LPARAM data) const {
-  if (data < 1 || static_cast<size_t>(data) > rows_.size()) return 0;
-  const BackupRow& row = rows_[static_cast<size_t>(data) - 1];
-  return sortColumn_ == kTimeColumn ? row.timeValue : row.dateValue;
+  const BackupRow* row = RowOf(data);
+  if (!row) return 0;
+  return sortColumn_ == kTimeColumn ? row->timeValue : row->dateValue;
 }
 
 int CALLBACK frmBackUp::CompareListItems(LPARAM first, LPARAM second, LPARAM sortingWindow) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "optimizer/backup/BackupRow.h"
+#include "optimizer/backup/BackupStampCache.h"
 #include "ui/Buttons.h"
 #include "ui/Form.h"
 #include "ui/Frame.h"
@@ -52,7 +53,6 @@ class frmBackUp : public ToolForm, public BackupListWindow {
   void Form_Load() override;
 
  private:
-  void AddRow(const BackupRow& row);
   void EnableButtonsWhenSelected();
   void EnableButtons(bool enabled);
   // Asks the question about the selected file; true only on an explicit Yes.
@@ -63,8 +63,10 @@ class frmBackUp : public ToolForm, public BackupListWindow {
   double SortValueOf(LPARAM data) const;
 
   // Rows by their data word (position here plus one), so the compare function
-  // finds each in constant time.
+  // and the list's requests for texts find each in constant time.
   std::vector<BackupRow> rows_;
+  const BackupRow* RowOf(LPARAM data) const;
+  BackupStampCache stamps_;
   SortOrder sortOrder_ = SortOrder::Ascending;
   int sortColumn_ = kDateColumn;
 };
