@@ -181,6 +181,21 @@ int ListView::FindRow(UINT flags, LPARAM data, const std::string& prefix, int st
   return -1;
 }
 
+bool ListView::BeforeOwnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT* result) {
+  // Ctrl+Space selects or clears the focused row, as in Windows' own lists
+  // (Wine's list view ignores it).
+  if (message != WM_KEYDOWN || wParam != VK_SPACE || !(GetKeyState(VK_CONTROL) & 0x8000)) return false;
+  const int focused = static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+  if (focused >= 0) {
+    LVITEMA state{};
+    state.stateMask = LVIS_SELECTED;
+    state.state = SelectedIndex() == focused ? 0 : LVIS_SELECTED;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(focused), reinterpret_cast<LPARAM>(&state));
+  }
+  *result = 0;
+  return true;
+}
+
 bool ListView::OnNotify(NMHDR* header, LRESULT* result) {
   *result = 0;
   switch (header->code) {

@@ -97,6 +97,7 @@ class ListView : public Control {
   void CreateControlWindow(HWND parent, int id) override;
   void AfterDestroy() override;
   bool OnNotify(NMHDR* header, LRESULT* result) override;
+  bool BeforeOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   bool ReportsMouseUpItself() const override { return true; }
   void InsertColumnIntoWindow(int column);
   void SortByKey();

@@ -169,3 +169,67 @@ TEST_CASE("the buttons wait for a selected row") {
   CHECK_FALSE(IsWindowEnabled(h.backup.cmdExport.hWnd()));
   CHECK(h.effects.messageBoxes.empty());
 }
+
+TEST_CASE("the buttons follow the selection when it is cleared by the keyboard or another program") {
+  BackupManagerHarness h("BackupDeselect");
+  h.WriteBackup("001.BCK", "2004-05-01", "17:05:03");
+  h.WriteBackup("002.BCK", "2004-05-02", "17:05:03");
+  h.Open();
+  HWND list = h.backup.lstBackUpList.hWnd();
+  const struct {
+    std::string way;
+    void (*clear)(HWND list);
+  } ways[] = {
+      {"Ctrl+Space on the selected row",
+       [](HWND to) {
+         BYTE keys[256] = {};
+         GetKeyboardState(keys);
+         keys[VK_CONTROL] = 0x80;
+         SetKeyboardState(keys);
+         SendMessageA(to, WM_KEYDOWN, VK_SPACE, 1);
+         SendMessageA(to, WM_CHAR, ' ', 1);
+         SendMessageA(to, WM_KEYUP, VK_SPACE, 0xC0000001);
+         keys[VK_CONTROL] = 0;
+         SetKeyboardState(keys);
+       }},
+      {"another program's LVM_SETITEMSTATE on every row",
+       [](HWND to) {
+         LVITEMA none{};
+         none.stateMask = LVIS_SELECTED;
+         SendMessageA(to, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+       }},
+  };
+  for (const auto& way : ways) {
+    CAPTURE(way.way);
+    h.ClickRow(1);
+    REQUIRE(h.ButtonsEnabled());
+    SetFocus(list);
+    way.clear(list);
+    testing::PumpUntil([] { return false; }, 30);
+    CHECK(h.backup.lstBackUpList.SelectedIndex() == -1);
+    CHECK(h.ButtonsDisabled());
+    CHECK_FALSE(IsWindowEnabled(h.backup.cmdExport.hWnd()));
+  }
+}
+
+TEST_CASE("the selection stays with its row through a sort; Home and End select the ends") {
+  BackupManagerHarness h("BackupSortSelect");
+  h.WriteBackup("001.BCK", "2004-05-01", "17:05:03");
+  h.WriteBackup("002.BCK", "2004-05-02", "17:05:03");
+  h.WriteBackup("003.BCK", "2004-05-03", "17:05:03");
+  h.Open();
+  h.ClickHeader(1);
+  h.ClickRowNamed("001.BCK");
+  h.ClickHeader(1);  // descending: 001.BCK moves to the end
+  ListView& list = h.backup.lstBackUpList;
+  CHECK(list.SelectedIndex() == 2);
+  CHECK(list.ItemText(list.SelectedIndex()) == "001.BCK");
+  CHECK(h.ButtonsEnabled());
+
+  SetFocus(list.hWnd());
+  testing::PressKey(list.hWnd(), VK_HOME);
+  CHECK(list.ItemText(list.SelectedIndex()) == "003.BCK");
+  testing::PressKey(list.hWnd(), VK_END);
+  CHECK(list.ItemText(list.SelectedIndex()) == "001.BCK");
+  CHECK(h.ButtonsEnabled());
+}
