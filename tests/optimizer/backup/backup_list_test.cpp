@@ -1,6 +1,7 @@
 #include <doctest.h>
 
 #include "backup_manager_harness.h"
+#include "optimizer/backup/BackupStampCache.h"
 
 using namespace quorvane;
 using Texts = std::vector<std::string>;
@@ -16,6 +17,41 @@ TEST_CASE("the sort values: days from 30 December 1899 and seconds since midnigh
   CHECK(SecondsSinceMidnight({17, 30, 5}) == 63005);
   CHECK(BackupRowName("notes.bck") == "notes.BCK");
   CHECK(BackupRowName("Copy of 005.BCK") == "Copy of 005.BCK");
+}
+
+TEST_CASE("the stamp cache reads a file again only when its size or last-write time changed") {
+  BackupManagerHarness h("BackupStampCache");
+  h.WriteBackup("001.BCK", "2004-05-01", "17:05:03");
+  h.WriteBackup("002.BCK", "2004-05-02", "17:05:03");
+  auto writeTime = [&](const std::string& file, FILETIME* get, const FILETIME* set) {
+    HANDLE handle = CreateFileA(h.BackupPath(file).c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (get) GetFileTime(handle, nullptr, nullptr, get);
+    if (set) SetFileTime(handle, nullptr, nullptr, set);
+    CloseHandle(handle);
+  };
+  BackupStampCache cache;
+  auto yearOf001 = [&] {
+    for (const BackupListing& file : cache.List(h.Backups()))
+      if (file.fileName == "001.BCK") return file.stamp ? file.stamp->date.year : 0;
+    return -1;
+  };
+  CHECK(yearOf001() == 2004);
+  CHECK(yearOf001() == 2004);
+  CHECK(cache.FilesRead() == 2);
+
+  FILETIME written{};
+  writeTime("001.BCK", &written, nullptr);
+  h.WriteBackup("001.BCK", "2009-05-01", "17:05:03");  // the same size
+  ++written.dwHighDateTime;
+  writeTime("001.BCK", nullptr, &written);
+  CHECK(yearOf001() == 2009);
+  CHECK(cache.FilesRead() == 3);
+
+  h.WriteBackup("001.BCK", "2010-05-01", "17:05:03", 6, "more");  // longer, the same time
+  writeTime("001.BCK", nullptr, &written);
+  CHECK(yearOf001() == 2010);
+  CHECK(cache.FilesRead() == 4);
 }
 
 TEST_CASE("opening the backup manager fills the list from the Backups folder") {
