@@ -4,8 +4,8 @@
 // and reported as a median against its target, beside a reference measured in
 // the same run: a plain list view given the same 999 rows as texts, the way the
 // list used to be filled. Figures only: the targets are judged from the
-// printout, not enforced. One "RESULT" line per measure feeds
-// scripts/bench-backupmanager.sh, which sets runs of two builds side by side.
+// printout, not enforced. scripts/bench-backupmanager.sh sets the figures of
+// two builds side by side by their labels.
 //
 //   bench_backupmanager --folder PATH [--reps N]
 //     --folder  scratch program folder (its Backups folder is filled and emptied)
@@ -67,12 +67,10 @@ void Report(const char* what, const std::vector<double>& samples, double targetM
   const double worst = *std::max_element(samples.begin(), samples.end());
   std::printf("%-38s median %8.2f ms  worst %8.2f ms  target %4.0f ms  %s\n", what, median, worst, targetMs,
               median <= targetMs ? "within" : "OVER");
-  std::printf("RESULT\t%s\t%.2f\n", what, median);
   if (reference) {
     const double referenceMedian = Median(referenceSamples);
     std::printf("  reference: %-26s median %8.2f ms  ratio %5.2f\n", reference, referenceMedian,
                 median / referenceMedian);
-    std::printf("RESULT\treference: %s\t%.2f\n", reference, referenceMedian);
   }
 }
 

@@ -73,6 +73,8 @@ int ListView::AddRow(const std::vector<std::string>& texts, LPARAM data) {
 
 bool ListView::SetRows(const std::vector<LPARAM>& data) {
   if (!hWnd()) return false;
+  selectedData_ = kNoSelection;
+  SetSelectedIndex(-1);
   rows_.clear();
   rows_.reserve(data.size());
   for (LPARAM word : data) rows_.push_back({word, {}});
@@ -82,7 +84,9 @@ bool ListView::SetRows(const std::vector<LPARAM>& data) {
 }
 
 void ListView::SyncItemCount() {
-  Send(LVM_SETITEMCOUNT, rows_.size(), LVSICF_NOSCROLL);
+  // Setting the count lays out the scroll bars again: only when it changed.
+  if (static_cast<size_t>(Send(LVM_GETITEMCOUNT)) != rows_.size())
+    Send(LVM_SETITEMCOUNT, rows_.size(), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
   InvalidateRect(hWnd(), nullptr, FALSE);
 }
 

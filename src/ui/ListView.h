@@ -40,7 +40,8 @@ class ListView : public Control {
   // without looking for it, so filling it stays linear.
   int AddRow(const std::vector<std::string>& texts, LPARAM data);
   // Replaces all rows by these, in this order, their texts asked of RowText;
-  // sorted once when the list keeps itself sorted. False without a window.
+  // sorted once when the list keeps itself sorted. No row stays selected.
+  // False without a window.
   bool SetRows(const std::vector<LPARAM>& data);
   // The text of a row's column for rows added without it: asked only for the
   // rows the list paints, and when sorting by text or reading ItemText.

@@ -50,14 +50,16 @@ void frmBackUp::Form_Load() {
 
 void frmBackUp::intializeList() {
   EnableButtons(false);
-  lstBackUpList.Clear();
   rows_.clear();
 
   const std::string folder = BackupsFolder();
   if (GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    lstBackUpList.Clear();
     CreateDirectoryA(folder.c_str(), nullptr);
     return;
   }
+  // The new rows replace the old in one step: emptying the list first would
+  // make the window drop its scroll bar only to lay it out again.
   std::vector<LPARAM> data;
   for (const BackupListing& file : stamps_.List(folder)) {
     rows_.push_back(MakeBackupRow(file.fileName, file.stamp));
