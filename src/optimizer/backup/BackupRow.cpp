@@ -54,7 +54,9 @@ std::string RegionalTimeText(const BackupTime& time) {
 
 BackupRow MakeBackupRow(const std::string& fileName, const std::optional<BackupStamp>& stamp) {
   BackupRow row;
+  row.fileName = fileName;
   row.nameText = BackupRowName(fileName);
+  row.stampRead = true;
   row.stamp = stamp;
   if (stamp) {
     row.dateValue = static_cast<double>(DaysSince1899(stamp->date));

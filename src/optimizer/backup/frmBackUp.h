@@ -14,6 +14,7 @@
 #include "ui/Form.h"
 #include "ui/Frame.h"
 #include "ui/ListView.h"
+#include "ui/Timer.h"
 #include "ui/ToolWindowHost.h"
 
 namespace quorvane {
@@ -48,6 +49,9 @@ class frmBackUp : public ToolForm, public BackupListWindow {
   CommandButton cmdRestore{frameBackUp, "cmdRestore", {772, 3090, 1125, 375}, "Restore"};
   CommandButton cmdDelete{frameBackUp, "cmdDelete", {2107, 3090, 1125, 375}, "Delete"};
   CommandButton cmdExport{frameBackUp, "cmdExport", {3442, 3090, 1125, 375}, "Export..."};
+  // Reads the stamps not yet read, a few per tick, after a refill has shown the
+  // rows on screen; stopped when all are read.
+  Timer tmrReadStamps{*this, "tmrReadStamps", 0};
 
  protected:
   void Form_Load() override;
@@ -66,7 +70,16 @@ class frmBackUp : public ToolForm, public BackupListWindow {
   // and the list's requests for texts find each in constant time.
   std::vector<BackupRow> rows_;
   const BackupRow* RowOf(LPARAM data) const;
+  // The row with its stamp read; nullptr for an unknown data word.
+  const BackupRow* StampedRowOf(LPARAM data);
+  // Reads the stamps still unread (before sorting by date or time), or up to
+  // limit of them.
+  void ReadStamps(size_t limit = static_cast<size_t>(-1));
+  void tmrReadStamps_Timer();
+
   BackupStampCache stamps_;
+  std::string folder_;        // of the last refill
+  size_t firstUnread_ = 0;   // rows before it have their stamps
   SortOrder sortOrder_ = SortOrder::Ascending;
   int sortColumn_ = kDateColumn;
 };
