@@ -79,6 +79,9 @@ TEST_CASE("opening the backup manager fills the list from the Backups folder") {
     h.WriteFile("notes.txt", "#2004-05-01#\r\n#17:05:03#\r\n");
     h.Open();
     CHECK(h.backup.lstBackUpList.ItemCount() == 4);
+    // The stamps not shown yet are read after the open; then the timer stops.
+    CHECK(h.backup.tmrReadStamps.Running());
+    CHECK(testing::PumpUntil([&] { return !h.backup.tmrReadStamps.Running(); }));
     h.ClickHeader(0);
     CHECK(h.Column(0) == Texts{"001.BCK", "002.BCK", "003.BCK", "abc.BCK"});
     CHECK(h.Column(1) == Texts{testing::UserShortDate(2004, 5, 1), "", "", testing::UserShortDate(1999, 12, 31)});
