@@ -254,7 +254,7 @@ TEST_CASE("the buttons follow the selection when it is cleared by the keyboard o
   }
 }
 
-TEST_CASE("the selection stays with its row through a sort; Home and End select the ends") {
+TEST_CASE("the selection stays with its row through a sort; Home, End and typed names select rows") {
   BackupManagerHarness h("BackupSortSelect");
   h.WriteBackup("001.BCK", "2004-05-01", "17:05:03");
   h.WriteBackup("002.BCK", "2004-05-02", "17:05:03");
@@ -273,5 +273,7 @@ TEST_CASE("the selection stays with its row through a sort; Home and End select 
   CHECK(list.ItemText(list.SelectedIndex()) == "003.BCK");
   testing::PressKey(list.hWnd(), VK_END);
   CHECK(list.ItemText(list.SelectedIndex()) == "001.BCK");
+  testing::TypeText(list.hWnd(), "002");  // a name's first letters go to its row
+  CHECK(list.ItemText(list.SelectedIndex()) == "002.BCK");
   CHECK(h.ButtonsEnabled());
 }
