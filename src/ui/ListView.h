@@ -33,7 +33,7 @@ class ListView : public Control {
 
   // Rows exist only while the form is loaded. AddRow returns the new row's
   // index (after sorting, when the list keeps itself sorted), -1 when the list
-  // has no window.
+  // has no window. Texts not given are asked of RowText.
   int AddItem(const std::string& text) { return AddRow({text}); }
   int AddRow(const std::vector<std::string>& texts) { return AddRow(texts, nextData_++); }
   // The same with the caller's data word. An unsorted list appends the row
@@ -70,9 +70,11 @@ class ListView : public Control {
   int SortKey() const { return sortKey_; }
   void SetSortOrder(SortOrder order);
   SortOrder Order() const { return sortOrder_; }
-  // Asks the list once to sort its rows with the compare function
-  // (LVM_SORTITEMS); the function receives the two rows' data words and the
-  // parameter. False when the list has no window or refused.
+  // Sorts the rows once with the compare function, as LVM_SORTITEMS does for a
+  // list that holds its rows: the function receives two rows' data words and
+  // the parameter, and may ask the window for rows (LVM_FINDITEM,
+  // LVM_GETITEMTEXT), which keep their places until the sort ends. The
+  // selected row stays selected. False when the list has no window.
   bool SortItems(PFNLVCOMPARE compare, LPARAM parameter);
 
   // A column header was clicked (its index, from 0).

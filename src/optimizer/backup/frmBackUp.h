@@ -65,18 +65,18 @@ class frmBackUp : public ToolForm, public BackupListWindow {
   std::string SelectedFilePath() const;
   // The value a row sorts by in the current sort column; 0 for an unknown row.
   double SortValueOf(LPARAM data) const;
+  // The row of a data word; nullptr for an unknown one.
+  const BackupRow* RowOf(LPARAM data) const;
+  // The same with the row's stamp read.
+  const BackupRow* StampedRowOf(LPARAM data);
+  // Reads the stamps still unread (before sorting by date or time), or up to
+  // limit of them; stops the timer once none is left.
+  void ReadStamps(size_t limit = static_cast<size_t>(-1));
+  void tmrReadStamps_Timer();
 
   // Rows by their data word (position here plus one), so the compare function
   // and the list's requests for texts find each in constant time.
   std::vector<BackupRow> rows_;
-  const BackupRow* RowOf(LPARAM data) const;
-  // The row with its stamp read; nullptr for an unknown data word.
-  const BackupRow* StampedRowOf(LPARAM data);
-  // Reads the stamps still unread (before sorting by date or time), or up to
-  // limit of them.
-  void ReadStamps(size_t limit = static_cast<size_t>(-1));
-  void tmrReadStamps_Timer();
-
   BackupStampCache stamps_;
   std::string folder_;        // of the last refill
   size_t firstUnread_ = 0;   // rows before it have their stamps
