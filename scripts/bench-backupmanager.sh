@@ -52,7 +52,7 @@ run() {  # EXE OUTPUT
 }
 
 out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
+trap 'rm -rf "$out"; wine_session_stop' EXIT  # the session's own trap would be replaced
 status=0
 if [[ -n $against ]]; then run "$other/build/bin/bench_backupmanager.exe" "$out/before" || true; fi
 run "$build/bin/bench_backupmanager.exe" "$out/now" || status=$?
