@@ -25,12 +25,7 @@ bool EnsureFolder(const std::string& folder, std::string* error) {
 
 std::vector<std::string> BackupFileNames(const std::string& folder) {
   std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  FindHandle search(FindFirstFileA((folder + "\\*" + kBackupExtension).c_str(), &found));
-  if (!search) return names;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
-  } while (FindNextFileA(search.get(), &found));
+  for (BackupFileEntry& entry : ListBackupFileEntries(folder)) names.push_back(std::move(entry.fileName));
   return names;
 }
 
@@ -197,6 +192,20 @@ ExportResult ExportBackupFile(const std::string& backupPath, const std::string& 
   result.backupReadable = true;
   result.exported = WriteWholeFile(regPath, RegeditExportText(plan), CREATE_ALWAYS, &result.error);
   return result;
+}
+
+std::vector<BackupFileEntry> ListBackupFileEntries(const std::string& folder) {
+  std::vector<BackupFileEntry> entries;
+  WIN32_FIND_DATAA found;
+  FindHandle search(FindFirstFileA((folder + "\\*" + kBackupExtension).c_str(), &found));
+  if (!search) return entries;
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    entries.push_back({found.cFileName, (static_cast<unsigned long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow,
+                       (static_cast<unsigned long long>(found.ftLastWriteTime.dwHighDateTime) << 32) |
+                           found.ftLastWriteTime.dwLowDateTime});
+  } while (FindNextFileA(search.get(), &found));
+  return entries;
 }
 
 BackupListing ReadBackupListing(const std::string& path) {

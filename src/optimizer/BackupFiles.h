@@ -62,7 +62,16 @@ struct BackupListing {
   std::optional<BackupStamp> stamp;  // none when the file does not begin with a date and a time
 };
 
-// The *.BCK files of the folder, in the order the file system lists them.
+struct BackupFileEntry {
+  std::string fileName;
+  unsigned long long size = 0;
+  unsigned long long lastWrite = 0;  // FILETIME as one number
+};
+
+// The *.BCK files of the folder, in the order the file system lists them, with
+// what the listing itself tells of each (no file is opened).
+std::vector<BackupFileEntry> ListBackupFileEntries(const std::string& folder);
+// The same files with the stamps read from them.
 std::vector<BackupListing> ListBackupFiles(const std::string& folder);
 // One file's entry; a file that cannot be read, or begins otherwise, has no stamp.
 BackupListing ReadBackupListing(const std::string& path);

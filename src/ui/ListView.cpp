@@ -21,10 +21,15 @@ ListView::ListView(Container& container, ControlName name, const TwipsRect& plac
     : Control(container, ControlKind::ListView, std::move(name), place), fullRowSelect_(fullRowSelect) {}
 
 void ListView::CreateControlWindow(HWND parent, int id) {
-  DWORD style = LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP | WS_GROUP;
+  DWORD style = LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP | WS_GROUP;
   if (!MakeChildWindow(WC_LISTVIEWA, "", style, WS_EX_CLIENTEDGE, parent, id)) return;
   if (fullRowSelect_) Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   for (int column = 0; column < ColumnCount(); ++column) InsertColumnIntoWindow(column);
+}
+
+void ListView::AfterDestroy() {
+  rows_.clear();
+  selectedData_ = kNoSelection;
 }
 
 int ListView::AddColumn(std::string caption, int widthTwips, TextAlign align) {
@@ -59,74 +64,77 @@ void ListView::SetColumnTag(int column, std::string tag) {
 
 int ListView::AddRow(const std::vector<std::string>& texts, LPARAM data) {
   if (!hWnd()) return -1;
-  LVITEMA item{};
-  item.mask = LVIF_TEXT | LVIF_PARAM;
-  item.iItem = ItemCount();
-  item.pszText = const_cast<char*>(texts.empty() ? "" : texts.front().c_str());
-  item.lParam = data;
-  int row = static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-  if (row < 0) return -1;
-  for (size_t column = 1; column < texts.size(); ++column)
-    SetItemText(row, static_cast<int>(column), texts[column]);
-  if (!sorted_) return row;
+  rows_.push_back({data, texts});
+  SyncItemCount();
+  if (!sorted_) return ItemCount() - 1;
   SortByKey();
   return FindItemByData(data);
 }
 
-void ListView::SetItemText(int row, int column, const std::string& text) {
-  if (!hWnd() || row < 0) return;
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = const_cast<char*>(text.c_str());
-  Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  if (sorted_ && column == sortKey_) SortByKey();
+bool ListView::SetRows(const std::vector<LPARAM>& data) {
+  if (!hWnd()) return false;
+  selectedData_ = kNoSelection;
+  SetSelectedIndex(-1);
+  rows_.clear();
+  rows_.reserve(data.size());
+  for (LPARAM word : data) rows_.push_back({word, {}});
+  if (sorted_) SortByKey();
+  SyncItemCount();
+  return true;
 }
 
-std::string ListView::ItemText(int row, int column) const {
-  if (!hWnd() || row < 0) return {};
-  // LVM_GETITEMTEXT returns the length copied; a full buffer may mean more.
-  for (size_t capacity = 256;; capacity *= 4) {
-    std::string text(capacity, '\0');
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text.data();
-    item.cchTextMax = static_cast<int>(capacity);
-    int length = static_cast<int>(Send(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
-    if (length < static_cast<int>(capacity) - 1 || capacity >= 65536) {
-      text.resize(static_cast<size_t>(length > 0 ? length : 0));
-      return text;
-    }
+void ListView::SyncItemCount() {
+  // Setting the count lays out the scroll bars again: only when it changed.
+  if (static_cast<size_t>(Send(LVM_GETITEMCOUNT)) != rows_.size())
+    Send(LVM_SETITEMCOUNT, rows_.size(), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+  InvalidateRect(hWnd(), nullptr, FALSE);
+}
+
+void ListView::SetItemText(int row, int column, const std::string& text) {
+  if (!hWnd() || row < 0 || row >= ItemCount() || column < 0) return;
+  std::vector<std::string>& texts = rows_[static_cast<size_t>(row)].texts;
+  if (texts.size() <= static_cast<size_t>(column)) texts.resize(static_cast<size_t>(column) + 1);
+  texts[static_cast<size_t>(column)] = text;
+  if (sorted_ && column == sortKey_) {
+    SortByKey();
+  } else {
+    Send(LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
   }
 }
 
+std::string ListView::ItemText(int row, int column) const {
+  if (row < 0 || row >= ItemCount() || column < 0) return {};
+  const Row& item = rows_[static_cast<size_t>(row)];
+  if (static_cast<size_t>(column) < item.texts.size()) return item.texts[static_cast<size_t>(column)];
+  return RowText ? RowText(item.data, column) : std::string();
+}
+
 LPARAM ListView::ItemData(int row) const {
-  if (!hWnd() || row < 0) return 0;
-  LVITEMA item{};
-  item.mask = LVIF_PARAM;
-  item.iItem = row;
-  return Send(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) ? item.lParam : 0;
+  return row >= 0 && row < ItemCount() ? rows_[static_cast<size_t>(row)].data : 0;
 }
 
 int ListView::FindItemByData(LPARAM data) const {
-  if (!hWnd()) return -1;
-  LVFINDINFOA find{};
-  find.flags = LVFI_PARAM;
-  find.lParam = data;
-  return static_cast<int>(Send(LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+  for (size_t row = 0; row < rows_.size(); ++row)
+    if (rows_[row].data == data) return static_cast<int>(row);
+  return -1;
 }
 
-int ListView::ItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
+int ListView::ItemCount() const { return static_cast<int>(rows_.size()); }
 
 void ListView::RemoveItem(int row) {
-  if (!hWnd() || row < 0) return;
-  Send(LVM_DELETEITEM, static_cast<WPARAM>(row));
+  if (!hWnd() || row < 0 || row >= ItemCount()) return;
+  rows_.erase(rows_.begin() + row);
+  Send(LVM_DELETEITEM, static_cast<WPARAM>(row));  // moves the selection of the rows below up
+  SyncItemCount();
   NoteSelection();
 }
 
 void ListView::Clear() {
   if (!hWnd()) return;
-  Send(LVM_DELETEALLITEMS);
   selectedData_ = kNoSelection;
+  SetSelectedIndex(-1);
+  rows_.clear();
+  SyncItemCount();
 }
 
 int ListView::SelectedIndex() const {
@@ -161,18 +169,77 @@ void ListView::NoteSelection() {
   }
 }
 
+int ListView::FindRow(UINT flags, LPARAM data, const std::string& prefix, int start) const {
+  if (flags & LVFI_PARAM) return FindItemByData(data);
+  if (!(flags & (LVFI_STRING | LVFI_PARTIAL))) return -1;
+  const int count = ItemCount();
+  start = start >= 0 && start < count ? start : 0;
+  for (int step = 0; step < count; ++step) {
+    const int row = (start + step) % count;
+    const std::string text = ItemText(row, 0);
+    if (text.size() >= prefix.size() &&
+        CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.c_str(), static_cast<int>(prefix.size()),
+                       prefix.c_str(), static_cast<int>(prefix.size())) == CSTR_EQUAL)
+      return row;
+  }
+  return -1;
+}
+
+bool ListView::BeforeOwnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT* result) {
+  // Ctrl+Space selects or clears the focused row, as in Windows' own lists
+  // (Wine's list view ignores it).
+  if (message != WM_KEYDOWN || wParam != VK_SPACE || !(GetKeyState(VK_CONTROL) & 0x8000)) return false;
+  const int focused = static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+  if (focused >= 0) {
+    LVITEMA state{};
+    state.stateMask = LVIS_SELECTED;
+    state.state = SelectedIndex() == focused ? 0 : LVIS_SELECTED;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(focused), reinterpret_cast<LPARAM>(&state));
+  }
+  *result = 0;
+  return true;
+}
+
 bool ListView::OnNotify(NMHDR* header, LRESULT* result) {
   *result = 0;
   switch (header->code) {
     case LVN_COLUMNCLICK:
       ColumnClick.Raise(*this, reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
       return true;
-    case LVN_ITEMCHANGED: {
-      auto* change = reinterpret_cast<NMLISTVIEW*>(header);
-      if ((change->uChanged & LVIF_STATE) && ((change->uNewState ^ change->uOldState) & LVIS_SELECTED))
-        NoteSelection();
+    case LVN_GETDISPINFOA: {
+      LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+      if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
+        lstrcpynA(item.pszText, ItemText(item.iItem, item.iSubItem).c_str(), item.cchTextMax);
       return true;
     }
+    case LVN_GETDISPINFOW: {
+      LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+      if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+        const std::string text = ItemText(item.iItem, item.iSubItem);
+        const int written = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, item.pszText, item.cchTextMax);
+        if (written == 0) item.pszText[item.cchTextMax - 1] = L'\0';
+      }
+      return true;
+    }
+    case LVN_ODFINDITEMA: {
+      // LVM_FINDITEM, and typing a name's first letters.
+      const auto* find = reinterpret_cast<NMLVFINDITEMA*>(header);
+      *result = FindRow(find->lvfi.flags, find->lvfi.lParam, find->lvfi.psz ? find->lvfi.psz : "", find->iStart);
+      return true;
+    }
+    case LVN_ODFINDITEMW: {
+      const auto* find = reinterpret_cast<NMLVFINDITEMW*>(header);
+      char text[260] = {};
+      if (find->lvfi.psz) WideCharToMultiByte(CP_ACP, 0, find->lvfi.psz, -1, text, sizeof text - 1, nullptr, nullptr);
+      *result = FindRow(find->lvfi.flags, find->lvfi.lParam, text, find->iStart);
+      return true;
+    }
+    case LVN_ITEMCHANGED:
+    case LVN_ODSTATECHANGED:
+      // An owner-data list reports some changes for all rows at once (item -1):
+      // ask it which row is selected now.
+      if (!quietSelection_) NoteSelection();
+      return true;
     case NM_CLICK:
     case NM_RCLICK: {
       // The list swallows the button's release in its own drag detection and

@@ -1,29 +1,11 @@
 // The list view's sorting: its own by one column's text, and sorting by a
 // compare function of the form's.
-#include <map>
+#include <algorithm>
+#include <numeric>
 
 #include "ui/ListView.h"
 
 namespace quorvane {
-
-namespace {
-
-struct KeySnapshot {
-  std::map<LPARAM, std::string> keys;  // data word -> text of the key column
-  bool descending = false;
-};
-
-int CALLBACK CompareKeyTexts(LPARAM first, LPARAM second, LPARAM snapshotAddress) {
-  const auto& snapshot = *reinterpret_cast<const KeySnapshot*>(snapshotAddress);
-  auto a = snapshot.keys.find(first);
-  auto b = snapshot.keys.find(second);
-  const char* textA = a != snapshot.keys.end() ? a->second.c_str() : "";
-  const char* textB = b != snapshot.keys.end() ? b->second.c_str() : "";
-  int order = lstrcmpiA(textA, textB);
-  return snapshot.descending ? -order : order;
-}
-
-}  // namespace
 
 void ListView::SetSorted(bool sorted) {
   sorted_ = sorted;
@@ -42,18 +24,40 @@ void ListView::SetSortOrder(SortOrder order) {
 
 bool ListView::SortItems(PFNLVCOMPARE compare, LPARAM parameter) {
   if (!hWnd()) return false;
-  return Send(LVM_SORTITEMS, static_cast<WPARAM>(parameter), reinterpret_cast<LPARAM>(compare)) != 0;
+  Reorder([&](size_t a, size_t b) { return compare(rows_[a].data, rows_[b].data, parameter) < 0; });
+  return true;
 }
 
 void ListView::SortByKey() {
   if (!hWnd()) return;
-  // The texts are read before sorting: the list must not be asked for rows
-  // while it rearranges them.
-  KeySnapshot snapshot;
-  snapshot.descending = sortOrder_ == SortOrder::Descending;
-  int count = ItemCount();
-  for (int row = 0; row < count; ++row) snapshot.keys[ItemData(row)] = ItemText(row, sortKey_);
-  SortItems(&CompareKeyTexts, reinterpret_cast<LPARAM>(&snapshot));
+  // Each row's key text is read once, not at every comparison.
+  std::vector<std::string> keys;
+  keys.reserve(rows_.size());
+  for (int row = 0; row < ItemCount(); ++row) keys.push_back(ItemText(row, sortKey_));
+  const bool descending = sortOrder_ == SortOrder::Descending;
+  Reorder([&](size_t a, size_t b) {
+    const int compared = lstrcmpiA(keys[a].c_str(), keys[b].c_str());
+    return descending ? compared > 0 : compared < 0;
+  });
+}
+
+void ListView::Reorder(const std::function<bool(size_t, size_t)>& less) {
+  std::vector<size_t> order(rows_.size());
+  std::iota(order.begin(), order.end(), size_t{0});
+  std::stable_sort(order.begin(), order.end(), less);
+  std::vector<Row> sorted;
+  sorted.reserve(rows_.size());
+  for (size_t from : order) sorted.push_back(std::move(rows_[from]));
+  rows_.swap(sorted);
+
+  // The window keeps the selection by position: it goes where the selected row went.
+  const int row = selectedData_ == kNoSelection ? -1 : FindItemByData(selectedData_);
+  if (row >= 0 && row != SelectedIndex()) {
+    quietSelection_ = true;
+    SetSelectedIndex(row);
+    quietSelection_ = false;
+  }
+  InvalidateRect(hWnd(), nullptr, FALSE);
 }
 
 }  // namespace quorvane

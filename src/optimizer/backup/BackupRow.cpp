@@ -54,14 +54,24 @@ std::string RegionalTimeText(const BackupTime& time) {
 
 BackupRow MakeBackupRow(const std::string& fileName, const std::optional<BackupStamp>& stamp) {
   BackupRow row;
+  row.fileName = fileName;
   row.nameText = BackupRowName(fileName);
+  row.stampRead = true;
+  row.stamp = stamp;
   if (stamp) {
-    row.dateText = RegionalDateText(stamp->date);
-    row.timeText = RegionalTimeText(stamp->time);
     row.dateValue = static_cast<double>(DaysSince1899(stamp->date));
     row.timeValue = SecondsSinceMidnight(stamp->time);
   }
   return row;
+}
+
+std::string BackupRowText(const BackupRow& row, int column) {
+  switch (column) {
+    case 0: return row.nameText;
+    case 1: return row.stamp ? RegionalDateText(row.stamp->date) : std::string();
+    case 2: return row.stamp ? RegionalTimeText(row.stamp->time) : std::string();
+  }
+  return std::string();
 }
 
 int CompareSortValues(double first, double second, bool descending) {

@@ -1,6 +1,6 @@
-// One row of the backup manager's list: the file name it shows, the date and
-// time texts in the user's regional forms, and the values the date and time
-// columns sort by.
+// One row of the backup manager's list: the file name it shows, the file's date
+// and time once read, and the values the date and time columns sort by. The
+// date and time texts are made when the list shows the row.
 #pragma once
 
 #include <optional>
@@ -11,9 +11,10 @@
 namespace quorvane {
 
 struct BackupRow {
+  std::string fileName;
   std::string nameText;  // the name without its extension, then ".BCK"
-  std::string dateText;  // empty when the file does not begin with a date and a time
-  std::string timeText;
+  bool stampRead = false;  // until then stamp and the values are not known
+  std::optional<BackupStamp> stamp;  // none when the file does not begin with a date and a time
   // Days since 30 December 1899, and seconds since midnight; 0 for a file
   // without a stamp, which sorts like an empty value.
   double dateValue = 0;
@@ -32,7 +33,11 @@ std::string BackupRowName(const std::string& fileName);
 std::string RegionalDateText(const BackupDate& date);
 std::string RegionalTimeText(const BackupTime& time);
 
+// A row with its stamp read (stamp none: the file has no stamp).
 BackupRow MakeBackupRow(const std::string& fileName, const std::optional<BackupStamp>& stamp);
+// The text of column 0 (name), 1 (date) or 2 (time); empty date and time
+// without a stamp.
+std::string BackupRowText(const BackupRow& row, int column);
 
 // -1, 0 or 1; with descending the two values change places first.
 int CompareSortValues(double first, double second, bool descending);

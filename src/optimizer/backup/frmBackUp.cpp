@@ -17,6 +17,9 @@ constexpr const char* kDateCaption = "Creating Date";
 constexpr const char* kTimeCaption = "Creating Time";
 constexpr const char* kAscendingTag = "ASC";
 constexpr const char* kDescendingTag = "DESC";
+// About 5 ms of reading a tick under Wine, so clicks and keys wait for no more.
+constexpr size_t kStampsPerTick = 40;
+constexpr UINT kReadStampsEveryMs = 10;
 
 std::string FileNameOfPath(const std::string& path) {
   const size_t slash = path.find_last_of("\\/");
@@ -31,6 +34,12 @@ frmBackUp::frmBackUp() : ToolForm("frmBackUp", "Backup Manager", {5400, 3660}) {
   lstBackUpList.AddColumn(kTimeCaption, 1575);
   lstBackUpList.MouseUp = [this](const MouseEventArgs& args) { lstBackUpList_MouseUp(args); };
   lstBackUpList.ColumnClick = [this](int column) { lstBackUpList_ColumnClick(column); };
+  // Only the rows on screen are asked for: their stamps are read first.
+  lstBackUpList.RowText = [this](LPARAM data, int column) {
+    const BackupRow* row = column == 0 ? RowOf(data) : StampedRowOf(data);
+    return row ? BackupRowText(*row, column) : std::string();
+  };
+  tmrReadStamps.Tick = [this] { tmrReadStamps_Timer(); };
   cmdDelete.Click = [this] { cmdDelete_Click(); };
   cmdRestore.Click = [this] { cmdRestore_Click(); };
   cmdExport.Click = [this] { cmdExport_Click(); };
@@ -46,34 +55,61 @@ void frmBackUp::Form_Load() {
 
 void frmBackUp::intializeList() {
   EnableButtons(false);
-  lstBackUpList.Clear();
   rows_.clear();
+  firstUnread_ = 0;
+  tmrReadStamps.SetInterval(0);
 
-  const std::string folder = BackupsFolder();
-  if (GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    CreateDirectoryA(folder.c_str(), nullptr);
+  folder_ = BackupsFolder();
+  if (GetFileAttributesA(folder_.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    lstBackUpList.Clear();
+    CreateDirectoryA(folder_.c_str(), nullptr);
     return;
   }
-  // The list's own sorting would re-sort after every row: fill unsorted, sort once.
-  const bool sorted = lstBackUpList.Sorted();
-  if (sorted) lstBackUpList.SetSorted(false);
-  const std::vector<BackupListing> files = ListBackupFiles(folder);
-  lstBackUpList.Send(WM_SETREDRAW, FALSE);
-  for (const BackupListing& file : files) AddRow(MakeBackupRow(file.fileName, file.stamp));
-  if (sorted) lstBackUpList.SetSorted(true);
-  lstBackUpList.Send(WM_SETREDRAW, TRUE);
-  InvalidateRect(lstBackUpList.hWnd(), nullptr, TRUE);
+  // Only the listing now: the list asks for the rows it shows, and the stamps
+  // of the others are read after it has painted.
+  std::vector<LPARAM> data;
+  for (const BackupStampCache::File& file : stamps_.List(folder_)) {
+    BackupRow row = MakeBackupRow(file.fileName, file.stamp);
+    row.stampRead = file.stampRead;
+    rows_.push_back(std::move(row));
+    data.push_back(static_cast<LPARAM>(rows_.size()));  // the data word: place in rows_ plus one
+  }
+  // The new rows replace the old in one step: emptying the list first would
+  // make the window drop its scroll bar only to lay it out again.
+  if (!lstBackUpList.SetRows(data)) rows_.clear();
+  tmrReadStamps.SetInterval(kReadStampsEveryMs);
+  ReadStamps(0);  // stops the timer again when every stamp was in the cache
 }
 
 void frmBackUp::AddBackupItem(const std::string& path) {
   const BackupListing file = ReadBackupListing(path);
-  AddRow(MakeBackupRow(file.fileName, file.stamp));
+  rows_.push_back(MakeBackupRow(file.fileName, file.stamp));
+  if (lstBackUpList.AddRow({rows_.back().nameText}, static_cast<LPARAM>(rows_.size())) < 0) rows_.pop_back();
 }
 
-void frmBackUp::AddRow(const BackupRow& row) {
-  // The data word is the row's place in rows_ plus one.
-  const LPARAM data = static_cast<LPARAM>(rows_.size()) + 1;
-  if (lstBackUpList.AddRow({row.nameText, row.dateText, row.timeText}, data) >= 0) rows_.push_back(row);
+const BackupRow* frmBackUp::StampedRowOf(LPARAM data) {
+  if (!RowOf(data)) return nullptr;
+  BackupRow& row = rows_[static_cast<size_t>(data) - 1];
+  if (!row.stampRead) {
+    row = MakeBackupRow(row.fileName, stamps_.Read(folder_, row.fileName));
+  }
+  return &row;
+}
+
+void frmBackUp::ReadStamps(size_t limit) {
+  for (; firstUnread_ < rows_.size(); ++firstUnread_) {
+    if (rows_[firstUnread_].stampRead) continue;
+    if (limit-- == 0) return;
+    StampedRowOf(static_cast<LPARAM>(firstUnread_) + 1);
+  }
+  tmrReadStamps.SetInterval(0);
+}
+
+void frmBackUp::tmrReadStamps_Timer() { ReadStamps(kStampsPerTick); }
+
+const BackupRow* frmBackUp::RowOf(LPARAM data) const {
+  if (data < 1 || static_cast<size_t>(data) > rows_.size()) return nullptr;
+  return &rows_[static_cast<size_t>(data) - 1];
 }
 
 void frmBackUp::EnableButtonsWhenSelected() {
@@ -113,6 +149,7 @@ void frmBackUp::lstBackUpList_ColumnClick(int column) {
   } else if (caption == kDateCaption || caption == kTimeCaption) {
     lstBackUpList.SetSorted(false);
     sortColumn_ = caption == kDateCaption ? kDateColumn : kTimeColumn;
+    ReadStamps();
     lstBackUpList.SortItems(&frmBackUp::CompareListItems, reinterpret_cast<LPARAM>(this));
   } else {
     CurrentEffects().ShowMessageBox(hWnd(), "Error no such header named " + caption, kProgramName, MB_OK);
@@ -122,9 +159,9 @@ void frmBackUp::lstBackUpList_ColumnClick(int column) {
 }
 
 double frmBackUp::SortValueOf(LPARAM data) const {
-  if (data < 1 || static_cast<size_t>(data) > rows_.size()) return 0;
-  const BackupRow& row = rows_[static_cast<size_t>(data) - 1];
-  return sortColumn_ == kTimeColumn ? row.timeValue : row.dateValue;
+  const BackupRow* row = RowOf(data);
+  if (!row) return 0;
+  return sortColumn_ == kTimeColumn ? row->timeValue : row->dateValue;
 }
 
 int CALLBACK frmBackUp::CompareListItems(LPARAM first, LPARAM second, LPARAM sortingWindow) {

@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "optimizer/backup/BackupRow.h"
+#include "optimizer/backup/BackupStampCache.h"
 #include "ui/Buttons.h"
 #include "ui/Form.h"
 #include "ui/Frame.h"
 #include "ui/ListView.h"
+#include "ui/Timer.h"
 #include "ui/ToolWindowHost.h"
 
 namespace quorvane {
@@ -47,12 +49,14 @@ class frmBackUp : public ToolForm, public BackupListWindow {
   CommandButton cmdRestore{frameBackUp, "cmdRestore", {772, 3090, 1125, 375}, "Restore"};
   CommandButton cmdDelete{frameBackUp, "cmdDelete", {2107, 3090, 1125, 375}, "Delete"};
   CommandButton cmdExport{frameBackUp, "cmdExport", {3442, 3090, 1125, 375}, "Export..."};
+  // Reads the stamps not yet read, a few per tick, after a refill has shown the
+  // rows on screen; stopped when all are read.
+  Timer tmrReadStamps{*this, "tmrReadStamps", 0};
 
  protected:
   void Form_Load() override;
 
  private:
-  void AddRow(const BackupRow& row);
   void EnableButtonsWhenSelected();
   void EnableButtons(bool enabled);
   // Asks the question about the selected file; true only on an explicit Yes.
@@ -61,10 +65,21 @@ class frmBackUp : public ToolForm, public BackupListWindow {
   std::string SelectedFilePath() const;
   // The value a row sorts by in the current sort column; 0 for an unknown row.
   double SortValueOf(LPARAM data) const;
+  // The row of a data word; nullptr for an unknown one.
+  const BackupRow* RowOf(LPARAM data) const;
+  // The same with the row's stamp read.
+  const BackupRow* StampedRowOf(LPARAM data);
+  // Reads the stamps still unread (before sorting by date or time), or up to
+  // limit of them; stops the timer once none is left.
+  void ReadStamps(size_t limit = static_cast<size_t>(-1));
+  void tmrReadStamps_Timer();
 
   // Rows by their data word (position here plus one), so the compare function
-  // finds each in constant time.
+  // and the list's requests for texts find each in constant time.
   std::vector<BackupRow> rows_;
+  BackupStampCache stamps_;
+  std::string folder_;        // of the last refill
+  size_t firstUnread_ = 0;   // rows before it have their stamps
   SortOrder sortOrder_ = SortOrder::Ascending;
   int sortColumn_ = kDateColumn;
 };

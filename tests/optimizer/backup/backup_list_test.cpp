@@ -1,6 +1,7 @@
 #include <doctest.h>
 
 #include "backup_manager_harness.h"
+#include "optimizer/backup/BackupStampCache.h"
 
 using namespace quorvane;
 using Texts = std::vector<std::string>;
@@ -16,6 +17,44 @@ TEST_CASE("the sort values: days from 30 December 1899 and seconds since midnigh
   CHECK(SecondsSinceMidnight({17, 30, 5}) == 63005);
   CHECK(BackupRowName("notes.bck") == "notes.BCK");
   CHECK(BackupRowName("Copy of 005.BCK") == "Copy of 005.BCK");
+}
+
+TEST_CASE("the stamp cache reads a file once, and again only when its size or last-write time changed") {
+  BackupManagerHarness h("BackupStampCache");
+  h.WriteBackup("001.BCK", "2004-05-01", "17:05:03");
+  h.WriteBackup("002.BCK", "2004-05-02", "17:05:03");
+  auto writeTime = [&](const std::string& file, FILETIME* get, const FILETIME* set) {
+    HANDLE handle = CreateFileA(h.BackupPath(file).c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (get) GetFileTime(handle, nullptr, nullptr, get);
+    if (set) SetFileTime(handle, nullptr, nullptr, set);
+    CloseHandle(handle);
+  };
+  BackupStampCache cache;
+  // A refill's listing, then the list's request for the row of 001.BCK.
+  auto yearOf001 = [&] {
+    cache.List(h.Backups());
+    const std::optional<BackupStamp> stamp = cache.Read(h.Backups(), "001.BCK");
+    return stamp ? stamp->date.year : 0;
+  };
+  CHECK(yearOf001() == 2004);
+  CHECK(yearOf001() == 2004);
+  CHECK(cache.FilesRead() == 1);
+  CHECK(cache.List(h.Backups()).size() == 2);
+  CHECK(cache.FilesRead() == 1);
+
+  FILETIME written{};
+  writeTime("001.BCK", &written, nullptr);
+  h.WriteBackup("001.BCK", "2009-05-01", "17:05:03");  // the same size
+  ++written.dwHighDateTime;
+  writeTime("001.BCK", nullptr, &written);
+  CHECK(yearOf001() == 2009);
+  CHECK(cache.FilesRead() == 2);
+
+  h.WriteBackup("001.BCK", "2010-05-01", "17:05:03", 6, "more");  // longer, the same time
+  writeTime("001.BCK", nullptr, &written);
+  CHECK(yearOf001() == 2010);
+  CHECK(cache.FilesRead() == 3);
 }
 
 TEST_CASE("opening the backup manager fills the list from the Backups folder") {
@@ -40,6 +79,9 @@ TEST_CASE("opening the backup manager fills the list from the Backups folder") {
     h.WriteFile("notes.txt", "#2004-05-01#\r\n#17:05:03#\r\n");
     h.Open();
     CHECK(h.backup.lstBackUpList.ItemCount() == 4);
+    // The stamps not shown yet are read after the open; then the timer stops.
+    CHECK(h.backup.tmrReadStamps.Running());
+    CHECK(testing::PumpUntil([&] { return !h.backup.tmrReadStamps.Running(); }));
     h.ClickHeader(0);
     CHECK(h.Column(0) == Texts{"001.BCK", "002.BCK", "003.BCK", "abc.BCK"});
     CHECK(h.Column(1) == Texts{testing::UserShortDate(2004, 5, 1), "", "", testing::UserShortDate(1999, 12, 31)});
@@ -168,4 +210,70 @@ TEST_CASE("the buttons wait for a selected row") {
   CHECK(h.ButtonsDisabled());
   CHECK_FALSE(IsWindowEnabled(h.backup.cmdExport.hWnd()));
   CHECK(h.effects.messageBoxes.empty());
+}
+
+TEST_CASE("the buttons follow the selection when it is cleared by the keyboard or another program") {
+  BackupManagerHarness h("BackupDeselect");
+  h.WriteBackup("001.BCK", "2004-05-01", "17:05:03");
+  h.WriteBackup("002.BCK", "2004-05-02", "17:05:03");
+  h.Open();
+  HWND list = h.backup.lstBackUpList.hWnd();
+  const struct {
+    std::string way;
+    void (*clear)(HWND list);
+  } ways[] = {
+      {"Ctrl+Space on the selected row",
+       [](HWND to) {
+         BYTE keys[256] = {};
+         GetKeyboardState(keys);
+         keys[VK_CONTROL] = 0x80;
+         SetKeyboardState(keys);
+         SendMessageA(to, WM_KEYDOWN, VK_SPACE, 1);
+         SendMessageA(to, WM_CHAR, ' ', 1);
+         SendMessageA(to, WM_KEYUP, VK_SPACE, 0xC0000001);
+         keys[VK_CONTROL] = 0;
+         SetKeyboardState(keys);
+       }},
+      {"another program's LVM_SETITEMSTATE on every row",
+       [](HWND to) {
+         LVITEMA none{};
+         none.stateMask = LVIS_SELECTED;
+         SendMessageA(to, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+       }},
+  };
+  for (const auto& way : ways) {
+    CAPTURE(way.way);
+    h.ClickRow(1);
+    REQUIRE(h.ButtonsEnabled());
+    SetFocus(list);
+    way.clear(list);
+    testing::PumpUntil([] { return false; }, 30);
+    CHECK(h.backup.lstBackUpList.SelectedIndex() == -1);
+    CHECK(h.ButtonsDisabled());
+    CHECK_FALSE(IsWindowEnabled(h.backup.cmdExport.hWnd()));
+  }
+}
+
+TEST_CASE("the selection stays with its row through a sort; Home, End and typed names select rows") {
+  BackupManagerHarness h("BackupSortSelect");
+  h.WriteBackup("001.BCK", "2004-05-01", "17:05:03");
+  h.WriteBackup("002.BCK", "2004-05-02", "17:05:03");
+  h.WriteBackup("003.BCK", "2004-05-03", "17:05:03");
+  h.Open();
+  h.ClickHeader(1);
+  h.ClickRowNamed("001.BCK");
+  h.ClickHeader(1);  // descending: 001.BCK moves to the end
+  ListView& list = h.backup.lstBackUpList;
+  CHECK(list.SelectedIndex() == 2);
+  CHECK(list.ItemText(list.SelectedIndex()) == "001.BCK");
+  CHECK(h.ButtonsEnabled());
+
+  SetFocus(list.hWnd());
+  testing::PressKey(list.hWnd(), VK_HOME);
+  CHECK(list.ItemText(list.SelectedIndex()) == "003.BCK");
+  testing::PressKey(list.hWnd(), VK_END);
+  CHECK(list.ItemText(list.SelectedIndex()) == "001.BCK");
+  testing::TypeText(list.hWnd(), "002");  // a name's first letters go to its row
+  CHECK(list.ItemText(list.SelectedIndex()) == "002.BCK");
+  CHECK(h.ButtonsEnabled());
 }
