@@ -46,7 +46,7 @@ echo
 echo "Where Quorvane's start-up goes, medians of $reps runs (ms; bench_startup_steps):"
 steps=$(mktemp)
 for _ in $(seq "$reps"); do
-  (cd "$build/bin" && wine bench_startup_steps.exe | tr -d '\r') >>"$steps"
+  (cd "$build/bin" && wine bench_startup_steps.exe --exit | tr -d '\r') >>"$steps"
 done
 awk -F'\t' '
   !($1 in seen) { seen[$1] = 1; order[++n] = $1 }
