@@ -49,17 +49,19 @@ for _ in $(seq "$reps"); do
   (cd "$build/bin" && wine bench_startup_steps.exe --exit | tr -d '\r') >>"$steps"
 done
 awk -F'\t' '
+  /^#/ { sub(/^#/, "", $1); if (!($1 in noted)) { noted[$1] = 1; notes[++m] = $1 } extra[$1] = extra[$1] " " $2; next }
   !($1 in seen) { seen[$1] = 1; order[++n] = $1 }
-  { values[$1] = values[$1] " " $2 }
+  { ms[$1] = ms[$1] " " $2 }
   function median(list,   a, k, i, j, t) {
     k = split(list, a, " ")
     for (i = 2; i <= k; i++) for (j = i; j > 1 && a[j - 1] + 0 > a[j] + 0; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
     return a[int((k + 1) / 2)]
   }
   END {
-    for (i = 1; i <= n; i++) { m[i] = median(values[order[i]]); total += m[i] }
-    for (i = 1; i <= n; i++) printf "  %-50s %7.1f  %5.1f %%\n", order[i], m[i], 100 * m[i] / total
+    for (i = 1; i <= n; i++) { t[i] = median(ms[order[i]]); total += t[i] }
+    for (i = 1; i <= n; i++) printf "  %-50s %7.1f  %5.1f %%\n", order[i], t[i], 100 * t[i] / total
     printf "  %-50s %7.1f\n", "sum of the medians", total
+    for (i = 1; i <= m; i++) printf "  %s: %s\n", notes[i], median(extra[notes[i]])
   }' "$steps"
 rm -f "$steps"
 
@@ -80,7 +82,7 @@ echo "Footprint idle after start-up (the program with its seven tool windows loa
 for exe in quorvane.exe bench_minimal_window.exe bench_minimal_window_same_libraries.exe; do
   rss=() anon=()
   for _ in 1 2 3; do
-    (cd "$build/bin" && wine "$exe" >/dev/null 2>&1 &)
+    (cd "$build/bin" && exec wine "$exe" >/dev/null 2>&1 &) 2>/dev/null
     sleep 4
     pid=$(process_of "$exe")
     [ -n "$pid" ] || { echo "bench-startup: $exe is not running" >&2; exit 1; }
@@ -93,9 +95,11 @@ for exe in quorvane.exe bench_minimal_window.exe bench_minimal_window_same_libra
 done | awk '
   { name[NR] = $1; rss[NR] = $2; anon[NR] = $3 }
   END {
-    for (i = 1; i <= NR; i++)
-      printf "  %-42s resident %6.1f MB, private %5.1f MB   Quorvane: %.2f times its resident size\n",
-             name[i], rss[i] / 1024, anon[i] / 1024, rss[1] / rss[i]
+    for (i = 1; i <= NR; i++) {
+      printf "  %-42s resident %6.1f MB, private %5.1f MB", name[i], rss[i] / 1024, anon[i] / 1024
+      if (i > 1) printf "   Quorvane: %.2f times its resident size", rss[1] / rss[i]
+      printf "\n"
+    }
     print "  (target: Quorvane at most 1.5 times the bare minimal window resident)"
   }'
 

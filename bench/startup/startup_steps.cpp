@@ -1,8 +1,8 @@
 // Where Quorvane's start-up time goes: the program's own start-up (as src/main.cpp
 // runs it) with a QueryPerformanceCounter stamp at each step the main window
 // reports, from the process's creation until the shown window has handled every
-// message waiting. One line per step: "step<TAB>milliseconds<TAB>private KiB",
-// the time and the private memory the step added.
+// message waiting. One line per step: "step<TAB>milliseconds", then "#" lines
+// with the number of child windows made and the platform's price of one.
 // scripts/bench-startup.sh runs it several times and prints the medians.
 #include <windows.h>
 
@@ -34,29 +34,39 @@ double MsSinceProcessCreated() {
   return static_cast<double>(ticks(now) - ticks(created)) / 10000.0;
 }
 
-// The process's private (anonymous) resident memory in KiB, from the Linux
-// kernel's figures that Wine shows on drive Z:; 0 outside Wine.
-long PrivateKib() {
-  FILE* status = std::fopen("Z:\\proc\\self\\status", "r");
-  if (!status) return 0;
-  char line[256];
-  long kib = 0;
-  while (std::fgets(line, sizeof line, status))
-    if (std::sscanf(line, "RssAnon: %ld", &kib) == 1) break;
-  std::fclose(status);
-  return kib;
-}
-
 struct Stamp {
   std::string step;
   double ms;
-  long privateKib;
 };
 
 struct Steps {
   std::vector<Stamp> stamps;
-  void Mark(const std::string& step) { stamps.push_back({step, NowMs(), PrivateKib()}); }
+  void Mark(const std::string& step) { stamps.push_back({step, NowMs()}); }
 };
+
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+// The platform's own price of one child window: a bare "BUTTON" and "STATIC"
+// made and destroyed in a hidden window, the mean of many, in milliseconds.
+double BareChildWindowMs() {
+  HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
+  constexpr int kCount = 100;
+  HWND made[2 * kCount];
+  const double start = NowMs();
+  for (int i = 0; i < kCount; ++i) {
+    made[2 * i] = CreateWindowExA(0, "BUTTON", "Button", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_PUSHBUTTON, 10,
+                                  10, 80, 25, parent, nullptr, nullptr, nullptr);
+    made[2 * i + 1] = CreateWindowExA(0, "STATIC", "Label", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 10, 40, 80, 25,
+                                      parent, nullptr, nullptr, nullptr);
+  }
+  const double elapsed = NowMs() - start;
+  for (HWND window : made) DestroyWindow(window);
+  DestroyWindow(parent);
+  return elapsed / (2 * kCount);
+}
 
 }  // namespace
 
@@ -80,11 +90,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   }
   steps.Mark("messages handled (idle)");
 
+  // The windows start-up made: the main window's and its tool windows' controls.
+  int childWindows = 0;
+  EnumChildWindows(main.hWnd(), CountWindow, reinterpret_cast<LPARAM>(&childWindows));
+  const double bareChild = BareChildWindowMs();
+
   const std::vector<Stamp>& stamps = steps.stamps;
-  std::printf("process created to WinMain (libraries, runtime)\t%.3f\t%ld\n", sinceCreated, stamps[0].privateKib);
+  std::printf("process created to WinMain (libraries, runtime)\t%.3f\n", sinceCreated);
   for (size_t i = 1; i < stamps.size(); ++i)
-    std::printf("%s\t%.3f\t%ld\n", stamps[i].step.c_str(), stamps[i].ms - stamps[i - 1].ms,
-                stamps[i].privateKib - stamps[i - 1].privateKib);
+    std::printf("%s\t%.3f\n", stamps[i].step.c_str(), stamps[i].ms - stamps[i - 1].ms);
+  std::printf("#child windows of the main window\t%d\n#a bare child window, ms\t%.3f\n", childWindows, bareChild);
   std::fflush(stdout);
   if (!std::strstr(GetCommandLineA(), "--exit")) {  // bench_startup times it as it times the program
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
