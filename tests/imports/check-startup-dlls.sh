@@ -10,7 +10,7 @@ imported=$("$objdump" -p "$exe" | awk '/DLL Name:/ { print tolower($3) }' | sort
 [ -n "$imported" ] || { echo "check-startup-dlls: no imports read from $exe" >&2; exit 1; }
 extra=$(comm -23 <(echo "$imported") <(tr ' ' '\n' <<<"$startup" | sort))
 if [ -n "$extra" ]; then
-  echo "check-startup-dlls: $(basename "$exe") imports DLLs start-up does not need: $extra" >&2
+  echo "check-startup-dlls: $(basename "$exe") imports DLLs start-up does not need: $(tr '\n' ' ' <<<"$extra")" >&2
   echo "Look their functions up on first use (system/LazyLibrary.h)." >&2
   exit 1
 fi
