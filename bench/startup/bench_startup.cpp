@@ -2,7 +2,7 @@
 // is shown and the program waits for input, side by side with a minimal program
 // that shows one window of the same size, or with another build of Quorvane.
 //
-//   bench_startup QUORVANE_EXE MINIMAL_EXE [--reps N]
+//   bench_startup QUORVANE_EXE MINIMAL_EXE [--same-libraries EXE] [--reps N]
 //   bench_startup QUORVANE_EXE OTHER_QUORVANE_EXE --against NAME [--reps N]
 // (The idle figure comes from the kernel's own accounting: scripts/bench-startup.sh.)
 #include <windows.h>
@@ -90,55 +90,60 @@ void Stop(Started& started) {
   Sleep(300);
 }
 
+struct Program {
+  std::string name, exe;
+  std::vector<double> ms;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: bench_startup QUORVANE_EXE MINIMAL_EXE [--reps N]\n");
+    std::fprintf(stderr,
+                 "usage: bench_startup QUORVANE_EXE MINIMAL_EXE [--same-libraries EXE] [--against NAME] [--reps N]\n");
     return 2;
   }
-  const std::string quorvane = argv[1], minimal = argv[2];
+  std::vector<Program> programs{{"Quorvane", argv[1], {}}, {"minimal window", argv[2], {}}};
   int reps = 9;
   std::string against;  // the second program is another Quorvane, by this name
   for (int i = 3; i + 1 < argc; i += 2) {
-    if (std::string(argv[i]) == "--reps") reps = std::max(1, std::atoi(argv[i + 1]));
-    if (std::string(argv[i]) == "--against") against = argv[i + 1];
+    const std::string option = argv[i];
+    if (option == "--reps") reps = std::max(1, std::atoi(argv[i + 1]));
+    if (option == "--against") against = argv[i + 1];
+    if (option == "--same-libraries") programs.push_back({"minimal window, same system libraries", argv[i + 1], {}});
   }
+  if (!against.empty()) programs[0].name = "this build", programs[1].name = against;
 
-  std::vector<double> ours, floor, ratios, differences;
-  for (int rep = 0; rep < reps + 1; ++rep) {  // the first pair warms the caches and is dropped
-    // Which goes first alternates: a program started while the last one is
+  // Paired ratios of the first program to each other one, round by round.
+  std::vector<std::vector<double>> ratios(programs.size()), differences(programs.size());
+  const size_t count = programs.size();
+  for (int rep = 0; rep < reps + 1; ++rep) {  // the first round warms the caches and is dropped
+    // The order turns every round: a program started while the last one is
     // still being taken down starts slower.
-    Started a, b;
-    if (rep % 2 == 0) {
-      a = Start(quorvane);
-      Stop(a);
-      b = Start(minimal);
-      Stop(b);
-    } else {
-      b = Start(minimal);
-      Stop(b);
-      a = Start(quorvane);
-      Stop(a);
-    }
-    if (a.seconds < 0 || b.seconds < 0) {
-      std::fprintf(stderr, "bench_startup: a program did not show its window\n");
-      return 1;
+    std::vector<double> seconds(count, -1);
+    for (size_t k = 0; k < count; ++k) {
+      const size_t which = (k + static_cast<size_t>(rep)) % count;
+      Started started = Start(programs[which].exe);
+      Stop(started);
+      seconds[which] = started.seconds;
+      if (started.seconds < 0) {
+        std::fprintf(stderr, "bench_startup: %s did not show its window\n", programs[which].exe.c_str());
+        return 1;
+      }
     }
     if (rep == 0) continue;
-    ours.push_back(a.seconds * 1000);
-    floor.push_back(b.seconds * 1000);
-    ratios.push_back(a.seconds / b.seconds);
-    differences.push_back((a.seconds - b.seconds) * 1000);
+    for (size_t k = 0; k < count; ++k) {
+      programs[k].ms.push_back(seconds[k] * 1000);
+      ratios[k].push_back(seconds[0] / seconds[k]);
+      differences[k].push_back((seconds[0] - seconds[k]) * 1000);
+    }
   }
-  std::printf("Start-up until the main window is shown and idle, medians of %d runs side by side:\n", reps);
-  if (against.empty()) {
-    std::printf("  Quorvane %.0f ms, minimal window %.0f ms, ratio %.2f (target at most 1.3)\n", Median(ours),
-                Median(floor), Median(ratios));
-  } else {
-    std::printf("  this build %.1f ms, %s %.1f ms, paired difference %+.1f ms, ratio %.3f\n", Median(ours),
-                against.c_str(), Median(floor), Median(differences), Median(ratios));
-  }
-
+  std::printf("Start-up until the main window is shown and idle, medians of %d rounds, the programs in turn:\n", reps);
+  std::printf("  %-40s %6.1f ms\n", programs[0].name.c_str(), Median(programs[0].ms));
+  for (size_t k = 1; k < count; ++k)
+    std::printf("  %-40s %6.1f ms   %s: %.2f times this, %+.1f ms\n", programs[k].name.c_str(),
+                Median(programs[k].ms), programs[0].name.c_str(), Median(ratios[k]), Median(differences[k]));
+  if (against.empty() && count > 2)
+    std::printf("  (target: Quorvane at most 1.3 times the minimal window with the same system libraries)\n");
   return 0;
 }

@@ -1,6 +1,15 @@
-// The floor of the start-up benchmark: the least a Win32 program does to show a
-// window of the main window's size, then idles in its message loop.
+// The floors of the start-up benchmark: the least a Win32 program does to show a
+// window of the main window's size, then idles in its message loop. Built twice:
+// bare, and importing the same system libraries as quorvane.exe
+// (QUORVANE_SAME_LIBRARIES), so the difference between the two is what the
+// platform charges for those libraries alone. scripts/bench-startup.sh checks that
+// the second imports exactly the DLLs the program imports.
 #include <windows.h>
+
+#ifdef QUORVANE_SAME_LIBRARIES
+#include <commctrl.h>
+#include <shellapi.h>
+#endif
 
 namespace {
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -10,9 +19,22 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
+
+#ifdef QUORVANE_SAME_LIBRARIES
+// One function of each DLL, named so the loader maps the DLL; none is called.
+void* const volatile kImported[] = {
+    reinterpret_cast<void*>(&RegOpenKeyExA),          // advapi32
+    reinterpret_cast<void*>(&InitCommonControlsEx),   // comctl32
+    reinterpret_cast<void*>(&GetStockObject),         // gdi32
+    reinterpret_cast<void*>(&Shell_NotifyIconA),      // shell32
+};
+#endif
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+#ifdef QUORVANE_SAME_LIBRARIES
+  (void)kImported[0];
+#endif
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = Procedure;
   windowClass.hInstance = instance;

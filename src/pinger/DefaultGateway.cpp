@@ -4,6 +4,7 @@
 #include <iphlpapi.h>
 
 #include "pinger/DottedAddress.h"
+#include "system/LazyLibrary.h"
 
 namespace quorvane {
 
@@ -17,13 +18,7 @@ using GetBestRouteFunction = DWORD(WINAPI*)(DWORD destination, DWORD source, PMI
 constexpr unsigned char kFarAddress[4] = {203, 0, 113, 1};
 
 GetBestRouteFunction LoadGetBestRoute() {
-  // Loaded once and kept for the process, as the ICMP functions are.
-  static GetBestRouteFunction function = [] {
-    HMODULE library = LoadLibraryA("iphlpapi.dll");
-    return library ? reinterpret_cast<GetBestRouteFunction>(
-                         reinterpret_cast<void*>(GetProcAddress(library, "GetBestRoute")))
-                   : nullptr;
-  }();
+  static GetBestRouteFunction function = LibraryFunction<GetBestRouteFunction>("iphlpapi.dll", "GetBestRoute");
   return function;
 }
 

@@ -1,26 +1,17 @@
 #include "pinger/IcmpApi.h"
 
+#include "system/LazyLibrary.h"
+
 namespace quorvane {
 
 namespace {
 
-template <typename Function>
-bool Lookup(HMODULE module, const char* name, Function* function) {
-  *function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-  return *function != nullptr;
-}
-
 IcmpApi* LoadIcmpApi() {
   static IcmpApi api;
-  HMODULE module = LoadLibraryA("icmp.dll");
-  if (!module) return nullptr;
-  if (!Lookup(module, "IcmpCreateFile", &api.IcmpCreateFile) ||
-      !Lookup(module, "IcmpSendEcho", &api.IcmpSendEcho) ||
-      !Lookup(module, "IcmpCloseHandle", &api.IcmpCloseHandle)) {
-    FreeLibrary(module);
-    return nullptr;
-  }
-  return &api;  // the library stays loaded for the process's life
+  api.IcmpCreateFile = LibraryFunction<decltype(api.IcmpCreateFile)>("icmp.dll", "IcmpCreateFile");
+  api.IcmpSendEcho = LibraryFunction<decltype(api.IcmpSendEcho)>("icmp.dll", "IcmpSendEcho");
+  api.IcmpCloseHandle = LibraryFunction<decltype(api.IcmpCloseHandle)>("icmp.dll", "IcmpCloseHandle");
+  return api.IcmpCreateFile && api.IcmpSendEcho && api.IcmpCloseHandle ? &api : nullptr;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "common/ProgramName.h"
 #include "system/Effects.h"
+#include "system/LazyLibrary.h"
 
 namespace quorvane {
 
@@ -15,7 +16,21 @@ void ShowSocketsMessage(const std::string& text, UINT icon) {
   CurrentEffects().ShowMessageBox(GetActiveWindow(), text, kProgramName, MB_OK | icon);
 }
 
+SocketsApi* LoadSocketsApi() {
+  static SocketsApi api;
+  api.WSAStartup = LibraryFunction<decltype(api.WSAStartup)>("wsock32.dll", "WSAStartup");
+  api.WSACleanup = LibraryFunction<decltype(api.WSACleanup)>("wsock32.dll", "WSACleanup");
+  api.gethostbyname = LibraryFunction<decltype(api.gethostbyname)>("wsock32.dll", "gethostbyname");
+  return api.WSAStartup && api.WSACleanup && api.gethostbyname ? &api : nullptr;
+}
+
 }  // namespace
+
+const SocketsApi* GetSocketsApi() {
+  // First asked on the window's thread (SocketsStartup), before any lookup runs.
+  static const SocketsApi* api = LoadSocketsApi();
+  return api;
+}
 
 bool AcceptSocketsStartup(int startupStatus, uint16_t version, int maxSockets) {
   if (startupStatus != 0) {
@@ -40,16 +55,17 @@ bool AcceptSocketsStartup(int startupStatus, uint16_t version, int maxSockets) {
 }
 
 bool SocketsStartup() {
+  const SocketsApi* sockets = GetSocketsApi();
   WSADATA data{};
-  int status = WSAStartup(kRequestedSocketsVersion, &data);
+  int status = sockets ? sockets->WSAStartup(kRequestedSocketsVersion, &data) : WSASYSNOTREADY;
   // iMaxSockets is an unsigned short; a layer offering none reports 0.
   if (AcceptSocketsStartup(status, data.wVersion, data.iMaxSockets)) return true;
-  if (status == 0) WSACleanup();  // started, but not usable: undo our start
+  if (status == 0) sockets->WSACleanup();  // started, but not usable: undo our start
   return false;
 }
 
 void SocketsCleanup() {
-  int status = WSACleanup();
+  int status = GetSocketsApi()->WSACleanup();  // only after a successful SocketsStartup
   if (status != 0)
     ShowSocketsMessage("Windows Sockets error " + std::to_string(status) + " occurred in Cleanup.",
                        MB_ICONWARNING);

@@ -2,12 +2,23 @@
 // standard messages a user sees when the sockets layer is not usable.
 #pragma once
 
+#include <winsock.h>
+
 #include <cstdint>
 
 namespace quorvane {
 
 inline constexpr uint16_t kRequestedSocketsVersion = 0x0101;  // 1.1
 inline constexpr int kMinimumSockets = 1;
+
+// The functions of Windows Sockets 1.1 (wsock32.dll) the pinger calls, loaded at
+// the first ping or lookup; nullptr when the library or one of them is missing.
+struct SocketsApi {
+  int(WINAPI* WSAStartup)(WORD version, LPWSADATA data);
+  int(WINAPI* WSACleanup)();
+  hostent*(WINAPI* gethostbyname)(const char* name);
+};
+const SocketsApi* GetSocketsApi();
 
 // WSAStartup for version 1.1 and the checks of what it answered. False (after
 // a message) when Windows Sockets is not usable; a started layer is cleaned up

@@ -5,6 +5,7 @@
 #include "pinger/IcmpApi.h"
 #include "pinger/OffInterfaceThread.h"
 #include "pinger/PingNetwork.h"
+#include "pinger/WindowsSockets.h"
 #include "ui/MessageLoop.h"
 
 namespace quorvane {
@@ -91,7 +92,8 @@ int32_t SendEchoRequest(const std::string& address, EchoReply& reply, uint32_t t
 
 std::vector<std::string> LookUpHostAddresses(const std::string& hostName) {
   std::vector<std::string> addresses;
-  const hostent* host = gethostbyname(hostName.c_str());
+  const SocketsApi* sockets = GetSocketsApi();
+  const hostent* host = sockets ? sockets->gethostbyname(hostName.c_str()) : nullptr;
   // The record belongs to the sockets layer of this thread: copy it out at once.
   if (host && host->h_addr_list) {
     for (char** entry = host->h_addr_list; *entry; ++entry)

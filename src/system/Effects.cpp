@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "common/UniqueHandle.h"
+#include "system/LazyLibrary.h"
 
 namespace quorvane {
 
@@ -60,13 +61,15 @@ class Win32Effects : public Effects {
     dialog.lpstrTitle = title.c_str();
     dialog.lpstrDefExt = defaultExtension.c_str();
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameA(&dialog)) return false;
+    static const auto save = LibraryFunction<BOOL(WINAPI*)(OPENFILENAMEA*)>("comdlg32.dll", "GetSaveFileNameA");
+    if (!save || !save(&dialog)) return false;
     *path = chosen;
     return true;
   }
 
   void PlaySoundFile(const std::string& path) override {
-    PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+    static const auto play = LibraryFunction<BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD)>("winmm.dll", "PlaySoundA");
+    if (play) play(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
   }
 };
 

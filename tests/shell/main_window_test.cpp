@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -86,7 +87,64 @@ struct MainWindowHarness {
   }
 };
 
+// WM_PAINT messages by window, sent (UpdateWindow) or taken from the queue.
+std::map<HWND, int> g_paints;
+LRESULT CALLBACK CountSentPaint(int code, WPARAM wParam, LPARAM lParam) {
+  auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && sent->message == WM_PAINT) ++g_paints[sent->hwnd];
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+LRESULT CALLBACK CountQueuedPaint(int code, WPARAM wParam, LPARAM lParam) {
+  auto* taken = reinterpret_cast<const MSG*>(lParam);
+  if (code == HC_ACTION && wParam == PM_REMOVE && taken->message == WM_PAINT) ++g_paints[taken->hwnd];
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
+
+TEST_CASE("the face is drawn before the main window shows; shown, each window paints once and is on the screen") {
+  MainWindowHarness h;
+  h.main.Load();
+  CHECK(h.main.Flash.FaceDrawn());  // while the window is still hidden
+  // In the screen corner away from the mouse pointer: a button under it paints
+  // again when hovered, as it should.
+  POINT pointer;
+  GetCursorPos(&pointer);
+  const PixelRect bounds = h.main.OuterPixelBounds();
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  h.main.MovePixels({pointer.x < screenWidth / 2 ? screenWidth - bounds.width : 0,
+                     pointer.y < screenHeight / 2 ? screenHeight - bounds.height : 0, bounds.width, bounds.height});
+  g_paints.clear();
+  HHOOK sent = SetWindowsHookExA(WH_CALLWNDPROC, CountSentPaint, nullptr, GetCurrentThreadId());
+  HHOOK queued = SetWindowsHookExA(WH_GETMESSAGE, CountQueuedPaint, nullptr, GetCurrentThreadId());
+  h.main.Show();
+
+  // On the screen once Show returns, before any message is handled.
+  HWND movie = h.main.Flash.hWnd();
+  RECT onScreen;
+  GetWindowRect(movie, &onScreen);
+  HDC screen = GetDC(nullptr);
+  HDC drawn = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, onScreen.right - onScreen.left, onScreen.bottom - onScreen.top);
+  HGDIOBJ old = SelectObject(drawn, bitmap);
+  SendMessageA(movie, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(drawn), PRF_CLIENT);
+  int differing = 0;
+  for (int y = 60; y < 460; y += 50)
+    for (int x = 20; x < 680; x += 60)
+      if (GetPixel(screen, onScreen.left + x, onScreen.top + y) != GetPixel(drawn, x, y)) ++differing;
+  CHECK(differing == 0);
+  SelectObject(drawn, old);
+  DeleteObject(bitmap);
+  DeleteDC(drawn);
+  ReleaseDC(nullptr, screen);
+
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  UnhookWindowsHookEx(sent);
+  UnhookWindowsHookEx(queued);
+  CHECK(g_paints[h.main.hWnd()] == 1);
+  CHECK(g_paints[movie] == 1);
+}
 
 TEST_CASE("start-up runs its eleven steps in order, each tool window a child of the frame") {
   MainWindowHarness h;

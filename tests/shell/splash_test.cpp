@@ -39,3 +39,29 @@ TEST_CASE("a missing splash file still gives a splash") {
   CHECK(splash.Showing());
   splash.Dismiss();
 }
+
+TEST_CASE("the splash is on the screen, painted, as soon as it is started") {
+  SplashControl splash;
+  splash.Load(ProgramFolder() + "\\QuorvaneSpl.spl");
+  splash.Start(0);  // start-up goes on at once: no message is handled here
+  REQUIRE(splash.Showing());
+  RECT r;
+  GetWindowRect(splash.hWnd(), &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC drawn = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(drawn, bitmap);
+  SendMessageA(splash.hWnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(drawn), PRF_CLIENT);
+  int differing = 0, compared = 0;
+  for (int y = 4; y < height; y += height / 8)
+    for (int x = 4; x < width; x += width / 8, ++compared)
+      if (GetPixel(screen, r.left + x, r.top + y) != GetPixel(drawn, x, y)) ++differing;
+  CHECK(differing == 0);
+  CHECK(compared >= 49);
+  SelectObject(drawn, old);
+  DeleteObject(bitmap);
+  DeleteDC(drawn);
+  ReleaseDC(nullptr, screen);
+  splash.Dismiss();
+}

@@ -21,6 +21,13 @@ bool MovieControl::Create(HWND parent, int x, int y, int width, int height) {
 bool MovieControl::LoadMovie(int /*layer*/, const std::string& path) {
   scene_ = LoadSceneFile(path, &PlainMovieScene, &loadError_);
   ShowPage(scene_.homePage);
+  // Drawn now, while start-up keeps the window hidden: once it is shown, its first
+  // paint is one copy, and no unpainted window reaches the screen meanwhile.
+  if (hWnd()) {
+    HDC dc = GetDC(hWnd());
+    DrawFace(dc);
+    ReleaseDC(hWnd(), dc);
+  }
   return loadError_.empty();
 }
 
@@ -30,7 +37,7 @@ void MovieControl::SetVariable(const std::string& name, const std::string& value
     return;
   }
   variables_[name] = value;
-  background_.reset();  // texts showing it are part of the background
+  face_.reset();  // texts showing it are part of the face
   Redraw();
 }
 
@@ -51,7 +58,7 @@ void MovieControl::ShowPage(const std::string& name) {
   if (!scene_.FindPage(name)) return;
   page_ = name;
   hover_ = pressed_ = focus_ = -1;
-  background_.reset();
+  face_.reset();
   Redraw();
 }
 
@@ -168,21 +175,28 @@ LRESULT MovieControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
   return Window::HandleMessage(message, wParam, lParam);
 }
 
-void MovieControl::OnPaint(HDC dc, const RECT& client) {
+void MovieControl::DrawFace(HDC dc) {
   const MoviePage* page = scene_.FindPage(page_);
   if (!page) return;
+  face_.reset(CreateCompatibleBitmap(dc, scene_.width, scene_.height));
   MemoryDC memory(dc);
-  if (!background_) {
-    background_.reset(CreateCompatibleBitmap(dc, scene_.width, scene_.height));
-    ScopedSelect bitmap(memory.get(), background_.get());
-    painter_.PaintBackground(memory.get(), scene_, *page, variables_);
-  }
+  ScopedSelect bitmap(memory.get(), face_.get());
+  painter_.PaintBackground(memory.get(), scene_, *page, variables_);
+  for (const MovieButton* button : ActiveButtons())
+    painter_.PaintButton(memory.get(), scene_, *button, ButtonLook::Normal, false);
+}
+
+void MovieControl::OnPaint(HDC dc, const RECT& client) {
+  if (!scene_.FindPage(page_)) return;
+  if (!face_) DrawFace(dc);
   {
-    ScopedSelect bitmap(memory.get(), background_.get());
+    MemoryDC memory(dc);
+    ScopedSelect bitmap(memory.get(), face_.get());
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     BitBlt(dc, 0, 0, scene_.width, scene_.height, memory.get(), 0, 0, SRCCOPY);
   }
 
+  // Only a button that does not look at rest is drawn again, over its resting look.
   const bool focused = GetFocus() == hWnd() && showFocus_;
   auto buttons = ActiveButtons();
   for (size_t i = 0; i < buttons.size(); ++i) {
@@ -190,7 +204,8 @@ void MovieControl::OnPaint(HDC dc, const RECT& client) {
     ButtonLook look = index == pressed_ && hover_ == index ? ButtonLook::Pressed
                       : index == hover_ || index == pressed_ ? ButtonLook::Hover
                                                              : ButtonLook::Normal;
-    painter_.PaintButton(dc, scene_, *buttons[i], look, focused && index == focus_);
+    const bool ringed = focused && index == focus_;
+    if (look != ButtonLook::Normal || ringed) painter_.PaintButton(dc, scene_, *buttons[i], look, ringed);
   }
 }
 

@@ -36,6 +36,8 @@ class MovieControl : public Window {
   const std::string& CurrentPage() const { return page_; }
   const MovieScene& Scene() const { return scene_; }
   const std::string& LoadError() const { return loadError_; }
+  // True while the face is drawn and waiting: the next paint only copies it.
+  bool FaceDrawn() const { return face_.get() != nullptr; }
 
   // Buttons a person can reach now: the page's, then the shared ones.
   std::vector<const MovieButton*> ActiveButtons() const;
@@ -54,13 +56,15 @@ class MovieControl : public Window {
   void MoveFocus(int step);
   void SetHover(int index);
   void Redraw();
+  // Draws the page with its buttons at rest into the kept bitmap, compatible with dc.
+  void DrawFace(HDC dc);
 
   MovieScene scene_ = PlainMovieScene();
   std::string page_ = "home";
   std::string loadError_;
   MoviePainter painter_;
   MoviePainter::Variables variables_;
-  ScopedBitmap background_;  // the page without its buttons
+  ScopedBitmap face_;  // the page with its buttons at rest, drawn once per page and variable change
   int hover_ = -1;
   int pressed_ = -1;
   int focus_ = -1;
