@@ -3,8 +3,25 @@
 #include <commctrl.h>
 
 #include "shell/movie/MovieSceneFile.h"
+#include "shell/movie/MovieSceneScale.h"
+#include "ui/Screen.h"
 
 namespace quorvane {
+
+namespace {
+
+// Where the control reaches past the scene (the window is larger than the face
+// was drawn for), the scene's last column and row carry on, so its backdrop
+// meets the window's edges whatever skin the window wears.
+void ExtendSceneEdges(HDC dc, int sceneWidth, int sceneHeight, SIZE size) {
+  if (sceneWidth <= 0 || sceneHeight <= 0) return;
+  if (size.cx > sceneWidth)
+    StretchBlt(dc, sceneWidth, 0, size.cx - sceneWidth, sceneHeight, dc, sceneWidth - 1, 0, 1, sceneHeight, SRCCOPY);
+  if (size.cy > sceneHeight)
+    StretchBlt(dc, 0, sceneHeight, size.cx, size.cy - sceneHeight, dc, 0, sceneHeight - 1, size.cx, 1, SRCCOPY);
+}
+
+}  // namespace
 
 bool MovieControl::Create(HWND parent, int x, int y, int width, int height) {
   CreateParams params;
@@ -19,7 +36,7 @@ bool MovieControl::Create(HWND parent, int x, int y, int width, int height) {
 }
 
 bool MovieControl::LoadMovie(int /*layer*/, const std::string& path) {
-  scene_ = LoadSceneFile(path, &PlainMovieScene, &loadError_);
+  scene_ = ScaleMovieScene(LoadSceneFile(path, &PlainMovieScene, &loadError_), ScreenDpi());
   ShowPage(scene_.homePage);
   return loadError_.empty();
 }
@@ -172,15 +189,16 @@ void MovieControl::OnPaint(HDC dc, const RECT& client) {
   const MoviePage* page = scene_.FindPage(page_);
   if (!page) return;
   MemoryDC memory(dc);
-  if (!background_) {
-    background_.reset(CreateCompatibleBitmap(dc, scene_.width, scene_.height));
+  if (!background_ || backgroundSize_.cx != client.right || backgroundSize_.cy != client.bottom) {
+    background_.reset(CreateCompatibleBitmap(dc, client.right, client.bottom));
+    backgroundSize_ = {client.right, client.bottom};
     ScopedSelect bitmap(memory.get(), background_.get());
     painter_.PaintBackground(memory.get(), scene_, *page, variables_);
+    ExtendSceneEdges(memory.get(), scene_.width, scene_.height, backgroundSize_);
   }
   {
     ScopedSelect bitmap(memory.get(), background_.get());
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    BitBlt(dc, 0, 0, scene_.width, scene_.height, memory.get(), 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
   }
 
   const bool focused = GetFocus() == hWnd() && showFocus_;

@@ -55,12 +55,13 @@ class MovieControl : public Window {
   void SetHover(int index);
   void Redraw();
 
-  MovieScene scene_ = PlainMovieScene();
+  MovieScene scene_ = PlainMovieScene();  // until LoadMovie lays a scene out for the screen
   std::string page_ = "home";
   std::string loadError_;
   MoviePainter painter_;
   MoviePainter::Variables variables_;
-  ScopedBitmap background_;  // the page without its buttons
+  ScopedBitmap background_;  // the page without its buttons, as large as the control
+  SIZE backgroundSize_{0, 0};
   int hover_ = -1;
   int pressed_ = -1;
   int focus_ = -1;
