@@ -12,6 +12,7 @@
 
 #include "../dialogs/balloon_test_support.h"
 #include "../optimizer/tcpip_fixture.h"
+#include "dialogs/IconArt.h"
 #include "dialogs/MsgBoxFlags.h"
 #include "registry/AppSettings.h"
 #include "shell/InstallToolWindows.h"
@@ -19,6 +20,7 @@
 #include "startup/frmMainSettings.h"
 #include "support/RecordingEffects.h"
 #include "system/ProgramFolder.h"
+#include "ui/PictureBox.h"
 #include "ui/Screen.h"
 
 using namespace quorvane;
@@ -181,5 +183,9 @@ TEST_CASE("the tray notice's texts fit inside its balloon") {
     CHECK(RegionHolds(BalloonWindow(), place.left - window.left, place.top - window.top));
     CHECK(RegionHolds(BalloonWindow(), place.right - 1 - window.left, place.bottom - 1 - window.top));
   }
+  // Its icons are drawn at the larger size, not left small or stretched.
+  BITMAP strip{};
+  GetObjectA(static_cast<PictureBox&>(BalloonControl("pIcons")).Bitmap(), sizeof strip, &strip);
+  CHECK(strip.bmHeight == ScaleDesignPixels(kIconTileSize, ScreenDpi()));
   CloseBalloon();
 }
