@@ -1,5 +1,5 @@
 // The balloon's icon strip: the tiles of IconArt side by side in one bitmap (tile
-// n at x = (n - 1) * kIconTileSize), each pixel's alpha byte telling how much of
+// n at x = (n - 1) * the tile size, which is the strip's height), each pixel's alpha byte telling how much of
 // it the picture covers, so a tile can be laid smoothly onto any page colour.
 #pragma once
 
@@ -10,9 +10,10 @@
 
 namespace quorvane {
 
-// Draws every tile at four times its size and scales it down, averaging four by
-// four samples; nullptr when GDI is out of memory.
-ScopedBitmap MakeIconStrip();
+// Draws every tile at four times its designed size and scales it down to
+// tileSize pixels (larger on a larger-font screen), averaging the samples that
+// fall on each pixel; nullptr when GDI is out of memory.
+ScopedBitmap MakeIconStrip(int tileSize = kIconTileSize);
 
 // The tile of the strip blended over the background colour, centred in a bitmap
 // of width x height pixels (a tile larger than that is cut evenly on each side).

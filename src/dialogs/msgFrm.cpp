@@ -90,7 +90,8 @@ void msgFrm::Form_Load() {
   ScreenDC screen;
   twipsPerPixelX_ = TwipsPerPixel(screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSX) : kDefaultDpi);
   twipsPerPixelY_ = TwipsPerPixel(screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : kDefaultDpi);
-  if (!pIcons.HasPicture()) pIcons.SetBitmap(MakeIconStrip());
+  // The icons grow with the screen's font size, drawn afresh rather than stretched.
+  if (!pIcons.HasPicture()) pIcons.SetBitmap(MakeIconStrip(ScaleDesignPixels(kIconTileSize, ScreenDpi())));
   // A balloon is no window of its own on the taskbar.
   SetWindowLongPtrA(hWnd(), GWL_EXSTYLE, GetWindowLongPtrA(hWnd(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
   tag_.clear();

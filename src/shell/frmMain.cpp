@@ -1,5 +1,7 @@
 #include "shell/frmMain.h"
 
+#include <algorithm>
+
 #include "common/ProgramName.h"
 #include "optimizer/TcpSettings.h"
 #include "registry/AppSettings.h"
@@ -7,6 +9,7 @@
 #include "system/Effects.h"
 #include "system/ProgramFolder.h"
 #include "system/mdlOSVersion.h"
+#include "ui/Screen.h"
 
 namespace quorvane {
 
@@ -15,7 +18,8 @@ namespace {
 frmMain* g_mainWindow = nullptr;
 
 // Designed sizes: the window 10710 x 7485 twips; the movie 709 x 513 pixels at
-// (-1, -38), so its top strip and left column stay outside the window.
+// (-1, -38), so its top strip and left column stay outside the window. The
+// movie's pixels are those of a 96-dpi screen; larger fonts grow them.
 constexpr TwipsSize kMainWindowSize{10710, 7485};
 constexpr int kMovieLeft = -1, kMovieTop = -38, kMovieWidth = 709, kMovieHeight = 513;
 // The movie variable of the home page's status line (docs/movie-format.md).
@@ -76,7 +80,8 @@ void frmMain::Form_Load() {
   SendMessageA(hWnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon()));
   Tray1.Create(hWnd());
   Tray1.SetTrayImage(ProgramIcon());
-  Flash.Create(hWnd(), kMovieLeft, kMovieTop, kMovieWidth, kMovieHeight);
+  Flash.Create(hWnd(), ScaleDesignPixels(kMovieLeft, ScreenDpi()), ScaleDesignPixels(kMovieTop, ScreenDpi()),
+               ScaleDesignPixels(kMovieWidth, ScreenDpi()), ScaleDesignPixels(kMovieHeight, ScreenDpi()));
   CenterOnScreen();
 
   // 1. The splash, above everything while the rest starts.
@@ -85,7 +90,7 @@ void frmMain::Form_Load() {
   Trace("splash");
   // 2. Sizes.
   SetOuterSizeTwips(kMainWindowSize);
-  SetWindowPos(Flash.hWnd(), nullptr, 0, 0, kMovieWidth, kMovieHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FitMovieToWindow();
   Trace("size");
   // 3. The movie covers the frame.
   FrameToFront();
@@ -160,6 +165,18 @@ void frmMain::SetMovieVariable(const std::string& name, const std::string& value
 void frmMain::SetTrayToolTip(const std::string& text) {
   Tray1.SetTrayToolTip(text);
   if (Tray1.IsVisible()) Tray1.Show(true);  // the shell shows the new text only when told
+}
+
+// The window, laid out in twips, is a few pixels larger than the movie was drawn
+// for; the movie reaches its right and bottom edges all the same, so no skin's
+// background (nor the plain one's white) shows around the face.
+void frmMain::FitMovieToWindow() {
+  const int dpi = ScreenDpi();
+  const int left = ScaleDesignPixels(kMovieLeft, dpi), top = ScaleDesignPixels(kMovieTop, dpi);
+  const SIZE client = ClientPixelSize();
+  const int width = std::max<int>(ScaleDesignPixels(kMovieWidth, dpi), client.cx - left);
+  const int height = std::max<int>(ScaleDesignPixels(kMovieHeight, dpi), client.cy - top);
+  SetWindowPos(Flash.hWnd(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void frmMain::MovieToFront() {

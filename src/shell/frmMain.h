@@ -66,6 +66,7 @@ class frmMain : public Form, public ToolWindowHost {
 
  private:
   void Trace(const std::string& step);
+  void FitMovieToWindow();
   void MovieToFront();
   void FrameToFront();
   // Each tool window in the order, hidden, shown or unloaded.

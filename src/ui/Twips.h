@@ -20,6 +20,11 @@ constexpr int PixelsToTwips(int pixels, int dpi = kDefaultDpi) {
   return dpi > 0 ? static_cast<int>(static_cast<long long>(pixels) * kTwipsPerInch / dpi) : 0;
 }
 
+// A length drawn in pixels at 96 dpi, grown to the same size in inches at `dpi`.
+constexpr int ScaleDesignPixels(int pixels, int dpi) {
+  return TwipsToPixels(pixels * (kTwipsPerInch / kDefaultDpi), dpi);
+}
+
 // Twips per pixel as classic forms report them (Screen.TwipsPerPixelX).
 constexpr int TwipsPerPixel(int dpi = kDefaultDpi) { return dpi > 0 ? kTwipsPerInch / dpi : 15; }
 

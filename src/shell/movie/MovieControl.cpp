@@ -3,8 +3,25 @@
 #include <commctrl.h>
 
 #include "shell/movie/MovieSceneFile.h"
+#include "shell/movie/MovieSceneScale.h"
+#include "ui/Screen.h"
 
 namespace quorvane {
+
+namespace {
+
+// Where the control reaches past the scene (the window is larger than the face
+// was drawn for), the scene's last column and row carry on, so its backdrop
+// meets the window's edges whatever skin the window wears.
+void ExtendSceneEdges(HDC dc, int sceneWidth, int sceneHeight, SIZE size) {
+  if (sceneWidth <= 0 || sceneHeight <= 0) return;
+  if (size.cx > sceneWidth)
+    StretchBlt(dc, sceneWidth, 0, size.cx - sceneWidth, sceneHeight, dc, sceneWidth - 1, 0, 1, sceneHeight, SRCCOPY);
+  if (size.cy > sceneHeight)
+    StretchBlt(dc, 0, sceneHeight, size.cx, size.cy - sceneHeight, dc, 0, sceneHeight - 1, size.cx, 1, SRCCOPY);
+}
+
+}  // namespace
 
 bool MovieControl::Create(HWND parent, int x, int y, int width, int height) {
   CreateParams params;
@@ -19,7 +36,7 @@ bool MovieControl::Create(HWND parent, int x, int y, int width, int height) {
 }
 
 bool MovieControl::LoadMovie(int /*layer*/, const std::string& path) {
-  scene_ = LoadSceneFile(path, &PlainMovieScene, &loadError_);
+  scene_ = ScaleMovieScene(LoadSceneFile(path, &PlainMovieScene, &loadError_), ScreenDpi());
   ShowPage(scene_.homePage);
   // Drawn now, while start-up keeps the window hidden: once it is shown, its first
   // paint is one copy, and no unpainted window reaches the screen meanwhile.
@@ -178,22 +195,25 @@ LRESULT MovieControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 void MovieControl::DrawFace(HDC dc) {
   const MoviePage* page = scene_.FindPage(page_);
   if (!page) return;
-  face_.reset(CreateCompatibleBitmap(dc, scene_.width, scene_.height));
+  RECT client{};
+  GetClientRect(hWnd(), &client);
+  faceSize_ = {client.right, client.bottom};
+  face_.reset(CreateCompatibleBitmap(dc, faceSize_.cx, faceSize_.cy));
   MemoryDC memory(dc);
   ScopedSelect bitmap(memory.get(), face_.get());
   painter_.PaintBackground(memory.get(), scene_, *page, variables_);
+  ExtendSceneEdges(memory.get(), scene_.width, scene_.height, faceSize_);
   for (const MovieButton* button : ActiveButtons())
     painter_.PaintButton(memory.get(), scene_, *button, ButtonLook::Normal, false);
 }
 
 void MovieControl::OnPaint(HDC dc, const RECT& client) {
   if (!scene_.FindPage(page_)) return;
-  if (!face_) DrawFace(dc);
+  if (!face_ || faceSize_.cx != client.right || faceSize_.cy != client.bottom) DrawFace(dc);
   {
     MemoryDC memory(dc);
     ScopedSelect bitmap(memory.get(), face_.get());
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    BitBlt(dc, 0, 0, scene_.width, scene_.height, memory.get(), 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
   }
 
   // Only a button that does not look at rest is drawn again, over its resting look.

@@ -59,12 +59,13 @@ class MovieControl : public Window {
   // Draws the page with its buttons at rest into the kept bitmap, compatible with dc.
   void DrawFace(HDC dc);
 
-  MovieScene scene_ = PlainMovieScene();
+  MovieScene scene_ = PlainMovieScene();  // until LoadMovie lays a scene out for the screen
   std::string page_ = "home";
   std::string loadError_;
   MoviePainter painter_;
   MoviePainter::Variables variables_;
-  ScopedBitmap face_;  // the page with its buttons at rest, drawn once per page and variable change
+  ScopedBitmap face_;  // the page with its buttons at rest, as large as the control
+  SIZE faceSize_{0, 0};
   int hover_ = -1;
   int pressed_ = -1;
   int focus_ = -1;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "shell/movie/MovieGlyphs.h"
+#include "ui/Twips.h"
 
 namespace quorvane {
 
@@ -61,8 +62,8 @@ HFONT MoviePainter::Font(const MovieScene& scene, int points, bool bold) {
   auto key = std::make_pair(points, bold);
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second.get();
-  // Scene sizes are points at 96 dots per inch: the face is laid out in pixels.
-  HFONT font = CreateFontA(-MulDiv(points, 96, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, ANSI_CHARSET,
+  // Text sizes are points, set at the resolution the scene was laid out for.
+  HFONT font = CreateFontA(-MulDiv(points, scene.dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, ANSI_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, 5 /* CLEARTYPE_QUALITY */, DEFAULT_PITCH,
                            scene.fontFace.c_str());
   return fonts_.emplace(key, ScopedFont(font)).first->second.get();
@@ -115,23 +116,26 @@ void MoviePainter::PaintButton(HDC dc, const MovieScene& scene, const MovieButto
                                bool focused) {
   if (button.drag) return;
   const MovieButtonStyle& style = scene.StyleFor(button.style);
+  auto px = [&scene](int designPixels) { return ScaleDesignPixels(designPixels, scene.dpi); };
   RECT r = ToRect(button.rect);
   MovieColour top = style.faceTop, bottom = style.faceBottom;
   if (look == ButtonLook::Hover) top = style.hoverTop, bottom = style.hoverBottom;
   if (look == ButtonLook::Pressed) top = style.pressedTop, bottom = style.pressedBottom;
   FillGradient(dc, r, ToColorref(top), ToColorref(bottom), style.radius);
   {
-    ScopedPen pen(CreatePen(PS_SOLID, focused ? 2 : 1, focused ? ToColorref(style.text) : ToColorref(style.outline)));
+    ScopedPen pen(
+        CreatePen(PS_SOLID, focused ? px(2) : px(1), focused ? ToColorref(style.text) : ToColorref(style.outline)));
     ScopedSelect selectedPen(dc, pen.get());
     ScopedSelect selectedBrush(dc, GetStockObject(NULL_BRUSH));
     RoundRect(dc, r.left, r.top, r.right, r.bottom, style.radius * 2, style.radius * 2);
   }
 
-  const int inset = look == ButtonLook::Pressed ? 1 : 0;  // the face sinks a pixel when pressed
+  const int inset = look == ButtonLook::Pressed ? px(1) : 0;  // the face sinks a pixel when pressed
   const int height = r.bottom - r.top;
-  RECT content{r.left + 10 + inset, r.top + inset, r.right - 10 + inset, r.bottom + inset};
+  RECT content{r.left + px(10) + inset, r.top + inset, r.right - px(10) + inset, r.bottom + inset};
   if (!button.glyph.empty()) {
-    int side = button.label.empty() ? std::min<int>(r.right - r.left, height) - 10 : std::min(height - 12, 26);
+    int side = button.label.empty() ? std::min<int>(r.right - r.left, height) - px(10)
+                                    : std::min(height - px(12), px(26));
     RECT glyph;
     if (button.label.empty()) {
       int cx = (r.left + r.right) / 2 + inset, cy = (r.top + r.bottom) / 2 + inset;
@@ -139,7 +143,7 @@ void MoviePainter::PaintButton(HDC dc, const MovieScene& scene, const MovieButto
     } else {
       int cy = (r.top + r.bottom) / 2 + inset;
       glyph = {content.left, cy - side / 2, content.left + side, cy + side / 2};
-      content.left += side + 10;
+      content.left += side + px(10);
     }
     DrawMovieGlyph(dc, glyph, button.glyph, ToColorref(style.glyph));
   }

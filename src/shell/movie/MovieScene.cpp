@@ -361,19 +361,34 @@ MovieParseResult ParseMovieScene(std::string_view text) {
 }
 
 MovieScene PlainMovieScene() {
-  static const struct {
+  // Laid out like the shipped face: the main window shows the scene from y 38 on,
+  // and hosted tool windows cover x 232..592, y 157..401, so no button goes there.
+  struct PlainButton {
     const char* label;
     const char* command;
-  } kCommands[] = {
-      {"Wizard Mode", "IDC_FS_wizardmode"},     {"Advanced Mode", "IDC_FS_advancedmode"},
-      {"Backup Manager", "IDC_FS_backupmanager"}, {"Ping Settings", "IDC_FS_pingsettings"},
-      {"System Status", "IDC_FS_systemstatus"}, {"RAM Configuration", "IDC_FS_ramconfiguration"},
-      {"Settings", "IDC_FS_settings"},          {"Internet Properties", "IDC_FS_internetproperties"},
-      {"System Properties", "IDC_FS_systemproperties"}, {"Modem Settings", "IDC_FS_modemsettings"},
-      {"Network Settings", "IDC_FS_networksettings"},   {"Help", "IDC_FS_help"},
-      {"Home", "IDC_FS_home"},                  {"Minimize", "IDC_FS_minimize"},
-      {"To Tray", "IDC_FS_tray"},               {"Restart Windows", "IDC_FS_restart"},
-      {"Close", "IDC_FS_close"},
+    MovieRect rect;
+  };
+  auto left = [](int row) { return MovieRect{16, 90 + row * 36, 200, 30}; };
+  auto below = [](int column, int row) { return MovieRect{232 + column * 186, 420 + row * 36, 174, 30}; };
+  auto right = [](int row) { return MovieRect{604, 90 + row * 36, 96, 30}; };
+  const PlainButton kButtons[] = {
+      {"Wizard Mode", "IDC_FS_wizardmode", left(0)},
+      {"Advanced Mode", "IDC_FS_advancedmode", left(1)},
+      {"Backup Manager", "IDC_FS_backupmanager", left(2)},
+      {"Ping Settings", "IDC_FS_pingsettings", left(3)},
+      {"System Status", "IDC_FS_systemstatus", left(4)},
+      {"RAM Configuration", "IDC_FS_ramconfiguration", left(5)},
+      {"Settings", "IDC_FS_settings", left(6)},
+      {"Help", "IDC_FS_help", left(7)},
+      {"Home", "IDC_FS_home", left(8)},
+      {"Restart Windows", "IDC_FS_restart", left(9)},
+      {"Internet Properties", "IDC_FS_internetproperties", below(0, 0)},
+      {"System Properties", "IDC_FS_systemproperties", below(1, 0)},
+      {"Modem Settings", "IDC_FS_modemsettings", below(0, 1)},
+      {"Network Settings", "IDC_FS_networksettings", below(1, 1)},
+      {"Minimize", "IDC_FS_minimize", right(0)},
+      {"To Tray", "IDC_FS_tray", right(1)},
+      {"Close", "IDC_FS_close", right(2)},
   };
   MovieScene scene;
   MovieButtonStyle plain;
@@ -391,15 +406,11 @@ MovieScene PlainMovieScene() {
   home.name = "home";
   home.fills.push_back({{0, 0, scene.width, scene.height}, {236, 233, 216}, {236, 233, 216}, 0, std::nullopt});
   home.order.emplace_back(MoviePage::Kind::Fill, 0);
-  home.buttons.push_back({{0, 0, scene.width, 40}, "", "IDC_FS_drag", "", "", "", "", "", true});
+  home.buttons.push_back({{0, 38, scene.width, 42}, "", "IDC_FS_drag", "", "", "", "", "", true});
   home.texts.push_back({{16, 48, 400, 24}, "Quorvane", 12, true, {0, 0, 0}, MovieTextAlign::Left, ""});
   home.order.emplace_back(MoviePage::Kind::Text, 0);
-  const int columns = 3, width = 200, height = 30;
-  for (size_t i = 0; i < std::size(kCommands); ++i) {
-    int column = static_cast<int>(i) % columns, row = static_cast<int>(i) / columns;
-    home.buttons.push_back({{16 + column * (width + 12), 90 + row * (height + 10), width, height}, kCommands[i].label,
-                            kCommands[i].command, "", "", "plain", "", "", false});
-  }
+  for (const PlainButton& button : kButtons)
+    home.buttons.push_back({button.rect, button.label, button.command, "", "", "plain", "", "", false});
   scene.pages.push_back(std::move(home));
   return scene;
 }

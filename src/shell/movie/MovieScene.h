@@ -99,6 +99,7 @@ struct MoviePage {
 
 struct MovieScene {
   int width = 709, height = 513;
+  int dpi = 96;  // places and sizes are pixels at this resolution (MovieSceneScale.h)
   std::string fontFace = "Tahoma";
   std::string homePage = "home";
   MoviePage shared;  // drawn under every page; its buttons work on every page
