@@ -287,6 +287,20 @@ void Form::SetFocus() {
   if (hWnd()) ::SetFocus(hWnd());
 }
 
+namespace {
+
+bool PressIfUsable(CommandButton* button) {
+  if (!button || !button->hWnd() || !button->EffectivelyEnabled()) return false;
+  button->Click.Raise(*button);
+  return true;
+}
+
+}  // namespace
+
+bool Form::PressDefaultButton() { return PressIfUsable(defaultButton_); }
+
+bool Form::OnEscape() { return PressIfUsable(cancelButton_); }
+
 void Form::SetMousePointer(MousePointer pointer) {
   pointer_ = pointer;
   if (!hWnd()) return;
@@ -360,6 +374,18 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (pointer_ == MousePointer::Hourglass) {
         SetCursor(LoadCursor(nullptr, IDC_WAIT));
         return TRUE;
+      }
+      break;
+    case WM_ACTIVATE:
+      // Like a dialog, the window gives the focus back to the control that had it.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        focusWhenInactive_ = focus && IsChild(hWnd(), focus) ? focus : nullptr;
+      } else if (!HIWORD(wParam) && focusWhenInactive_ && IsChild(hWnd(), focusWhenInactive_) &&
+                 IsWindowVisible(focusWhenInactive_) && IsWindowEnabled(focusWhenInactive_)) {
+        OnActivate(true);
+        ::SetFocus(focusWhenInactive_);
+        return 0;
       }
       break;
     case DM_GETDEFID:  // the dialog manager asks which button Enter presses
