@@ -178,6 +178,11 @@ TEST_CASE("Tab goes round the face's buttons and the shown tool window's control
   std::reverse(back.begin(), back.end());
   std::rotate(back.begin(), back.begin() + 1, back.end());
   CHECK(back == round);
+
+  // At home the tool window lies out of sight, and out of the round.
+  p.Press(VK_ESCAPE);
+  REQUIRE(p.Home());
+  for (const std::string& name : p.Round(false)) CHECK(name.rfind("face:", 0) == 0);
 }
 
 TEST_CASE("the keyboard comes back to its control when the main window is active again") {
