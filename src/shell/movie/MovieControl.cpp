@@ -151,7 +151,7 @@ void MovieControl::MoveFocus(int step) {
   showFocus_ = true;
   for (int tried = 0, index = focus_; tried < count; ++tried) {
     index = index < 0 ? (step > 0 ? 0 : count - 1) : (index + step + count) % count;
-    if (!buttons[index]->drag) {
+    if (Reachable(*buttons[index])) {
       focus_ = index;
       break;
     }
@@ -159,12 +159,26 @@ void MovieControl::MoveFocus(int step) {
   Redraw();
 }
 
+// A window shown in front of the movie (the frame with a tool window) hides the
+// buttons beneath it from the keyboard as from the mouse.
+bool MovieControl::Reachable(const MovieButton& button) const {
+  if (button.drag) return false;
+  RECT area{button.rect.x, button.rect.y, button.rect.Right(), button.rect.Bottom()};
+  MapWindowPoints(hWnd(), nullptr, reinterpret_cast<POINT*>(&area), 2);
+  for (HWND above = GetWindow(hWnd(), GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV)) {
+    RECT covering, overlap;
+    if (IsWindowVisible(above) && GetWindowRect(above, &covering) && IntersectRect(&overlap, &area, &covering))
+      return false;
+  }
+  return true;
+}
+
 int MovieControl::NextTabStop(int step) const {
   auto buttons = ActiveButtons();
   const int count = static_cast<int>(buttons.size());
   for (int index = focus_ < 0 ? (step > 0 ? 0 : count - 1) : focus_ + step; index >= 0 && index < count;
        index += step)
-    if (!buttons[index]->drag) return index;
+    if (Reachable(*buttons[index])) return index;
   return -1;
 }
 

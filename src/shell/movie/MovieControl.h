@@ -58,6 +58,7 @@ class MovieControl : public Window {
   void ShowPage(const std::string& name);
   void Press(int index);
   void MoveFocus(int step);
+  bool Reachable(const MovieButton& button) const;
   // The button Tab reaches from the focused one, or -1 past either end.
   int NextTabStop(int step) const;
   bool TabLeavesMovie(int step) const;
