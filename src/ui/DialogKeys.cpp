@@ -1,6 +1,6 @@
 #include "ui/DialogKeys.h"
 
-#include "ui/Buttons.h"
+#include "common/Mnemonic.h"
 #include "ui/Form.h"
 
 namespace quorvane {
@@ -29,6 +29,31 @@ bool PressEnter(HWND focus) {
   return AskFormsOutwards(focus, [](Form& form) { return form.PressDefaultButton(); });
 }
 
+struct MnemonicSearch {
+  char letter;
+  bool found = false;
+};
+
+BOOL CALLBACK FindMnemonic(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<MnemonicSearch*>(context);
+  if (!IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
+  if (!(SendMessageA(window, WM_GETDLGCODE, 0, 0) & (DLGC_BUTTON | DLGC_STATIC))) return TRUE;
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof text);
+  search->found = HasMnemonic(text, search->letter);
+  return !search->found;
+}
+
+// Alt+letter: a control of that letter in sight comes first (the dialog
+// manager presses it); else the top-level form may have a use for the letter.
+bool PressFormMnemonic(HWND root, char letter) {
+  MnemonicSearch search{letter};
+  EnumChildWindows(root, &FindMnemonic, reinterpret_cast<LPARAM>(&search));
+  if (search.found) return false;
+  Form* form = Form::FromHandle(root);
+  return form && form->OnMnemonic(letter);
+}
+
 }  // namespace
 
 bool HandledAsDialogKey(MSG& message) {
@@ -46,6 +71,7 @@ bool HandledAsDialogKey(MSG& message) {
     else AskFormsOutwards(message.hwnd, [](Form& form) { return form.OnEscape(); });
     return true;
   }
+  if (message.message == WM_SYSCHAR && PressFormMnemonic(root, static_cast<char>(message.wParam))) return true;
   const HWND focusBefore = GetFocus();
   const bool handled = IsDialogMessageA(root, &message) != FALSE;
   if (message.message == WM_KEYDOWN && message.wParam >= VK_LEFT && message.wParam <= VK_DOWN) {

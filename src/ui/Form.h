@@ -114,6 +114,8 @@ class Form : public Window, public Container {
   // give Escape a meaning of its own.
   bool PressDefaultButton();
   virtual bool OnEscape();
+  // Alt+letter that no control in sight has: true when the form used it.
+  virtual bool OnMnemonic(char /*letter*/) { return false; }
 
   // Shows the menu at the mouse pointer and raises the Click of the chosen item
   // once the menu has closed.

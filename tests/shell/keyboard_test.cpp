@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Mnemonic.h"
 #include "optimizer/TcpSettings.h"
 #include "optimizer/tcpip_fixture.h"
 #include "registry/AppSettings.h"
@@ -100,7 +101,9 @@ struct Program {
       auto buttons = main.Flash.ActiveButtons();
       const int index = main.Flash.FocusedButton();
       if (index < 0) return "face";
-      return "face:" + (buttons[index]->label.empty() ? buttons[index]->tip : buttons[index]->label);
+      std::string label = buttons[index]->label.empty() ? buttons[index]->tip : buttons[index]->label;
+      label.erase(std::remove(label.begin(), label.end(), '&'), label.end());
+      return "face:" + label;
     }
     if (Control* control = Control::FromHandle(focus)) return control->DisplayName();
     return focus == main.hWnd() ? "main window" : focus ? "another window" : "nothing";
@@ -229,6 +232,43 @@ TEST_CASE("the face's icon-only buttons have tool-tips that name them") {
     CHECK(tool.rect.bottom == buttons[i]->rect.Bottom());
   }
   CHECK(iconOnly == 5);  // minimise, to the tray, close, Home, Restart
+}
+
+TEST_CASE("Alt with a face button's \"&\" letter presses it, also while a tool window shows") {
+  Program& p = TheProgram();
+  // The movie's commands, recorded on their way to the main window.
+  struct Recorder {
+    MovieControl& movie;
+    MovieControl::CommandEvent dispatch = movie.FSCommand;
+    std::vector<std::string> pressed;
+    explicit Recorder(MovieControl& m) : movie(m) {
+      movie.FSCommand = [this](const std::string& command, const std::string& parameter) {
+        pressed.push_back(command);
+        dispatch(command, parameter);
+      };
+    }
+    ~Recorder() { movie.FSCommand = dispatch; }
+  } recorder(p.main.Flash);
+  std::vector<std::string>& pressed = recorder.pressed;
+  p.GoHome();
+  std::string letters;
+  for (const MovieButton* shown : p.main.Flash.ActiveButtons()) {
+    const MovieButton button = *shown;
+    const char letter = MnemonicOf(button.label);
+    if (!letter) continue;
+    CAPTURE(button.label);
+    CHECK(letters.find(letter) == std::string::npos);  // each letter once
+    letters += letter;
+    p.GoHome();
+    p.Press(static_cast<WORD>(toupper(letter)), {VK_MENU});
+    CHECK((!pressed.empty() && pressed.back() == button.command));
+  }
+  CHECK(letters.size() >= 9);
+  p.GoHome();
+  p.Press('T', {VK_MENU});
+  REQUIRE(p.InFront(ToolWindow::MainSettings));
+  p.Press('W', {VK_MENU});
+  CHECK(p.InFront(ToolWindow::WizardMode));
 }
 
 TEST_CASE("keyboard only: the wizard, the advanced wizard, a restore, the pinger's and the start-up options' Save") {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "common/Mnemonic.h"
 #include "shell/movie/MovieSceneFile.h"
 
 namespace quorvane {
@@ -157,6 +158,17 @@ void MovieControl::MoveFocus(int step) {
     }
   }
   Redraw();
+}
+
+bool MovieControl::PressMnemonic(char letter) {
+  auto buttons = ActiveButtons();
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    if (!HasMnemonic(buttons[i]->label, letter) || !Reachable(*buttons[i])) continue;
+    focus_ = static_cast<int>(i);
+    Press(focus_);
+    return true;
+  }
+  return false;
 }
 
 // A window shown in front of the movie (the frame with a tool window) hides the

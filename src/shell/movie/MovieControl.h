@@ -41,6 +41,8 @@ class MovieControl : public Window {
 
   // Buttons a person can reach now: the page's, then the shared ones.
   std::vector<const MovieButton*> ActiveButtons() const;
+  // Presses the reachable button whose label has that "&" letter; false when none has.
+  bool PressMnemonic(char letter);
   // The button the keyboard is on, or -1; an index into ActiveButtons.
   int FocusedButton() const { return focus_; }
   // The tool-tips the buttons have now (their tips, in ActiveButtons order).
