@@ -91,10 +91,6 @@ HWND FirstTabStopIn(HWND window) {
   return first && first != window && IsChild(window, first) ? first : nullptr;
 }
 
-}  // namespace quorvane
-
-namespace quorvane {
-
 void MoveFocusAwayFrom(HWND window) {
   HWND focus = GetFocus();
   if (!window || !focus || (focus != window && !IsChild(window, focus))) return;

@@ -9,6 +9,7 @@
 #include "ui/Buttons.h"
 #include "ui/CommonControls.h"
 #include "ui/ControlIds.h"
+#include "ui/DialogKeys.h"
 #include "ui/MessageIds.h"
 #include "ui/Screen.h"
 #include "ui/Timer.h"
@@ -134,7 +135,7 @@ void Form::ShowModal() {
       PostQuitMessage(got == 0 ? static_cast<int>(message.wParam) : 0);  // the outer loop ends too
       break;
     }
-    if (IsDialogMessageA(self, &message)) continue;
+    if (HandledAsDialogKey(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
