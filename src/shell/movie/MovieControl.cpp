@@ -209,7 +209,7 @@ UINT MovieControl::DialogCode(const MSG* message) const {
   UINT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
   if (!message || message->message != WM_KEYDOWN) return code | DLGC_WANTTAB;
   if (message->wParam == VK_TAB && !TabLeavesMovie(GetKeyState(VK_SHIFT) < 0 ? -1 : 1)) code |= DLGC_WANTTAB;
-  if (message->wParam == VK_RETURN && focus_ >= 0) code |= DLGC_WANTMESSAGE;
+  if (message->wParam == VK_RETURN && focus_ >= 0 && showFocus_) code |= DLGC_WANTMESSAGE;
   return code;
 }
 
@@ -223,7 +223,8 @@ LRESULT MovieControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case VK_RIGHT: case VK_DOWN: MoveFocus(1); return 0;
         case VK_LEFT: case VK_UP: MoveFocus(-1); return 0;
         case VK_RETURN: case VK_SPACE:
-          if (focus_ >= 0) Press(focus_);
+          // Only a button the ring shows: Enter never presses an unseen choice.
+          if (focus_ >= 0 && showFocus_) Press(focus_);
           return 0;
         default: break;
       }
