@@ -165,6 +165,7 @@ bool MovieControl::PressMnemonic(char letter) {
   for (size_t i = 0; i < buttons.size(); ++i) {
     if (!HasMnemonic(buttons[i]->label, letter) || !Reachable(*buttons[i])) continue;
     focus_ = static_cast<int>(i);
+    showFocus_ = true;
     Press(focus_);
     return true;
   }
