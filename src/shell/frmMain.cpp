@@ -9,6 +9,7 @@
 #include "system/Effects.h"
 #include "system/ProgramFolder.h"
 #include "system/mdlOSVersion.h"
+#include "ui/DialogKeys.h"
 #include "ui/Screen.h"
 
 namespace quorvane {
@@ -50,6 +51,13 @@ frmMain::frmMain()
   cmdNetPinger.Handle(&CommandButton::Click, [this](int index) { cmdNetPinger_Click(index); });
   cmdMainSettings.Click = [this] { showToolWindow(ToolWindowSlots[ToolWindow::MainSettings]); };
   // "Home Page", "About" and "Help" do nothing.
+  // Out of sight beneath the movie, and so out of the keyboard's reach (Tab, "&" letters).
+  auto hide = [](CommandButton& button) { button.SetVisible(false); };
+  cmdQuorvane.ForEach(hide);
+  cmdSystemSettings.ForEach(hide);
+  cmdRamBooster.ForEach(hide);
+  cmdNetPinger.ForEach(hide);
+  for (CommandButton* button : {&cmdMainSettings, &cmdHomePage, &cmdAbout, &cmdHelp}) hide(*button);
 
   mnuMainWindow.Click = [this] { mnuMainWindow_Click(); };
   mnuHelp.Click = [this] { mnuHelp_Click(); };
@@ -181,9 +189,16 @@ void frmMain::FitMovieToWindow() {
 
 void frmMain::MovieToFront() {
   SetWindowPos(Flash.hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // The frame beneath is out of sight: out of the keyboard's reach too. The
+  // keyboard goes back to the movie when it was in the frame.
+  HWND focus = GetFocus();
+  const bool focusInFrame = focus && IsChild(framChildWindow.hWnd(), focus);
+  framChildWindow.SetVisible(false);
+  if (focusInFrame) ::SetFocus(Flash.hWnd());
 }
 
 void frmMain::FrameToFront() {
+  framChildWindow.SetVisible(true);
   SetWindowPos(framChildWindow.hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -204,6 +219,17 @@ void frmMain::showToolWindow(Form& window) {
   if (window.HostWindow() != framChildWindow.hWnd()) window.HostIn(framChildWindow.hWnd());
   window.Show();
   FrameToFront();
+  // The keyboard starts at the window's first control (not when another
+  // program is active: that would take the activation away from it).
+  if (GetActiveWindow() == hWnd())
+    if (HWND first = FirstTabStopIn(window.hWnd())) ::SetFocus(first);
+}
+
+bool frmMain::OnEscape() {
+  if (Form::OnEscape()) return true;
+  if (!framChildWindow.Visible()) return false;
+  returnHome();  // Escape leaves the tool window for the home page
+  return true;
 }
 
 void frmMain::returnHome() {

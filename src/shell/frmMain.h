@@ -37,6 +37,10 @@ class frmMain : public Form, public ToolWindowHost {
   void SetMovieVariable(const std::string& name, const std::string& value) override;
   void SetTrayToolTip(const std::string& text) override;
   void ShowHomeNote(const std::string& text) override;
+  // Escape in a tool window (or on the face while one shows) returns home.
+  bool OnEscape() override;
+  // Alt+letter presses the face's button of that "&" letter.
+  bool OnMnemonic(char letter) override { return Flash.PressMnemonic(letter); }
   // Hides the main window and says the program still runs.
   void hideToTray();
   // Shown, restored and in front again, from the tray or the taskbar; returns the window.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/DialogKeys.h"
 #include "ui/Form.h"
 #include "ui/Screen.h"
 #include "ui/WindowObjects.h"
@@ -230,7 +231,10 @@ bool Control::EffectivelyEnabled() const {
 }
 
 void Control::ApplyEnabledState() {
-  if (hwnd_) EnableWindow(hwnd_, EffectivelyEnabled());
+  if (!hwnd_) return;
+  const bool enabled = EffectivelyEnabled();
+  if (!enabled) MoveFocusAwayFrom(hwnd_);
+  EnableWindow(hwnd_, enabled);
 }
 
 void Control::SetVisible(bool visible) {

@@ -9,6 +9,7 @@
 #include "ui/Buttons.h"
 #include "ui/CommonControls.h"
 #include "ui/ControlIds.h"
+#include "ui/DialogKeys.h"
 #include "ui/MessageIds.h"
 #include "ui/Screen.h"
 #include "ui/Timer.h"
@@ -134,7 +135,7 @@ void Form::ShowModal() {
       PostQuitMessage(got == 0 ? static_cast<int>(message.wParam) : 0);  // the outer loop ends too
       break;
     }
-    if (IsDialogMessageA(self, &message)) continue;
+    if (HandledAsDialogKey(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
@@ -287,6 +288,20 @@ void Form::SetFocus() {
   if (hWnd()) ::SetFocus(hWnd());
 }
 
+namespace {
+
+bool PressIfUsable(CommandButton* button) {
+  if (!button || !button->hWnd() || !button->EffectivelyEnabled()) return false;
+  button->Click.Raise(*button);
+  return true;
+}
+
+}  // namespace
+
+bool Form::PressDefaultButton() { return PressIfUsable(defaultButton_); }
+
+bool Form::OnEscape() { return PressIfUsable(cancelButton_); }
+
 void Form::SetMousePointer(MousePointer pointer) {
   pointer_ = pointer;
   if (!hWnd()) return;
@@ -360,6 +375,18 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (pointer_ == MousePointer::Hourglass) {
         SetCursor(LoadCursor(nullptr, IDC_WAIT));
         return TRUE;
+      }
+      break;
+    case WM_ACTIVATE:
+      // Like a dialog, the window gives the focus back to the control that had it.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        focusWhenInactive_ = focus && IsChild(hWnd(), focus) ? focus : nullptr;
+      } else if (!HIWORD(wParam) && focusWhenInactive_ && IsChild(hWnd(), focusWhenInactive_) &&
+                 IsWindowVisible(focusWhenInactive_) && IsWindowEnabled(focusWhenInactive_)) {
+        OnActivate(true);
+        ::SetFocus(focusWhenInactive_);
+        return 0;
       }
       break;
     case DM_GETDEFID:  // the dialog manager asks which button Enter presses

@@ -109,6 +109,13 @@ class Form : public Window, public Container {
   CommandButton* DefaultButton() const { return defaultButton_; }
   void SetCancelButton(CommandButton* button) { cancelButton_ = button; }
   CommandButton* CancelButton() const { return cancelButton_; }
+  // Enter and Escape where the focus is inside this form: each presses its
+  // button when it has an enabled one, and says whether it did. A form may
+  // give Escape a meaning of its own.
+  bool PressDefaultButton();
+  virtual bool OnEscape();
+  // Alt+letter that no control in sight has: true when the form used it.
+  virtual bool OnMnemonic(char /*letter*/) { return false; }
 
   // Shows the menu at the mouse pointer and raises the Click of the chosen item
   // once the menu has closed.
@@ -191,6 +198,7 @@ class Form : public Window, public Container {
   MousePointer pointer_ = MousePointer::Default;
   CommandButton* defaultButton_ = nullptr;
   CommandButton* cancelButton_ = nullptr;
+  HWND focusWhenInactive_ = nullptr;  // given back when the window is active again
   std::deque<std::function<void()>> postedCalls_;
 };
 

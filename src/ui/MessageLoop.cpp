@@ -2,19 +2,11 @@
 
 #include <windows.h>
 
-#include "ui/Window.h"
+#include "ui/DialogKeys.h"
 
 namespace quorvane {
 
 namespace {
-
-// The dialog manager moves the focus between the controls of the top-level
-// window the message is for, hosted forms and frames included.
-bool HandledAsDialogKey(MSG& message) {
-  if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST || !message.hwnd) return false;
-  HWND root = TopLevelWindowOf(message.hwnd);
-  return root && IsDialogMessageA(root, &message);
-}
 
 void Dispatch(MSG& message) {
   if (HandledAsDialogKey(message)) return;

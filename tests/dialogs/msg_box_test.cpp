@@ -216,6 +216,14 @@ TEST_CASE("Escape and closing answer Cancel where there is one, and nothing wher
   CHECK_FALSE(WhileModal::Rescued());
 }
 
+TEST_CASE("Enter answers with the button the keyboard is on, not the default one") {
+  int result = ShowMessage(Flags::kYesNo, [&] {
+    SetFocus(BalloonControl("cmd1", 1).hWnd());  // "No"; "Yes" is the default
+    PostMessageA(BalloonControl("cmd1", 1).hWnd(), WM_KEYDOWN, VK_RETURN, 1);
+  });
+  CHECK(result == 7);
+}
+
 TEST_CASE("each call loads the window and unloads it on return, starting from the designed layout") {
   bool iconShown = true;
   int titleLeftWithout = 0;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "common/Mnemonic.h"
 #include "shell/movie/MovieSceneFile.h"
 #include "shell/movie/MovieSceneScale.h"
 #include "ui/Screen.h"
@@ -32,7 +33,33 @@ bool MovieControl::Create(HWND parent, int x, int y, int width, int height) {
   params.width = width;
   params.height = height;
   params.parent = parent;
-  return CreateHandle(params);
+  if (!CreateHandle(params)) return false;
+  toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hWnd(), nullptr, GetModuleHandleA(nullptr),
+                             nullptr);
+  UpdateToolTips();
+  return true;
+}
+
+// One tool per button with a tip, by its index among the active buttons: the
+// icon-only buttons say what they do.
+void MovieControl::UpdateToolTips() {
+  if (!toolTip_) return;
+  TTTOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;  // the size every comctl32 version accepts
+  tool.hwnd = hWnd();
+  for (tool.uId = 0; tool.uId < static_cast<UINT_PTR>(toolCount_); ++tool.uId)
+    SendMessageA(toolTip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  auto buttons = ActiveButtons();
+  toolCount_ = static_cast<int>(buttons.size());
+  tool.uFlags = TTF_SUBCLASS;
+  for (tool.uId = 0; tool.uId < buttons.size(); ++tool.uId) {
+    const MovieButton& button = *buttons[tool.uId];
+    if (button.tip.empty()) continue;
+    tool.rect = {button.rect.x, button.rect.y, button.rect.Right(), button.rect.Bottom()};
+    tool.lpszText = const_cast<char*>(button.tip.c_str());
+    SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  }
 }
 
 bool MovieControl::LoadMovie(int /*layer*/, const std::string& path) {
@@ -73,9 +100,12 @@ std::vector<const MovieButton*> MovieControl::ActiveButtons() const {
 
 void MovieControl::ShowPage(const std::string& name) {
   if (!scene_.FindPage(name)) return;
+  // Coming home while home keeps the keyboard on the button it was on.
+  if (name != page_) focus_ = -1;
   page_ = name;
-  hover_ = pressed_ = focus_ = -1;
+  hover_ = pressed_ = -1;
   face_.reset();
+  UpdateToolTips();
   Redraw();
 }
 
@@ -146,7 +176,7 @@ void MovieControl::MoveFocus(int step) {
   showFocus_ = true;
   for (int tried = 0, index = focus_; tried < count; ++tried) {
     index = index < 0 ? (step > 0 ? 0 : count - 1) : (index + step + count) % count;
-    if (!buttons[index]->drag) {
+    if (Reachable(*buttons[index])) {
       focus_ = index;
       break;
     }
@@ -154,24 +184,96 @@ void MovieControl::MoveFocus(int step) {
   Redraw();
 }
 
+bool MovieControl::PressMnemonic(char letter) {
+  auto buttons = ActiveButtons();
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    if (!HasMnemonic(buttons[i]->label, letter) || !Reachable(*buttons[i])) continue;
+    focus_ = static_cast<int>(i);
+    showFocus_ = true;
+    Press(focus_);
+    return true;
+  }
+  return false;
+}
+
+// A window shown in front of the movie (the frame with a tool window) hides the
+// buttons beneath it from the keyboard as from the mouse.
+bool MovieControl::Reachable(const MovieButton& button) const {
+  if (button.drag) return false;
+  RECT area{button.rect.x, button.rect.y, button.rect.Right(), button.rect.Bottom()};
+  MapWindowPoints(hWnd(), nullptr, reinterpret_cast<POINT*>(&area), 2);
+  for (HWND above = GetWindow(hWnd(), GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV)) {
+    RECT covering, overlap;
+    if (IsWindowVisible(above) && GetWindowRect(above, &covering) && IntersectRect(&overlap, &area, &covering))
+      return false;
+  }
+  return true;
+}
+
+int MovieControl::NextTabStop(int step) const {
+  auto buttons = ActiveButtons();
+  const int count = static_cast<int>(buttons.size());
+  for (int index = focus_ < 0 ? (step > 0 ? 0 : count - 1) : focus_ + step; index >= 0 && index < count;
+       index += step)
+    if (Reachable(*buttons[index])) return index;
+  return -1;
+}
+
+// Past its last button (or before its first) Tab goes on to the window's next
+// control, when there is another one.
+bool MovieControl::TabLeavesMovie(int step) const {
+  if (NextTabStop(step) >= 0) return false;
+  HWND root = TopLevelWindowOf(hWnd());
+  HWND next = root ? GetNextDlgTabItem(root, hWnd(), step < 0) : nullptr;
+  return next && next != hWnd();
+}
+
+// The dialog manager asks before it handles a key: the movie keeps the arrows
+// and its characters, Tab while it has buttons left, and Enter for its button.
+UINT MovieControl::DialogCode(const MSG* message) const {
+  UINT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+  if (!message || message->message != WM_KEYDOWN) return code | DLGC_WANTTAB;
+  if (message->wParam == VK_TAB && !TabLeavesMovie(GetKeyState(VK_SHIFT) < 0 ? -1 : 1)) code |= DLGC_WANTTAB;
+  if (message->wParam == VK_RETURN && focus_ >= 0 && showFocus_) code |= DLGC_WANTMESSAGE;
+  return code;
+}
+
 LRESULT MovieControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_GETDLGCODE:
-      return DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
+      return DialogCode(reinterpret_cast<const MSG*>(lParam));
     case WM_KEYDOWN:
       switch (wParam) {
         case VK_TAB: MoveFocus(GetKeyState(VK_SHIFT) < 0 ? -1 : 1); return 0;
         case VK_RIGHT: case VK_DOWN: MoveFocus(1); return 0;
         case VK_LEFT: case VK_UP: MoveFocus(-1); return 0;
         case VK_RETURN: case VK_SPACE:
-          if (focus_ >= 0) Press(focus_);
+          // Only a button the ring shows: Enter never presses an unseen choice.
+          if (focus_ >= 0 && showFocus_) Press(focus_);
           return 0;
         default: break;
       }
       break;
     case WM_SETFOCUS:
+      // Tab arrives at the first button, Shift+Tab at the last; the keyboard
+      // handed over otherwise (not by a click) lands on a button too.
+      if (GetKeyState(VK_TAB) < 0) {
+        focus_ = -1;
+        focus_ = NextTabStop(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
+        showFocus_ = true;
+      } else if (focus_ < 0 && GetKeyState(VK_LBUTTON) >= 0) {
+        focus_ = NextTabStop(1);
+      }
+      Redraw();
+      break;
     case WM_KILLFOCUS:
       Redraw();
+      break;
+    case WM_DESTROY:
+      // First, while the buttons' tools still hook this window.
+      if (toolTip_) DestroyWindow(toolTip_);
+      toolTip_ = nullptr;
+      toolCount_ = 0;
       break;
     case WM_MOUSELEAVE:
       trackingLeave_ = false;

@@ -1,6 +1,8 @@
 // The movie control: the main window's face. It draws the pages of a scene file,
 // lets a person press its buttons with the mouse or the keyboard, and reports each
 // press as a command event (command text, parameter text) on the UI thread.
+// Tab walks its buttons and then leaves for the window's other controls; a
+// button's tip shows as its tool-tip.
 #pragma once
 
 #include <windows.h>
@@ -41,6 +43,12 @@ class MovieControl : public Window {
 
   // Buttons a person can reach now: the page's, then the shared ones.
   std::vector<const MovieButton*> ActiveButtons() const;
+  // Presses the reachable button whose label has that "&" letter; false when none has.
+  bool PressMnemonic(char letter);
+  // The button the keyboard is on, or -1; an index into ActiveButtons.
+  int FocusedButton() const { return focus_; }
+  // The tool-tips the buttons have now (their tips, in ActiveButtons order).
+  HWND ToolTipWindow() const { return toolTip_; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -54,6 +62,12 @@ class MovieControl : public Window {
   void ShowPage(const std::string& name);
   void Press(int index);
   void MoveFocus(int step);
+  bool Reachable(const MovieButton& button) const;
+  // The button Tab reaches from the focused one, or -1 past either end.
+  int NextTabStop(int step) const;
+  bool TabLeavesMovie(int step) const;
+  UINT DialogCode(const MSG* message) const;
+  void UpdateToolTips();
   void SetHover(int index);
   void Redraw();
   // Draws the page with its buttons at rest into the kept bitmap, compatible with dc.
@@ -71,6 +85,8 @@ class MovieControl : public Window {
   int focus_ = -1;
   bool showFocus_ = false;  // the focus ring appears once the keyboard is used
   bool trackingLeave_ = false;
+  HWND toolTip_ = nullptr;
+  int toolCount_ = 0;
 };
 
 }  // namespace quorvane

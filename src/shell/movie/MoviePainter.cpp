@@ -151,8 +151,9 @@ void MoviePainter::PaintButton(HDC dc, const MovieScene& scene, const MovieButto
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorref(style.text));
     ScopedSelect font(dc, Font(scene, style.textSize, style.bold));
+    // A label's "&" underlines the letter that Alt presses it with.
     DrawTextA(dc, button.label.c_str(), -1, &content,
-              AlignFlags(style.align) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+              AlignFlags(style.align) | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
   }
 }
 

@@ -71,7 +71,8 @@ struct WizardHarness {
   int VisiblePage() {
     int shown = -1, count = 0;
     wizard.frmWizardPages.ForEach([&](quorvane::Frame& page) {
-      if (page.Visible() && IsWindowVisible(page.hWnd())) {
+      // Shown within the wizard (the wizard itself is out of sight once home).
+      if (page.Visible() && (GetWindowLongPtrA(page.hWnd(), GWL_STYLE) & WS_VISIBLE)) {
         shown = page.Index();
         ++count;
       }
