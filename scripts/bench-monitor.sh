@@ -24,6 +24,7 @@ source "$root/scripts/lib/build.sh"
 quorvane_build "$root" "$build" quorvane bench_chart bench_startup
 
 source "$root/scripts/lib/wine-session.sh"
+source "$root/scripts/lib/wine-process.sh"
 WINEPREFIX_OVERRIDE=$build/bench-monitor-prefix wine_session_start "$build"
 install_quorvane "$build"
 
@@ -37,20 +38,10 @@ if [ -n "$baseline" ]; then
     "$(winepath -w "$baseline/bin/quorvane.exe")" --reps "$reps"
 fi
 
-# The quorvane.exe of this prefix (other prefixes on the machine may run one too).
-program_pid() {
-  local pid
-  for pid in $(pgrep -f 'quorvane.exe'); do
-    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
-      echo "$pid"
-      return
-    fi
-  done
-}
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 measure() {
   local label=$1 pid before after
-  pid=$(program_pid)
+  pid=$(wine_process_of quorvane.exe)
   [ -n "$pid" ] || { echo "quorvane.exe is not running" >&2; return 1; }
   before=$(ticks "$pid")
   sleep "$idle"
@@ -67,7 +58,7 @@ start_program() {
 }
 stop_program() {
   local pid
-  pid=$(program_pid)
+  pid=$(wine_process_of quorvane.exe)
   [ -z "$pid" ] || kill "$pid"
   sleep 2
 }

@@ -35,6 +35,7 @@ if [ "$ours" != "$reference" ]; then
 fi
 
 source "$root/scripts/lib/wine-session.sh"
+source "$root/scripts/lib/wine-process.sh"
 WINEPREFIX_OVERRIDE=$build/bench-startup-prefix wine_session_start "$build"
 settings='HKLM\SOFTWARE\Kestavo\Quorvane'
 wine reg delete "$settings" /f >/dev/null 2>&1 || true
@@ -65,16 +66,6 @@ awk -F'\t' '
   }' "$steps"
 rm -f "$steps"
 
-# The Wine process of a program of this prefix, by its file name.
-process_of() {
-  local pid
-  for pid in $(pgrep -f "$1"); do
-    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
-      echo "$pid"
-      return
-    fi
-  done
-}
 kib() { awk -v k="$2" '$1 == k ":" { print $2 }' "/proc/$1/status"; }
 
 echo
@@ -84,7 +75,7 @@ for exe in quorvane.exe bench_minimal_window.exe bench_minimal_window_same_libra
   for _ in 1 2 3; do
     (cd "$build/bin" && exec wine "$exe" >/dev/null 2>&1 &) 2>/dev/null
     sleep 4
-    pid=$(process_of "$exe")
+    pid=$(wine_process_of "$exe")
     [ -n "$pid" ] || { echo "bench-startup: $exe is not running" >&2; exit 1; }
     rss+=("$(kib "$pid" VmRSS)") anon+=("$(kib "$pid" RssAnon)")
     kill "$pid"
@@ -108,7 +99,7 @@ done | awk '
 wine reg add "$settings\\Settings\\MainSettings" /v chkRunProgramMini /d 1 /f >/dev/null
 (cd "$build/bin" && wine quorvane.exe >/dev/null 2>&1 &)
 sleep 3
-pid=$(process_of quorvane.exe)
+pid=$(wine_process_of quorvane.exe)
 ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 before=$(ticks)
 sleep "$idle"

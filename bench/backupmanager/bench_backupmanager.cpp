@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "../probes/bench_timing.h"
 #include "optimizer/BackupFiles.h"
 #include "optimizer/BackupFormat.h"
 #include "optimizer/backup/frmBackUp.h"
@@ -26,23 +27,14 @@
 #include "system/ProgramFolder.h"
 
 using namespace quorvane;
+using quorvane::probes::Median;
+using quorvane::probes::NowMs;
 
 namespace {
 
 constexpr int kFiles = 999;
 constexpr double kFillTargetMs = 100;
 constexpr double kSortTargetMs = 30;
-
-double NowMs() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 template <typename Function>
 std::vector<double> Samples(int reps, Function&& function) {
@@ -54,11 +46,6 @@ std::vector<double> Samples(int reps, Function&& function) {
     samples.push_back(NowMs() - start);
   }
   return samples;
-}
-
-double Median(std::vector<double> samples) {
-  std::sort(samples.begin(), samples.end());
-  return samples.empty() ? 0 : samples[samples.size() / 2];
 }
 
 void Report(const char* what, const std::vector<double>& samples, double targetMs, const char* reference = nullptr,

@@ -1,4 +1,4 @@
-// Wall-clock timing for the probe benchmarks: the performance counter and the
+// Wall-clock timing for the benchmarks: the performance counter and the
 // median of repeated rounds, which the odd slow round of a shared machine
 // does not move.
 #pragma once
@@ -20,6 +20,8 @@ inline double NowMicroseconds() {
   QueryPerformanceCounter(&now);
   return static_cast<double>(now.QuadPart) * 1e6 / frequency;
 }
+
+inline double NowMs() { return NowMicroseconds() / 1000.0; }
 
 inline double Median(std::vector<double> samples) {
   if (samples.empty()) return 0.0;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "../probes/bench_timing.h"
 #include "pinger/frmNetPingerSettings.h"
 #include "registry/AppSettings.h"
 #include "shell/frmMain.h"
@@ -18,20 +19,10 @@
 #include "system/Effects.h"
 
 using namespace quorvane;
+using quorvane::probes::Median;
+using quorvane::probes::NowMs;
 
 namespace {
-
-double NowMs() {
-  LARGE_INTEGER counter, frequency;
-  QueryPerformanceCounter(&counter);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(counter.QuadPart) * 1000 / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values.empty() ? 0 : values[values.size() / 2];
-}
 
 double TimeMainLoad(bool withPinger) {
   frmMain main;

@@ -11,19 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "../probes/bench_timing.h"
 #include "shell/InstallToolWindows.h"
 #include "shell/frmMain.h"
 
 using namespace quorvane;
+using quorvane::probes::NowMs;
 
 namespace {
-
-double NowMs() {
-  LARGE_INTEGER counter, frequency;
-  QueryPerformanceCounter(&counter);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(counter.QuadPart) * 1000 / static_cast<double>(frequency.QuadPart);
-}
 
 // Milliseconds from the process's creation until now, by the system clock.
 double MsSinceProcessCreated() {
