@@ -32,6 +32,8 @@ wine_session_start() {
     n=$(_ws_free_display) || { echo "no free X display number" >&2; return 1; }
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     _ws_xvfb_pid=$!
+    # Set now: a later step that fails must not leave the display behind.
+    trap wine_session_stop EXIT
     export DISPLAY=":$n"
     local i
     for i in $(seq 1 50); do
@@ -49,7 +51,8 @@ wine_session_start() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
     wineserver -w
   fi
-  wineserver -p >/dev/null 2>&1 </dev/null
+  # A server already running for this prefix (another session's) serves as well.
+  wineserver -p >/dev/null 2>&1 </dev/null || true
   # Wine's own background processes (services, plugplay, rpcss) start with the first
   # program and live as long as the server; started here, they hold no pipe of a test
   # runner open, so runners see their tests' output end.
