@@ -7,8 +7,9 @@
 
 namespace quorvane {
 
-// The named export of the system library, which is loaded on the first call and
-// stays for the process's life; nullptr when the library or the export is missing.
+// The named export of the system library, which is loaded from the system folder
+// (never from beside the program) on the first call and stays for the process's
+// life; nullptr when the library or the export is missing.
 FARPROC LibraryFunction(const char* library, const char* name);
 
 template <typename Function>
