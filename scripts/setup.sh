@@ -35,5 +35,16 @@ if [ "$need_i386" -eq 1 ]; then
   $SUDO dpkg --add-architecture i386
 fi
 echo "setup: installing ${missing[*]}" >&2
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# A mirror caught mid-sync fails one index now and then: try again, and go on with the
+# lists that did arrive (the install below fails plainly if a package is really missing).
+for attempt in 1 2 3; do
+  $SUDO apt-get update -qq && break
+  echo "setup: apt-get update failed (attempt $attempt), retrying" >&2
+  sleep $((attempt * 5))
+done
+if ! $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null; then
+  # When one architecture's security index is missing, the 32-bit libraries Wine needs
+  # cannot match their 64-bit twins' newer versions: take both from the release itself.
+  echo "setup: retrying the install from the bookworm release alone" >&2
+  $SUDO apt-get install -y -qq --no-install-recommends -t bookworm "${missing[@]}" >/dev/null
+fi
