@@ -1,6 +1,8 @@
 ; Quorvane's installer. installer/CMakeLists.txt builds it:
 ;   makensis -DVERSION=1.2.3 -DEXE=<quorvane.exe> -DBINDIR=<the data files> -DICON=<quorvane.ico>
 ;            -DWELCOME_BITMAP=<164 x 314 .bmp> -DOUTFILE=<setup.exe> quorvane.nsi
+; With -DAMD64 (and makensis -X"Target amd64-unicode") it installs the 64-bit build,
+; which is what a host that runs 64-bit code only tests.
 ; Silent with /S; the uninstaller too.
 
 !include MUI2.nsh
@@ -16,7 +18,11 @@
 
 Name "Quorvane"
 OutFile "${OUTFILE}"
+!ifdef AMD64
+InstallDir "$PROGRAMFILES64\Quorvane"
+!else
 InstallDir "$PROGRAMFILES\Quorvane"
+!endif
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 ; Quorvane writes under HKEY_LOCAL_MACHINE and installs for every user.
 RequestExecutionLevel admin

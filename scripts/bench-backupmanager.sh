@@ -7,11 +7,12 @@
 #   --against REV       also builds the benchmark of that git revision (in the
 #                       build folder) and runs it in the same session, first and
 #                       last around this tree's run; prints the figures side by side
-#   QUORVANE_BUILD_DIR  build folder (default build/i686)
+#   QUORVANE_BUILD_DIR  build folder (default build/i686, or build/x86_64 where the host runs 64-bit code only)
 #   other arguments go to the benchmark (e.g. --reps 15)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${QUORVANE_BUILD_DIR:-$root/build/i686}
+source "$root/scripts/lib/build.sh"
+build=${QUORVANE_BUILD_DIR:-$(quorvane_default_build "$root")}
 
 against=""
 args=()

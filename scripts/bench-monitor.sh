@@ -9,7 +9,8 @@
 #   scripts/bench-monitor.sh [--idle SECONDS] [--reps N] [--baseline BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${QUORVANE_BUILD_DIR:-$root/build/i686}
+source "$root/scripts/lib/build.sh"
+build=${QUORVANE_BUILD_DIR:-$(quorvane_default_build "$root")}
 reps=15 idle=60 baseline=
 while [ $# -gt 0 ]; do
   case $1 in

@@ -3,11 +3,12 @@
 # prefix: apply with its backup at 1, 16 and 256 interfaces against its floor,
 # NextBackupPath with 998 backups present, restore of a 256-interface file.
 # Prints medians (microseconds) and ratios.
-#   QUORVANE_BUILD_DIR  build folder (default build/i686)
+#   QUORVANE_BUILD_DIR  build folder (default build/i686, or build/x86_64 where the host runs 64-bit code only)
 #   extra arguments go to the benchmark (e.g. --reps 15)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${QUORVANE_BUILD_DIR:-$root/build/i686}
+source "$root/scripts/lib/build.sh"
+build=${QUORVANE_BUILD_DIR:-$(quorvane_default_build "$root")}
 
 source "$root/scripts/lib/build.sh"
 quorvane_build "$root" "$build" bench_optimizer

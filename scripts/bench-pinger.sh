@@ -10,7 +10,8 @@
 # BASE defaults to where this branch left main (git merge-base HEAD main).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${QUORVANE_BUILD_DIR:-$root/build/i686}
+source "$root/scripts/lib/build.sh"
+build=${QUORVANE_BUILD_DIR:-$(quorvane_default_build "$root")}
 base="" reps=15 idle=60
 while [ $# -gt 0 ]; do
   case $1 in
@@ -31,7 +32,7 @@ base_src=$build/bench-base/$base/src base_build=$build/bench-base/$base/build
 if [ ! -f "$base_build/bin/quorvane.exe" ]; then
   mkdir -p "$base_src"
   git -C "$root" archive "$base" | tar -x -C "$base_src"
-  cmake --preset mingw-i686 -S "$base_src" -B "$base_build" -DBUILD_TESTING=OFF >/dev/null
+  cmake --preset "$(quorvane_preset_for "$build")" -S "$base_src" -B "$base_build" -DBUILD_TESTING=OFF >/dev/null
   cmake --build "$base_build" -j "$(nproc)" --target quorvane >/dev/null
 fi
 

@@ -8,12 +8,13 @@
 #     /proc/stat over the same 1-second intervals, idle and with one core kept
 #     busy by a separate process for 5 s (target: within 5 percentage points)
 # Echoes go to 127.0.0.1 only.
-#   QUORVANE_BUILD_DIR  build folder (default build/i686)
+#   QUORVANE_BUILD_DIR  build folder (default build/i686, or build/x86_64 where the host runs 64-bit code only)
 #   PROBE_PING_ROUNDS, PROBE_PINGS, PROBE_FREE_ROUNDS, PROBE_FREE_MB,
 #   PROBE_CPU_INTERVALS (per phase), PROBE_BUSY_SECONDS  to change the run
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${QUORVANE_BUILD_DIR:-$root/build/i686}
+source "$root/scripts/lib/build.sh"
+build=${QUORVANE_BUILD_DIR:-$(quorvane_default_build "$root")}
 
 source "$root/scripts/lib/build.sh"
 quorvane_build "$root" "$build" probe_bench

@@ -9,7 +9,8 @@
 #   scripts/bench-startup.sh [--reps N] [--idle SECONDS]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${QUORVANE_BUILD_DIR:-$root/build/i686}
+source "$root/scripts/lib/build.sh"
+build=${QUORVANE_BUILD_DIR:-$(quorvane_default_build "$root")}
 reps=9 idle=60
 while [ $# -gt 0 ]; do
   case $1 in
@@ -24,7 +25,7 @@ quorvane_build "$root" "$build" quorvane bench_startup bench_startup_steps bench
   bench_minimal_window_same_libraries
 
 # The second reference must import exactly the DLLs the program imports.
-objdump=$(command -v i686-w64-mingw32-objdump)
+objdump=$(command -v "$(basename "$build" | grep -q x86_64 && echo x86_64 || echo i686)-w64-mingw32-objdump")
 dlls() { "$objdump" -p "$1" | awk '/DLL Name:/ { print tolower($3) }' | sort -u | tr '\n' ' '; }
 ours=$(dlls "$build/bin/quorvane.exe")
 reference=$(dlls "$build/bin/bench_minimal_window_same_libraries.exe")

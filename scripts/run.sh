@@ -10,7 +10,8 @@
 #   bash scripts/run.sh /list
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${QUORVANE_BUILD_DIR:-$root/build/i686}
+source "$root/scripts/lib/build.sh"
+build=${QUORVANE_BUILD_DIR:-$(quorvane_default_build "$root")}
 
 source "$root/scripts/lib/build.sh"
 quorvane_build "$root" "$build" quorvane

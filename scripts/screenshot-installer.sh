@@ -5,7 +5,8 @@
 #   bash scripts/screenshot-installer.sh [OUTPUT_FOLDER]   (default build/screenshots)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${QUORVANE_BUILD_DIR:-$root/build/i686}
+source "$root/scripts/lib/build.sh"
+build=${QUORVANE_BUILD_DIR:-$(quorvane_default_build "$root")}
 out=${1:-$build/screenshots}
 mkdir -p "$out"
 

@@ -5,7 +5,8 @@
 #   bash scripts/screenshot-msgbox.sh [BUILD_DIR] [OUTPUT_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-${QUORVANE_BUILD_DIR:-$root/build/i686}}" && pwd)
+source "$root/scripts/lib/build.sh"
+build=$(cd "${1:-${QUORVANE_BUILD_DIR:-$(quorvane_default_build "$root")}}" && pwd)
 output=${2:-/tmp}
 mkdir -p "$output"
 [ -f "$build/bin/msgbox_demo.exe" ] || cmake --build "$build" --target msgbox_demo -j 2 >/dev/null

@@ -9,7 +9,8 @@
 # Pictures land in OUTPUT_FOLDER/96dpi, .../120dpi and .../144dpi.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${QUORVANE_BUILD_DIR:-$root/build/i686}
+source "$root/scripts/lib/build.sh"
+build=${QUORVANE_BUILD_DIR:-$(quorvane_default_build "$root")}
 out=${1:-$build/screenshots}
 mkdir -p "$out"
 

@@ -1,19 +1,31 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build, run and test Quorvane:
-# the MinGW-w64 cross compilers, the host's g++ (for tools run at build time), 32-bit
-# Wine, Xvfb, doctest, CMake, ImageMagick, the CHM compiler, NSIS, and clang with
+# the MinGW-w64 cross compilers, the host's g++ (for tools run at build time), Wine
+# (32-bit where the host runs 32-bit programs), Xvfb, doctest, CMake, ImageMagick, the CHM compiler, NSIS, and clang with
 # libFuzzer and the sanitizers (llvm-symbolizer names lines in their reports) for the
 # native build of the pure sources.
 # Does nothing when everything is already there.
 set -euo pipefail
 
+source "$(dirname "$0")/lib/host-arch.sh"
+
+# 32-bit Wine where the kernel runs 32-bit programs. Where it runs 64-bit code only,
+# a 32-bit Wine installed earlier is removed: the `wine` command would pick its loader,
+# which cannot start there, instead of the 64-bit one.
 need_i386=0
-dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
+wine32=()
+if quorvane_host_runs_i386; then
+  dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
+  wine32=(wine32:i386)
+elif dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
+  echo "setup: this host runs 64-bit code only: removing the 32-bit Wine loader" >&2
+  DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq wine32:i386 >/dev/null
+fi
 
 packages=(
-  cmake make g++
+  cmake make g++ ccache
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686
-  wine wine32:i386 wine64
+  wine "${wine32[@]}" wine64
   xvfb xauth x11-utils xdotool imagemagick fonts-wine
   doctest-dev fp-utils-3.2.2 nsis
   clang libclang-rt-14-dev llvm

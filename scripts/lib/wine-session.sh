@@ -7,6 +7,11 @@
 
 _ws_xvfb_pid=""
 
+# win64 for a build of the 64-bit program, win32 otherwise.
+wine_arch_of_build() {
+  if grep -qs '^CMAKE_TOOLCHAIN_FILE.*x86_64' "$1/CMakeCache.txt"; then echo win64; else echo win32; fi
+}
+
 _ws_free_display() {
   local n
   for n in $(seq 90 160); do
@@ -21,7 +26,8 @@ wine_session_start() {
   local build_dir
   build_dir=$(mkdir -p "$1" && cd "$1" && pwd)
   export WINEPREFIX="${WINEPREFIX_OVERRIDE:-$build_dir/wineprefix}"
-  export WINEARCH=win32
+  export WINEARCH
+  WINEARCH=$(wine_arch_of_build "$build_dir")
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES='mscoree,mshtml='
 

@@ -16,7 +16,7 @@ reg_data() {
     sed -E 's/^ +[^ ].*    REG_[A-Z_]+    //' || echo missing
 }
 
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+export WINEPREFIX=$prefix WINEARCH=${QUORVANE_WINEARCH:-win32} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 wineserver -k >/dev/null 2>&1
 rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"

@@ -42,8 +42,10 @@ TEST_CASE("the icon record is filled field by field, texts padded with blanks") 
   CHECK(h.tray.IsVisible());
 
   const IconDataRecord& r = h.tray.IconData();
-  CHECK(sizeof r == 488);
-  CHECK(r.cbSize == 488);
+  // The shell's record: a 64-bit program's has 8-byte window and icon handles.
+  const size_t wide = sizeof(void*) == 8 ? 16 : 0;
+  CHECK(sizeof r == 488 + wide);
+  CHECK(r.cbSize == 488 + wide);
   CHECK(r.hWnd == h.tray.hWnd());
   CHECK(r.uID == 1);
   CHECK(r.uFlags == 7);
@@ -53,13 +55,13 @@ TEST_CASE("the icon record is filled field by field, texts padded with blanks") 
   CHECK(Field(r.szTip, 128) == tip + std::string(128 - tip.size(), ' '));
   CHECK(r.dwState == 0);
   CHECK(Field(r.szInfo, 256) == std::string(256, '\0'));  // untouched until a balloon
-  // Byte offsets of the 32-bit layout.
+  // Byte offsets of the 32-bit layout, each 16 further on in the 64-bit one.
   const char* base = reinterpret_cast<const char*>(&r);
-  CHECK(reinterpret_cast<const char*>(&r.szTip) - base == 24);
-  CHECK(reinterpret_cast<const char*>(&r.szInfo) - base == 160);
-  CHECK(reinterpret_cast<const char*>(&r.uTimeout) - base == 416);
-  CHECK(reinterpret_cast<const char*>(&r.szInfoTitle) - base == 420);
-  CHECK(reinterpret_cast<const char*>(&r.dwInfoFlags) - base == 484);
+  CHECK(size_t(reinterpret_cast<const char*>(&r.szTip) - base) == 24 + wide);
+  CHECK(size_t(reinterpret_cast<const char*>(&r.szInfo) - base) == 160 + wide);
+  CHECK(size_t(reinterpret_cast<const char*>(&r.uTimeout) - base) == 416 + wide);
+  CHECK(size_t(reinterpret_cast<const char*>(&r.szInfoTitle) - base) == 420 + wide);
+  CHECK(size_t(reinterpret_cast<const char*>(&r.dwInfoFlags) - base) == 484 + wide);
 
   h.tray.showBalloonoolTip(true);
   CHECK(r.uFlags == 0x17);
