@@ -10,8 +10,10 @@
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvane"
 !define SETTINGS_KEY "SOFTWARE\Kestavo\Quorvane"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
-; The hidden window a running Quorvane keeps (src/shell/SingleInstance.cpp).
-!define RUNNING_COPY_CLASS "Kestavo.Quorvane.RunningCopy"
+; The mutex every running Quorvane holds (src/shell/SingleInstance.cpp), in the
+; namespace every session shares: a copy on another desktop or in another user's
+; session holds it too, where a window search on this desktop would miss it.
+!define RUNNING_MUTEX "Global\Kestavo.Quorvane.Running"
 !define SHORTCUTS "$SMPROGRAMS\Quorvane"
 
 Name "Quorvane"
@@ -47,11 +49,57 @@ VIAddVersionKey LegalCopyright "Copyright (C) 2026 Kestavo"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; $0 = 1 when Quorvane runs from $INSTDIR. Its name alone proves nothing (any
+; program can take it): it counts only with a process started from
+; $INSTDIR\quorvane.exe. Clobbers $0 to $9.
+!macro QUORVANE_RUNS_HERE
+  StrCpy $0 0
+  System::Call 'kernel32::OpenMutexA(i 0x00100000, i 0, t "${RUNNING_MUTEX}") p .r1 ?e'
+  Pop $2
+  ${If} $1 <> 0
+  ${OrIf} $2 = 5 ; held, by a process this one may not open
+    System::Call 'kernel32::CloseHandle(p r1)'
+    System::Call 'kernel32::GetLongPathNameA(t "$INSTDIR\quorvane.exe", t .r9, i ${NSIS_MAX_STRLEN})'
+    System::Call 'kernel32::CreateToolhelp32Snapshot(i 2, i 0) p .r3' ; every process
+    ; PROCESSENTRY32: dwSize, 8 more fields, szExeFile[260]
+    System::Call '*(i 296, i, i, i, i, i, i, i, i, &t260) p .r4'
+    System::Call 'kernel32::Process32First(p r3, p r4) i .r5'
+    ${DoWhile} $5 <> 0
+      System::Call '*$4(i, i, i .r6, i, i, i, i, i, i, &t260 .r7)'
+      ${If} $7 == "quorvane.exe"
+        ; Vista and later answer with the least access; XP needs more.
+        System::Call 'kernel32::OpenProcess(i 0x1000, i 0, i r6) p .r8'
+        ${If} $8 = 0
+          System::Call 'kernel32::OpenProcess(i 0x410, i 0, i r6) p .r8'
+        ${EndIf}
+        StrCpy $7 ""
+        System::Call 'kernel32::QueryFullProcessImageNameA(p r8, i 0, t .r7, *i ${NSIS_MAX_STRLEN}) i .r2'
+        ${If} $2 == "error"
+          System::Call 'psapi::GetModuleFileNameExA(p r8, p 0, t .r7, i ${NSIS_MAX_STRLEN})'
+        ${EndIf}
+        System::Call 'kernel32::CloseHandle(p r8)'
+        System::Call 'kernel32::GetLongPathNameA(t r7, t .r7, i ${NSIS_MAX_STRLEN})'
+        ${If} $7 == $9
+          StrCpy $0 1
+        ${EndIf}
+      ${EndIf}
+      System::Call 'kernel32::Process32Next(p r3, p r4) i .r5'
+    ${Loop}
+    System::Free $4
+    System::Call 'kernel32::CloseHandle(p r3)'
+    ${If} $0 = 0
+      MessageBox MB_OK|MB_ICONINFORMATION \
+        "Another program holds Quorvane's name, but it is not the Quorvane in $INSTDIR: nothing there is in use, so this goes on." \
+        /SD IDOK
+    ${EndIf}
+  ${EndIf}
+!macroend
+
 ; Files in use cannot be replaced or removed: Quorvane has to be closed first.
 !macro WAIT_FOR_QUORVANE_CLOSED
   ${Do}
-    FindWindow $0 "${RUNNING_COPY_CLASS}"
-    ${If} $0 == 0
+    !insertmacro QUORVANE_RUNS_HERE
+    ${If} $0 = 0
       ${Break}
     ${EndIf}
     MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
@@ -103,6 +151,31 @@ Section "Quorvane"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; The backup files only, in the program's own Backups folder, never through a
+; link: a standard user may be able to write into that folder (a copy run from
+; outside Program Files), and a link or junction planted there would lead this
+; elevated uninstaller to delete files elsewhere. A Backups folder that is itself
+; a link is left alone; so is every link inside it, and every folder.
+Function un.DeleteBackups
+  System::Call 'kernel32::GetFileAttributesA(t "$INSTDIR\Backups") i .r0'
+  IntOp $1 $0 & 0x410 ; a folder, and a link
+  ${If} $1 <> 0x10
+    DetailPrint "Backups kept: $INSTDIR\Backups is not a folder of its own."
+    Return
+  ${EndIf}
+  FindFirst $2 $3 "$INSTDIR\Backups\*.BCK"
+  ${DoWhile} $3 != ""
+    System::Call 'kernel32::GetFileAttributesA(t "$INSTDIR\Backups\$3") i .r0'
+    IntOp $1 $0 & 0x410 ; neither a folder nor a link
+    ${If} $1 = 0
+      Delete "$INSTDIR\Backups\$3"
+    ${EndIf}
+    FindNext $2 $3
+  ${Loop}
+  FindClose $2
+  RMDir "$INSTDIR\Backups" ; only when nothing else is left in it
+FunctionEnd
+
 Section "Uninstall"
   SetShellVarContext all
   Delete "$INSTDIR\quorvane.exe"
@@ -124,12 +197,15 @@ Section "Uninstall"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 
   ; The backups hold the user's earlier network settings: kept unless the user
-  ; says Yes; a silent uninstall keeps them.
+  ; says Yes; a silent uninstall keeps them unless given /DELETEBACKUPS.
   ${If} ${FileExists} "$INSTDIR\Backups\*.*"
+    ${GetOptions} $CMDLINE "/DELETEBACKUPS" $0
+    IfErrors 0 delete_backups
     MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
       "Also delete your backups of the network settings?$\r$\n$\r$\nWithout them, the settings Quorvane changed cannot be restored. They are kept in the folder:$\r$\n$INSTDIR\Backups" \
       /SD IDNO IDNO keep_backups
-    RMDir /r "$INSTDIR\Backups"
+  delete_backups:
+    Call un.DeleteBackups
   keep_backups:
   ${EndIf}
   ; Removed only when empty: a kept Backups folder stays where it was.
