@@ -151,24 +151,62 @@ Section "Quorvane"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; $R0 = 1 when the path, which must exist, leads nowhere else: it is no link or
+; junction, and no link on the way to it leads elsewhere (its final path, as
+; Windows resolves it, is the path itself). Before Vista, which has no final path,
+; the path's own attributes decide. Wine resolves its symbolic links there too.
+Function un.LeadsNowhereElse
+  Exch $R1
+  Push $R2
+  Push $R3
+  Push $R4
+  StrCpy $R0 0
+  System::Call 'kernel32::GetFileAttributesA(t R1) i .R2'
+  IntOp $R3 $R2 & 0x400 ; FILE_ATTRIBUTE_REPARSE_POINT
+  ${If} $R2 <> -1
+  ${AndIf} $R3 = 0
+    ; No access asked: only the name is looked at. A folder needs backup semantics.
+    System::Call 'kernel32::CreateFileA(t R1, i 0, i 7, p 0, i 3, i 0x02000000, p 0) p .R3'
+    ${If} $R3 <> -1
+      System::Call 'kernel32::GetFinalPathNameByHandleA(p R3, t .R4, i ${NSIS_MAX_STRLEN}, i 0) i .R2'
+      System::Call 'kernel32::CloseHandle(p R3)'
+      System::Call 'kernel32::GetLongPathNameA(t R1, t .R3, i ${NSIS_MAX_STRLEN})'
+      ${If} $R2 == "error"
+      ${OrIf} $R4 == "\\?\$R3"
+        StrCpy $R0 1
+      ${EndIf}
+    ${EndIf}
+  ${EndIf}
+  Pop $R4
+  Pop $R3
+  Pop $R2
+  Pop $R1
+FunctionEnd
+
 ; The backup files only, in the program's own Backups folder, never through a
 ; link: a standard user may be able to write into that folder (a copy run from
-; outside Program Files), and a link or junction planted there would lead this
-; elevated uninstaller to delete files elsewhere. A Backups folder that is itself
-; a link is left alone; so is every link inside it, and every folder.
+; outside Program Files), and a link or junction planted there must not lead this
+; elevated uninstaller to delete files elsewhere. It never recurses: folders,
+; links and anything else in Backups stay, and so does a Backups folder that is
+; itself a link.
 Function un.DeleteBackups
-  System::Call 'kernel32::GetFileAttributesA(t "$INSTDIR\Backups") i .r0'
-  IntOp $1 $0 & 0x410 ; a folder, and a link
-  ${If} $1 <> 0x10
-    DetailPrint "Backups kept: $INSTDIR\Backups is not a folder of its own."
+  Push "$INSTDIR\Backups"
+  Call un.LeadsNowhereElse
+  ${If} $R0 = 0
+    DetailPrint "Backups kept: $INSTDIR\Backups leads to another place."
     Return
   ${EndIf}
   FindFirst $2 $3 "$INSTDIR\Backups\*.BCK"
   ${DoWhile} $3 != ""
     System::Call 'kernel32::GetFileAttributesA(t "$INSTDIR\Backups\$3") i .r0'
-    IntOp $1 $0 & 0x410 ; neither a folder nor a link
-    ${If} $1 = 0
+    IntOp $0 $0 & 0x10 ; FILE_ATTRIBUTE_DIRECTORY
+    Push "$INSTDIR\Backups\$3"
+    Call un.LeadsNowhereElse
+    ${If} $R0 = 1
+    ${AndIf} $0 = 0
       Delete "$INSTDIR\Backups\$3"
+    ${Else}
+      DetailPrint "Kept: $INSTDIR\Backups\$3 is no backup file of its own."
     ${EndIf}
     FindNext $2 $3
   ${Loop}
