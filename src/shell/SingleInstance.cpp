@@ -19,9 +19,7 @@ constexpr char kComeBackMessage[] = "Kestavo.Quorvane.ComeBack";
 // look for it (installer/quorvane.nsi).
 constexpr char kRunningName[] = "Kestavo.Quorvane.Running";
 
-constexpr char kNameTaken[] =
-    "Another program holds Quorvane's name: it answers as a running Quorvane but is not this program.\n\n"
-    "Quorvane starts anyway.";
+constexpr char kNameTaken[] = "Another program holds Quorvane's name.\n\nQuorvane starts anyway.";
 
 // A copy that is still starting (the splash) has the mutex but not yet its window.
 constexpr DWORD kWaitForRunningCopyMs = 10000;

@@ -9,16 +9,20 @@
 
 using namespace quorvane;
 
-TEST_CASE("the program starts others only by a full path, never by a name Windows would look for") {
-  const std::string cmd = SystemFolder() + "\\cmd.exe";
+TEST_CASE("the program starts others only by a full path, never by a name Windows would complete") {
+  // From the system folder, every name below would find cmd.exe if it were taken.
+  char previous[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, previous);
+  const std::string system = SystemFolder();
+  REQUIRE(SetCurrentDirectoryA(system.c_str()));
   struct Case {
     std::string application;
     bool started;
   } cases[] = {
-      {cmd, true},
-      {"cmd.exe", false},          // beside the program, the current folder, the search path
-      {"system32\\cmd.exe", false},  // relative to the current folder
-      {"\\windows\\system32\\cmd.exe", false},  // the current drive
+      {system + "\\cmd.exe", true},
+      {"cmd.exe", false},                        // the current folder
+      {"..\\system32\\cmd.exe", false},          // relative to it
+      {system.substr(2) + "\\cmd.exe", false},  // on the current drive
       {"", false},
   };
   for (const Case& c : cases) {
@@ -26,4 +30,5 @@ TEST_CASE("the program starts others only by a full path, never by a name Window
     CHECK(CurrentEffects().StartProgram(c.application, QuotedCommandLine(c.application, "/c exit"), SW_HIDE) ==
           c.started);
   }
+  SetCurrentDirectoryA(previous);
 }
