@@ -80,6 +80,7 @@ VIAddVersionKey LegalCopyright "Copyright (C) 2026 Kestavo"
         System::Call 'kernel32::CloseHandle(p r8)'
         System::Call 'kernel32::GetLongPathNameA(t r7, t .r7, i ${NSIS_MAX_STRLEN})'
         ${If} $7 == $9
+        ${AndIf} $7 != ""
           StrCpy $0 1
         ${EndIf}
       ${EndIf}

@@ -6,9 +6,9 @@
 #   check-known-dlls.sh OBJDUMP EXE
 set -euo pipefail
 objdump=$1 exe=$2
-# Known DLLs on every Windows the program supports (docs/security.md says which page
-# and which key); msvcrt.dll is one from Windows 7, and before that a DLL known ones
-# depend on. Anything else is loaded by full path on first use (system/LazyLibrary.h).
+# Known DLLs on the Windows the program supports (docs/security.md: the page, the
+# key, and what only real Windows can confirm, msvcrt.dll among it). Anything else
+# is loaded from the system folder by full path on first use (system/LazyLibrary.h).
 known="advapi32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll user32.dll"
 imported=$("$objdump" -p "$exe" | awk '/DLL Name:/ { print tolower($3) }' | sort -u)
 [ -n "$imported" ] || { echo "check-known-dlls: no imports read from $exe" >&2; exit 1; }

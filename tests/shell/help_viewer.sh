@@ -12,8 +12,9 @@ folder=$(dirname "$exe")
 desktop=QuorvaneHelp
 
 running() { [ -n "$(wine_process_of "$1")" ]; }
+# The desktop closes by itself once nothing runs on it.
 end_all() {
-  for pattern in '^C:.*\\hh\.exe' '^[^ ]*quorvane\.exe' "desktop=$desktop"; do
+  for pattern in '^C:.*\\hh\.exe' '^[^ ]*quorvane\.exe'; do
     kill "$(wine_process_of "$pattern")" 2>/dev/null
   done
 }

@@ -6,11 +6,9 @@
 //   main_window_probe squat      takes Quorvane's names (its mutexes and a window of its receiver's
 //                                class answering "come back") as another program could, until closed
 //   main_window_probe running    status 0 when some process marks itself as a running Quorvane
-//   main_window_probe click X Y  clicks the movie at X, Y (its own pixels) as the mouse does
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -63,13 +61,6 @@ int Answer() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && std::strcmp(argv[1], "click") == 0) {
-    HWND movie = FindWindowExA(FindWindowA("QuorvaneForm", "Quorvane"), nullptr, "QuorvaneMovie", nullptr);
-    const LPARAM at = MAKELPARAM(std::atoi(argv[2]), std::atoi(argv[3]));
-    return movie && PostMessageA(movie, WM_LBUTTONDOWN, MK_LBUTTON, at) && PostMessageA(movie, WM_LBUTTONUP, 0, at)
-               ? 0
-               : 2;
-  }
   if (argc != 2) return 1;
   if (std::strcmp(argv[1], "squat") == 0) return Squat();
   if (std::strcmp(argv[1], "answer") == 0) return Answer();

@@ -31,9 +31,7 @@ class RecordingEffects : public quorvane::Effects {
   struct StartedProgram {
     std::string application, commandLine;
     int showCommand;
-    bool operator==(const StartedProgram& other) const {
-      return application == other.application && commandLine == other.commandLine && showCommand == other.showCommand;
-    }
+    bool operator==(const StartedProgram&) const = default;
   };
   std::vector<StartedProgram> startedPrograms;
   bool startSucceeds = true;
