@@ -1,7 +1,7 @@
 ; Quorvane's installer. installer/CMakeLists.txt builds it:
 ;   makensis -DVERSION=1.2.3 -DEXE=<quorvane.exe> -DBINDIR=<the data files> -DICON=<quorvane.ico>
 ;            -DWELCOME_BITMAP=<164 x 314 .bmp> -DOUTFILE=<setup.exe> quorvane.nsi
-; Silent with /S; the uninstaller too.
+; Silent with /S; the uninstaller too, keeping the backups unless also given /DELETEBACKUPS.
 
 !include MUI2.nsh
 !include FileFunc.nsh
