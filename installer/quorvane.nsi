@@ -3,7 +3,7 @@
 ;            -DWELCOME_BITMAP=<164 x 314 .bmp> -DOUTFILE=<setup.exe> quorvane.nsi
 ; With -DAMD64 (and makensis -X"Target amd64-unicode") it installs the 64-bit build,
 ; which is what a host that runs 64-bit code only tests.
-; Silent with /S; the uninstaller too.
+; Silent with /S; the uninstaller too, keeping the backups unless also given /DELETEBACKUPS.
 
 !include MUI2.nsh
 !include FileFunc.nsh
@@ -12,8 +12,10 @@
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvane"
 !define SETTINGS_KEY "SOFTWARE\Kestavo\Quorvane"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
-; The hidden window a running Quorvane keeps (src/shell/SingleInstance.cpp).
-!define RUNNING_COPY_CLASS "Kestavo.Quorvane.RunningCopy"
+; The mutex every running Quorvane holds (src/shell/SingleInstance.cpp), in the
+; namespace every session shares: a copy on another desktop or in another user's
+; session holds it too, where a window search on this desktop would miss it.
+!define RUNNING_MUTEX "Global\Kestavo.Quorvane.Running"
 !define SHORTCUTS "$SMPROGRAMS\Quorvane"
 
 Name "Quorvane"
@@ -53,11 +55,58 @@ VIAddVersionKey LegalCopyright "Copyright (C) 2026 Kestavo"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; $0 = 1 when Quorvane runs from $INSTDIR. Its name alone proves nothing (any
+; program can take it): it counts only with a process started from
+; $INSTDIR\quorvane.exe. Clobbers $0 to $9.
+!macro QUORVANE_RUNS_HERE
+  StrCpy $0 0
+  System::Call 'kernel32::OpenMutexA(i 0x00100000, i 0, t "${RUNNING_MUTEX}") p .r1 ?e'
+  Pop $2
+  ${If} $1 <> 0
+  ${OrIf} $2 = 5 ; held, by a process this one may not open
+    System::Call 'kernel32::CloseHandle(p r1)'
+    System::Call 'kernel32::GetLongPathNameA(t "$INSTDIR\quorvane.exe", t .r9, i ${NSIS_MAX_STRLEN})'
+    System::Call 'kernel32::CreateToolhelp32Snapshot(i 2, i 0) p .r3' ; every process
+    ; PROCESSENTRY32: dwSize, 8 more fields, szExeFile[260]
+    System::Call '*(i 296, i, i, i, i, i, i, i, i, &t260) p .r4'
+    System::Call 'kernel32::Process32First(p r3, p r4) i .r5'
+    ${DoWhile} $5 <> 0
+      System::Call '*$4(i, i, i .r6, i, i, i, i, i, i, &t260 .r7)'
+      ${If} $7 == "quorvane.exe"
+        ; Vista and later answer with the least access; XP needs more.
+        System::Call 'kernel32::OpenProcess(i 0x1000, i 0, i r6) p .r8'
+        ${If} $8 = 0
+          System::Call 'kernel32::OpenProcess(i 0x410, i 0, i r6) p .r8'
+        ${EndIf}
+        StrCpy $7 ""
+        System::Call 'kernel32::QueryFullProcessImageNameA(p r8, i 0, t .r7, *i ${NSIS_MAX_STRLEN}) i .r2'
+        ${If} $2 == "error"
+          System::Call 'psapi::GetModuleFileNameExA(p r8, p 0, t .r7, i ${NSIS_MAX_STRLEN})'
+        ${EndIf}
+        System::Call 'kernel32::CloseHandle(p r8)'
+        System::Call 'kernel32::GetLongPathNameA(t r7, t .r7, i ${NSIS_MAX_STRLEN})'
+        ${If} $7 == $9
+        ${AndIf} $7 != ""
+          StrCpy $0 1
+        ${EndIf}
+      ${EndIf}
+      System::Call 'kernel32::Process32Next(p r3, p r4) i .r5'
+    ${Loop}
+    System::Free $4
+    System::Call 'kernel32::CloseHandle(p r3)'
+    ${If} $0 = 0
+      MessageBox MB_OK|MB_ICONINFORMATION \
+        "Another program holds Quorvane's name, but it is not the Quorvane in $INSTDIR: nothing there is in use, so this goes on." \
+        /SD IDOK
+    ${EndIf}
+  ${EndIf}
+!macroend
+
 ; Files in use cannot be replaced or removed: Quorvane has to be closed first.
 !macro WAIT_FOR_QUORVANE_CLOSED
   ${Do}
-    FindWindow $0 "${RUNNING_COPY_CLASS}"
-    ${If} $0 == 0
+    !insertmacro QUORVANE_RUNS_HERE
+    ${If} $0 = 0
       ${Break}
     ${EndIf}
     MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
@@ -109,6 +158,69 @@ Section "Quorvane"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; $R0 = 1 when the path, which must exist, leads nowhere else: it is no link or
+; junction, and no link on the way to it leads elsewhere (its final path, as
+; Windows resolves it, is the path itself). Before Vista, which has no final path,
+; the path's own attributes decide. Wine resolves its symbolic links there too.
+Function un.LeadsNowhereElse
+  Exch $R1
+  Push $R2
+  Push $R3
+  Push $R4
+  StrCpy $R0 0
+  System::Call 'kernel32::GetFileAttributesA(t R1) i .R2'
+  IntOp $R3 $R2 & 0x400 ; FILE_ATTRIBUTE_REPARSE_POINT
+  ${If} $R2 <> -1
+  ${AndIf} $R3 = 0
+    ; No access asked: only the name is looked at. A folder needs backup semantics.
+    System::Call 'kernel32::CreateFileA(t R1, i 0, i 7, p 0, i 3, i 0x02000000, p 0) p .R3'
+    ${If} $R3 <> -1
+      System::Call 'kernel32::GetFinalPathNameByHandleA(p R3, t .R4, i ${NSIS_MAX_STRLEN}, i 0) i .R2'
+      System::Call 'kernel32::CloseHandle(p R3)'
+      System::Call 'kernel32::GetLongPathNameA(t R1, t .R3, i ${NSIS_MAX_STRLEN})'
+      ${If} $R2 == "error"
+      ${OrIf} $R4 == "\\?\$R3"
+        StrCpy $R0 1
+      ${EndIf}
+    ${EndIf}
+  ${EndIf}
+  Pop $R4
+  Pop $R3
+  Pop $R2
+  Pop $R1
+FunctionEnd
+
+; The backup files only, in the program's own Backups folder, never through a
+; link: a standard user may be able to write into that folder (a copy run from
+; outside Program Files), and a link or junction planted there must not lead this
+; elevated uninstaller to delete files elsewhere. It never recurses: folders,
+; links and anything else in Backups stay, and so does a Backups folder that is
+; itself a link.
+Function un.DeleteBackups
+  Push "$INSTDIR\Backups"
+  Call un.LeadsNowhereElse
+  ${If} $R0 = 0
+    DetailPrint "Backups kept: $INSTDIR\Backups leads to another place."
+    Return
+  ${EndIf}
+  FindFirst $2 $3 "$INSTDIR\Backups\*.BCK"
+  ${DoWhile} $3 != ""
+    System::Call 'kernel32::GetFileAttributesA(t "$INSTDIR\Backups\$3") i .r0'
+    IntOp $0 $0 & 0x10 ; FILE_ATTRIBUTE_DIRECTORY
+    Push "$INSTDIR\Backups\$3"
+    Call un.LeadsNowhereElse
+    ${If} $R0 = 1
+    ${AndIf} $0 = 0
+      Delete "$INSTDIR\Backups\$3"
+    ${Else}
+      DetailPrint "Kept: $INSTDIR\Backups\$3 is no backup file of its own."
+    ${EndIf}
+    FindNext $2 $3
+  ${Loop}
+  FindClose $2
+  RMDir "$INSTDIR\Backups" ; only when nothing else is left in it
+FunctionEnd
+
 Section "Uninstall"
   SetShellVarContext all
   Delete "$INSTDIR\quorvane.exe"
@@ -130,12 +242,15 @@ Section "Uninstall"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 
   ; The backups hold the user's earlier network settings: kept unless the user
-  ; says Yes; a silent uninstall keeps them.
+  ; says Yes; a silent uninstall keeps them unless given /DELETEBACKUPS.
   ${If} ${FileExists} "$INSTDIR\Backups\*.*"
+    ${GetOptions} $CMDLINE "/DELETEBACKUPS" $0
+    IfErrors 0 delete_backups
     MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
       "Also delete your backups of the network settings?$\r$\n$\r$\nWithout them, the settings Quorvane changed cannot be restored. They are kept in the folder:$\r$\n$INSTDIR\Backups" \
       /SD IDNO IDNO keep_backups
-    RMDir /r "$INSTDIR\Backups"
+  delete_backups:
+    Call un.DeleteBackups
   keep_backups:
   ${EndIf}
   ; Removed only when empty: a kept Backups folder stays where it was.

@@ -41,6 +41,7 @@ int RunWindowed() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace quorvane;
+  MarkRunning();  // in either mode the program's file is in use
   std::vector<std::string> arguments = SplitCommandLine(GetCommandLineA());
   if (!arguments.empty()) arguments.erase(arguments.begin());  // the program itself
   CommandRequest request = ParseCommandLine(arguments);

@@ -21,9 +21,11 @@ class RunningCopy : private Window {
   RunningCopy() = default;
   ~RunningCopy() override = default;
 
-  // True when no other copy runs the window mode: this process is now the one.
-  // False when another copy runs it and has been asked to come to the front
-  // (or did not answer within the wait): this start ends.
+  // True when no other copy runs the window mode: this process is now the one;
+  // also when the name is held by another program (the window answering is not
+  // this program file's) or by nothing that answers: the person is told, and this
+  // copy starts anyway. False when another copy of this program runs it and has
+  // been asked to come to the front: this start ends.
   bool Claim();
 
   // From now on a later start brings this copy back through `comeBack`.
@@ -36,5 +38,9 @@ class RunningCopy : private Window {
   KernelHandle mutex_;
   ComeBack comeBack_;
 };
+
+// Marks this process as a running Quorvane for the installer and uninstaller, in
+// every session (the global namespace where Windows has one), until it ends.
+void MarkRunning();
 
 }  // namespace quorvane

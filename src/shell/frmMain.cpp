@@ -8,6 +8,7 @@
 #include "shell/ProgramIcon.h"
 #include "system/Effects.h"
 #include "system/ProgramFolder.h"
+#include "system/SystemFolders.h"
 #include "system/mdlOSVersion.h"
 #include "ui/DialogKeys.h"
 #include "ui/Screen.h"
@@ -246,7 +247,14 @@ void frmMain::ShowBackupManager() {
 }
 
 void frmMain::OpenHelpFile() {
-  CurrentEffects().ShellOpen(hWnd(), "", ProgramFolder() + "\\QuorvaneHelp.chm", "", "C:\\", SW_SHOWNORMAL);
+  // Windows' help viewer by its full path, not the .chm file's association: that
+  // can be set per user (HKCU\Software\Classes) by any program this user runs, and
+  // whatever it names would start as administrator.
+  const std::string viewer = WindowsFolder() + "\\hh.exe";
+  const std::string helpFile = ProgramFolder() + "\\QuorvaneHelp.chm";
+  if (!CurrentEffects().StartProgram(viewer, QuotedCommandLine(viewer, "\"" + helpFile + "\""), SW_SHOWNORMAL))
+    CurrentEffects().ShowMessageBox(hWnd(), "Windows' help viewer (" + viewer + ") could not be started.", kProgramName,
+                                    MB_OK | MB_ICONEXCLAMATION);
 }
 
 void frmMain::dragWindow() {

@@ -2,6 +2,7 @@
 
 #include "common/UniqueHandle.h"
 #include "system/Effects.h"
+#include "system/SystemFolders.h"
 #include "system/mdlOSVersion.h"
 
 namespace quorvane {
@@ -24,19 +25,31 @@ bool RestartWindows() {
   return CurrentEffects().RestartWindows(EWX_REBOOT, 0xFFFFFFFF);
 }
 
-void OpenInternetProperties() { CurrentEffects().StartProgram(kInternetPropertiesCommand, SW_SHOW); }
-void OpenSystemProperties() { CurrentEffects().StartProgram(kSystemPropertiesCommand, SW_SHOW); }
-void OpenModemSettings() { CurrentEffects().StartProgram(kModemSettingsCommand, SW_SHOW); }
+namespace {
 
-std::string NetworkSettingsCommandFor(int osVersionId) {
-  if (IsWin9xFamily(osVersionId)) return kNetworkSettings9xCommand;
-  if (IsNtFamily(osVersionId)) return kNetworkSettingsNtCommand;
+void StartApplet(const std::string& arguments) {
+  // Where Windows keeps rundll32.exe; never by its bare name, which would be looked
+  // for beside this program and in the current folder first.
+  const std::string folder = IsWin9xFamily(OSVersionId) ? WindowsFolder() : SystemFolder();
+  const std::string rundll32 = folder + "\\rundll32.exe";
+  CurrentEffects().StartProgram(rundll32, QuotedCommandLine(rundll32, arguments), SW_SHOW);
+}
+
+}  // namespace
+
+void OpenInternetProperties() { StartApplet(kInternetPropertiesApplet); }
+void OpenSystemProperties() { StartApplet(kSystemPropertiesApplet); }
+void OpenModemSettings() { StartApplet(kModemSettingsApplet); }
+
+std::string NetworkSettingsAppletFor(int osVersionId) {
+  if (IsWin9xFamily(osVersionId)) return kNetworkSettings9xApplet;
+  if (IsNtFamily(osVersionId)) return kNetworkSettingsNtApplet;
   return std::string();
 }
 
 void OpenNetworkSettings() {
-  const std::string command = NetworkSettingsCommandFor(OSVersionId);
-  if (!command.empty()) CurrentEffects().StartProgram(command, SW_SHOW);
+  const std::string applet = NetworkSettingsAppletFor(OSVersionId);
+  if (!applet.empty()) StartApplet(applet);
 }
 
 }  // namespace quorvane

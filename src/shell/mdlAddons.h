@@ -7,12 +7,13 @@
 
 namespace quorvane {
 
-// The applets' command lines; the network applet depends on the Windows family.
-inline constexpr const char* kInternetPropertiesCommand = "rundll32.exe shell32.dll,Control_RunDLL inetcpl.cpl,,0";
-inline constexpr const char* kSystemPropertiesCommand = "rundll32.exe shell32.dll,Control_RunDLL sysdm.cpl,,0";
-inline constexpr const char* kModemSettingsCommand = "rundll32.exe shell32.dll,Control_RunDLL modem.cpl";
-inline constexpr const char* kNetworkSettings9xCommand = "rundll32.exe shell32.dll,Control_RunDLL netcpl.cpl";
-inline constexpr const char* kNetworkSettingsNtCommand = "rundll32.exe shell32.dll,Control_RunDLL ncpa.cpl";
+// The applets, as rundll32.exe's arguments; the network applet depends on the
+// Windows family.
+inline constexpr const char* kInternetPropertiesApplet = "shell32.dll,Control_RunDLL inetcpl.cpl,,0";
+inline constexpr const char* kSystemPropertiesApplet = "shell32.dll,Control_RunDLL sysdm.cpl,,0";
+inline constexpr const char* kModemSettingsApplet = "shell32.dll,Control_RunDLL modem.cpl";
+inline constexpr const char* kNetworkSettings9xApplet = "shell32.dll,Control_RunDLL netcpl.cpl";
+inline constexpr const char* kNetworkSettingsNtApplet = "shell32.dll,Control_RunDLL ncpa.cpl";
 
 // Enables SeShutdownPrivilege in the process token; nothing is checked.
 void EnableShutdownPrivilege();
@@ -20,14 +21,17 @@ void EnableShutdownPrivilege();
 // The privilege, then ExitWindowsEx(EWX_REBOOT, 0xFFFFFFFF); no caller reads the result.
 bool RestartWindows();
 
-// Each starts its applet, shown normally, without waiting. The network applet is
-// netcpl.cpl on the 9x family and ncpa.cpl on the NT family; nothing otherwise.
+// Each starts its applet through rundll32.exe by its full path (the Windows folder
+// on the 9x family, the system folder on the NT family), shown normally, without
+// waiting. The network applet is netcpl.cpl on the 9x family and ncpa.cpl on the NT
+// family; nothing otherwise.
 void OpenInternetProperties();
 void OpenSystemProperties();
 void OpenModemSettings();
 void OpenNetworkSettings();
 
-// The network applet's command line for a Windows version number; empty for none.
-std::string NetworkSettingsCommandFor(int osVersionId);
+// The network applet's rundll32.exe arguments for a Windows version number; empty
+// for none.
+std::string NetworkSettingsAppletFor(int osVersionId);
 
 }  // namespace quorvane

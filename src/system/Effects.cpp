@@ -4,6 +4,8 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
+#include <cctype>
+
 #include "common/UniqueHandle.h"
 #include "system/LazyLibrary.h"
 
@@ -11,21 +13,31 @@ namespace quorvane {
 
 namespace {
 
+// "C:\..." or "\\server\share\...": never a name Windows would look for.
+bool IsFullPath(const std::string& path) {
+  const bool drive = path.size() > 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
+                     path[2] == '\\';
+  const bool network = path.size() > 2 && path[0] == '\\' && path[1] == '\\';
+  return drive || network;
+}
+
 class Win32Effects : public Effects {
  public:
   void EndProcess(UINT exitCode) override { ExitProcess(exitCode); }
 
   bool RestartWindows(UINT flags, DWORD reason) override { return ExitWindowsEx(flags, reason) != FALSE; }
 
-  bool StartProgram(const std::string& commandLine, int showCommand) override {
+  bool StartProgram(const std::string& application, const std::string& commandLine, int showCommand) override {
+    if (!IsFullPath(application)) return false;
+    const std::string folder = application.substr(0, application.find_last_of('\\') + 1);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showCommand);
     PROCESS_INFORMATION process{};
     std::string mutableLine = commandLine;  // CreateProcess may write into it
-    if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    if (!CreateProcessA(application.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process))
       return false;
     KernelHandle thread(process.hThread);
     KernelHandle started(process.hProcess);
@@ -83,5 +95,11 @@ Effects& CurrentEffects() {
 }
 
 void SetEffects(Effects* effects) { g_installed = effects; }
+
+std::string QuotedCommandLine(const std::string& application, const std::string& arguments) {
+  std::string line = "\"" + application + "\"";
+  if (!arguments.empty()) line += " " + arguments;
+  return line;
+}
 
 }  // namespace quorvane

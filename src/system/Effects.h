@@ -20,8 +20,11 @@ class Effects {
   // ExitWindowsEx with the flags and reason; true when Windows accepted the request.
   virtual bool RestartWindows(UINT flags, DWORD reason = 0) = 0;
 
-  // Starts a program by command line with a ShowWindow style (e.g. SW_SHOW = 5).
-  virtual bool StartProgram(const std::string& commandLine, int showCommand) = 0;
+  // Starts the program at `application`, a full path (anything else is refused),
+  // with the whole command line (QuotedCommandLine) and a ShowWindow style (e.g.
+  // SW_SHOW = 5), in the program's own folder; nothing is looked up by name.
+  virtual bool StartProgram(const std::string& application, const std::string& commandLine,
+                            int showCommand) = 0;
 
   // ShellExecute: opens a document or address with its associated program. An empty
   // verb is the default verb; empty parameters and directory pass nothing.
@@ -41,6 +44,9 @@ class Effects {
   // Plays a WAV file asynchronously by file name.
   virtual void PlaySoundFile(const std::string& path) = 0;
 };
+
+// The command line for a program: its full path in quotes, then the arguments.
+std::string QuotedCommandLine(const std::string& application, const std::string& arguments);
 
 // The effects in force: the Win32 ones unless a test installed others.
 Effects& CurrentEffects();

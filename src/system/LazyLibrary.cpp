@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "system/SystemFolders.h"
+
 namespace quorvane {
 
 FARPROC LibraryFunction(const char* library, const char* name) {
@@ -10,10 +12,9 @@ FARPROC LibraryFunction(const char* library, const char* name) {
   if (!module) {
     // From the system folder only, by its full path: a bare name would be looked
     // for beside the program first, where anyone who can write there could plant it.
-    char folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    module = LoadLibraryA((std::string(folder, length) + "\\" + library).c_str());
+    const std::string folder = SystemFolder();
+    if (folder.empty()) return nullptr;
+    module = LoadLibraryA((folder + "\\" + library).c_str());
   }
   return module ? GetProcAddress(module, name) : nullptr;
 }

@@ -5,7 +5,7 @@
 #   check-startup-dlls.sh OBJDUMP EXE
 set -euo pipefail
 objdump=$1 exe=$2
-startup="advapi32.dll comctl32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll user32.dll"
+startup="advapi32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll user32.dll"
 imported=$("$objdump" -p "$exe" | awk '/DLL Name:/ { print tolower($3) }' | sort -u)
 [ -n "$imported" ] || { echo "check-startup-dlls: no imports read from $exe" >&2; exit 1; }
 extra=$(comm -23 <(echo "$imported") <(tr ' ' '\n' <<<"$startup" | sort))

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs Quorvane silently into a fresh Wine prefix, runs the installed program's
 # command-line mode from there, checks the files, the Start-menu shortcuts and the
-# Add/Remove Programs entry (Wine's reg.exe), uninstalls silently and checks that
-# only the user's Backups folder is left.
+# Add/Remove Programs entry (Wine's reg.exe); checks that the uninstaller stops for
+# a running copy on any desktop but not for another program holding its names;
+# uninstalls silently, deleting the backups, and checks that links planted in the
+# Backups folder were not followed.
 #   install_roundtrip.sh SETUP_EXE PREFIX VERSION PROBE_EXE
 set -uo pipefail
 setup=$1 prefix=$2 version=$3 probe=$4
 source "$(dirname "$0")/../support/checks.sh"
+source "$(dirname "$0")/../../scripts/lib/wine-process.sh"
 expect_file() { if [ -e "$2" ]; then pass; else fail "$1: $2 missing"; fi; }
 expect_gone() { if [ ! -e "$2" ]; then pass; else fail "$1: $2 still there"; fi; }
 
@@ -58,28 +61,49 @@ wine reg add "$run" /v Quorvane /d "\"$program\\quorvane.exe\"" /f >/dev/null 2>
 wine reg add "$run" /v Neighbour /d 'C:\neighbour.exe' /f >/dev/null 2>&1
 wine reg add "$settings\\Settings\\MainSettings" /v chkRunMainProgram /d 1 /f >/dev/null 2>&1
 
-# --- while Quorvane runs, its files are in use: the uninstaller stops, changing nothing ---
-wine "$program\\quorvane.exe" >/dev/null 2>&1 &
-running=$!
-for i in $(seq 1 100); do
-  [[ "$(wine "$probe" state 2>/dev/null)" == windows=1* ]] && break
-  sleep 0.2
-done
+# --- while Quorvane runs, its files are in use: the uninstaller stops, changing nothing,
+# whether Quorvane runs on the uninstaller's desktop or on another one ---
 # In place (_?= takes the rest of the command line, blanks and all), so the status
 # is the uninstaller's own; a batch file gives the line as written.
 printf '@"%s\\uninstall.exe" /S _?=%s\r\n@exit %%ERRORLEVEL%%\r\n' "$program" "$program" >"$WINEPREFIX/drive_c/uninstall-in-place.bat"
-wine cmd /c 'C:\uninstall-in-place.bat' >/dev/null 2>&1
-expect_eq "uninstall while running: status" "$?" 2
-expect_file "uninstall while running: program kept" "$folder/quorvane.exe"
-expect_eq "uninstall while running: Run value kept" "$(reg_data "$run" Quorvane)" "\"$program\\quorvane.exe\""
-wine "$probe" close >/dev/null 2>&1
-wait "$running"
+for desktop in "this desktop" "another desktop"; do
+  if [ "$desktop" = "this desktop" ]; then
+    wine "$program\\quorvane.exe" >/dev/null 2>&1 &
+  else
+    wine explorer /desktop=Another,640x480 "$program\\quorvane.exe" >/dev/null 2>&1 &
+  fi
+  running=$!
+  for i in $(seq 1 100); do wine "$probe" running && break; sleep 0.2; done
+  sleep 2  # its window up: what the uninstaller once looked for
+  wine cmd /c 'C:\uninstall-in-place.bat' >/dev/null 2>&1
+  expect_eq "uninstall while running on $desktop: status" "$?" 2
+  expect_file "uninstall while running on $desktop: program kept" "$folder/quorvane.exe"
+  expect_eq "uninstall while running on $desktop: Run value kept" "$(reg_data "$run" Quorvane)" "\"$program\\quorvane.exe\""
+  # The program itself (on another desktop, $running is the desktop's explorer).
+  kill "$(wine_process_of '^C:\\Program Files\\Quorvane\\quorvane\.exe')" 2>/dev/null
+  wait "$running"
+done
+
+# --- another program holding Quorvane's names stops nothing; the backups are deleted
+# on request, never through a link planted in the Backups folder ---
+wine "$probe" squat >/dev/null 2>&1 &
+squatter=$!
+for i in $(seq 1 50); do wine "$probe" running && break; sleep 0.2; done
+outside="$WINEPREFIX/drive_c/outside"
+mkdir -p "$outside"
+echo kept >"$outside/victim.BCK"
+echo kept >"$outside/linked.BCK"
+ln -s "$outside" "$folder/Backups/folder-link.BCK"
+ln -s "$outside/linked.BCK" "$folder/Backups/002.BCK"
 
 # --- uninstall: the uninstaller runs from a copy of itself, so wait for every process ---
-wine "$folder/uninstall.exe" /S >/dev/null 2>&1
+wine "$folder/uninstall.exe" /S /DELETEBACKUPS >/dev/null 2>&1
 expect_eq "silent uninstall's status" "$?" 0
 wineserver -w
-expect_eq "left in the program folder" "$(cd "$folder" && find . | sort | tr '\n' ' ')" ". ./Backups ./Backups/001.BCK "
+kill "$squatter" 2>/dev/null
+expect_eq "left in the program folder" "$(cd "$folder" && find . | sort | tr '\n' ' ')" \
+  ". ./Backups ./Backups/002.BCK ./Backups/folder-link.BCK "
+expect_eq "files the links lead to" "$(cat "$outside/victim.BCK" "$outside/linked.BCK" 2>&1 | tr '\n' ' ')" "kept kept "
 expect_gone "shortcuts" "$shortcuts"
 expect_eq "uninstall entry" "$(wine reg query "$uninstall" >/dev/null 2>&1 && echo present || echo gone)" "gone"
 expect_eq "settings key" "$(wine reg query "$settings" >/dev/null 2>&1 && echo present || echo gone)" "gone"

@@ -275,24 +275,32 @@ TEST_CASE("applets, help and the older buttons go through the effects") {
   h.Command("IDC_FS_networksettings");
   SetOperatingSystem(kOsIdNotDetected);
   h.Command("IDC_FS_networksettings");  // no family: nothing
-  using Started = std::vector<std::pair<std::string, int>>;
-  CHECK(h.effects.startedPrograms == Started{
-                                         {"rundll32.exe shell32.dll,Control_RunDLL inetcpl.cpl,,0", 5},
-                                         {"rundll32.exe shell32.dll,Control_RunDLL sysdm.cpl,,0", 5},
-                                         {"rundll32.exe shell32.dll,Control_RunDLL modem.cpl", 5},
-                                         {"rundll32.exe shell32.dll,Control_RunDLL netcpl.cpl", 5},
-                                         {"rundll32.exe shell32.dll,Control_RunDLL ncpa.cpl", 5},
-                                         {"rundll32.exe shell32.dll,Control_RunDLL ncpa.cpl", 5},
-                                     });
+  // Every program by its full path, as the application and quoted in the command line.
+  char folder[MAX_PATH];
+  const std::string system(folder, GetSystemDirectoryA(folder, MAX_PATH));
+  const std::string windows(folder, GetWindowsDirectoryA(folder, MAX_PATH));
+  auto applet = [](const std::string& rundll32, const char* arguments) {
+    return testing::RecordingEffects::StartedProgram{rundll32, "\"" + rundll32 + "\" " + arguments, SW_SHOW};
+  };
+  const std::string rundll32 = system + "\\rundll32.exe", rundll32On9x = windows + "\\rundll32.exe";
+  const std::vector<testing::RecordingEffects::StartedProgram> applets = {
+      applet(rundll32, "shell32.dll,Control_RunDLL inetcpl.cpl,,0"),
+      applet(rundll32, "shell32.dll,Control_RunDLL sysdm.cpl,,0"),
+      applet(rundll32, "shell32.dll,Control_RunDLL modem.cpl"),
+      applet(rundll32On9x, "shell32.dll,Control_RunDLL netcpl.cpl"),
+      applet(rundll32, "shell32.dll,Control_RunDLL ncpa.cpl"),
+      applet(rundll32, "shell32.dll,Control_RunDLL ncpa.cpl"),
+  };
+  CHECK(h.effects.startedPrograms == applets);
 
   h.Command("IDC_FS_help");
-  REQUIRE(h.effects.shellOpens.size() == 1);
-  const auto& help = h.effects.shellOpens[0];
-  CHECK(help.owner == h.main.hWnd());
-  CHECK(help.verb.empty());
-  CHECK(help.file == ProgramFolder() + "\\QuorvaneHelp.chm");
-  CHECK(help.directory == "C:\\");
-  CHECK(help.showCommand == SW_SHOWNORMAL);
+  const std::string viewer = windows + "\\hh.exe";
+  REQUIRE(h.effects.startedPrograms.size() == 7);
+  CHECK(h.effects.startedPrograms[6] == testing::RecordingEffects::StartedProgram{
+                                            viewer, "\"" + viewer + "\" \"" + ProgramFolder() + "\\QuorvaneHelp.chm\"",
+                                            SW_SHOWNORMAL});
+  CHECK(h.effects.shellOpens.empty());
+  CHECK(h.effects.messageBoxes.empty());
 
   auto click = [&h](const char* name, int index) {
     Control* button = h.main.FindControl(name, index);
@@ -317,7 +325,7 @@ TEST_CASE("applets, help and the older buttons go through the effects") {
   click("cmdMainSettings", kNoIndex);
   CHECK(h.VisibleWindows() == "frmMainSettings");
   click("cmdSystemSettings", 4);
-  CHECK(h.effects.startedPrograms.size() == 6);  // no family detected: nothing more
+  CHECK(h.effects.startedPrograms.size() == 7);  // no family detected: nothing more
 }
 
 TEST_CASE("every closing path unloads the tool windows in its order and removes the tray icon") {

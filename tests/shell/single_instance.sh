@@ -2,7 +2,8 @@
 # Starts quorvane.exe's window, then starts it again as a user would, and checks
 # with a probe from a third process that the second start brought the first copy
 # to the front (from the taskbar and from the tray) and ended, while the
-# command-line mode runs beside the window.
+# command-line mode runs beside the window; and that another program holding its
+# names does not keep it from starting.
 #   single_instance.sh QUORVANE_EXE PROBE_EXE
 set -uo pipefail
 exe=$1 probe=$2
@@ -67,6 +68,21 @@ expect_eq "command line beside the window: window untouched" "$(state)" "windows
 close_first
 expect_eq "first copy closed" "$(wait_for_state "windows=0 visible=0 iconic=0 foreground=0")" \
   "windows=0 visible=0 iconic=0 foreground=0"
+
+# --- another program holds the names: Quorvane says so and starts anyway ---
+wine "$probe" squat >/dev/null 2>&1 &
+squatter=$!
+trap '[ -n "$first" ] && kill "$first" 2>/dev/null; kill "$squatter" 2>/dev/null' EXIT
+for i in $(seq 1 50); do wine "$probe" running && break; sleep 0.2; done
+start_first
+said=""
+for i in $(seq 1 100); do said=$(wine "$probe" answer 2>/dev/null | tr -d '\r') && break; sleep 0.2; done
+expect_has "name taken: the person is told" "$said" "Another program holds Quorvane's name"
+expect_eq "name taken: started anyway" "$(wait_for_state "windows=1 visible=1 *" | cut -d' ' -f1-2)" \
+  "windows=1 visible=1"
+close_first
+kill "$squatter" 2>/dev/null
+wait "$squatter" 2>/dev/null
 
 # --- started in the tray ---
 wine reg add "$settings" /v chkRunProgramMini /d 1 /f >/dev/null 2>&1

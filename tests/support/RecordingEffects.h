@@ -28,7 +28,13 @@ class RecordingEffects : public quorvane::Effects {
   std::vector<UINT> endedProcesses;
   std::vector<UINT> restarts;
   bool restartSucceeds = true;
-  std::vector<std::pair<std::string, int>> startedPrograms;
+  struct StartedProgram {
+    std::string application, commandLine;
+    int showCommand;
+    bool operator==(const StartedProgram&) const = default;
+  };
+  std::vector<StartedProgram> startedPrograms;
+  bool startSucceeds = true;
   struct ShellOpenCall {
     HWND owner;
     std::string verb, file, parameters, directory;
@@ -45,9 +51,9 @@ class RecordingEffects : public quorvane::Effects {
     restartReasons.push_back(reason);
     return restartSucceeds;
   }
-  bool StartProgram(const std::string& commandLine, int showCommand) override {
-    startedPrograms.emplace_back(commandLine, showCommand);
-    return true;
+  bool StartProgram(const std::string& application, const std::string& commandLine, int showCommand) override {
+    startedPrograms.push_back({application, commandLine, showCommand});
+    return startSucceeds;
   }
   bool ShellOpen(HWND owner, const std::string& verb, const std::string& file, const std::string& parameters,
                  const std::string& directory, int showCommand) override {

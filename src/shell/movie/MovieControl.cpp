@@ -154,7 +154,7 @@ void MovieControl::OnMouseDown(const MouseEventArgs& args) {
 void MovieControl::OnMouseMove(const MouseEventArgs& args) {
   if (!trackingLeave_) {
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hWnd(), 0};
-    trackingLeave_ = _TrackMouseEvent(&track) != FALSE;
+    trackingLeave_ = TrackMouseEvent(&track) != FALSE;
   }
   int index = HitTest(args.x, args.y);
   SetCursor(LoadCursor(nullptr, index >= 0 && !ActiveButtons()[index]->drag ? IDC_HAND : IDC_ARROW));

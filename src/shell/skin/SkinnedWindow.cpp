@@ -235,7 +235,7 @@ void SkinnedWindow::TrackMouseLeave() {
   track.cbSize = sizeof track;
   track.dwFlags = TME_LEAVE;
   track.hwndTrack = window_;
-  trackingLeave_ = _TrackMouseEvent(&track) != FALSE;
+  trackingLeave_ = TrackMouseEvent(&track) != FALSE;
 }
 
 HFONT SkinnedWindow::PaintFont() const {

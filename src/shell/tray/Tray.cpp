@@ -1,10 +1,10 @@
 #include "shell/tray/Tray.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstdlib>
 
+#include "ui/CommonControls.h"
 #include "ui/TimerIds.h"
 
 namespace quorvane {
@@ -50,11 +50,7 @@ void Tray::SetTrayImage(HBITMAP bitmap) {
     SetTrayImage(static_cast<HICON>(nullptr));
     return;
   }
-  // Through an image list of 32 x 32 images, as the shell wants an icon.
-  HIMAGELIST list = ImageList_Create(32, 32, ILC_COLOR24 | ILC_MASK, 1, 0);
-  int index = ImageList_AddMasked(list, bitmap, CLR_NONE);
-  HICON icon = index >= 0 ? ImageList_GetIcon(list, index, ILD_NORMAL) : nullptr;
-  ImageList_Destroy(list);
+  HICON icon = IconFromBitmap(bitmap, 32);
   convertedIcon_.reset(icon);
   icon_ = icon;
   changed_.insert("TrayImage");
