@@ -24,7 +24,6 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 // One function of each DLL, named so the loader maps the DLL; none is called.
 void* const volatile kImported[] = {
     reinterpret_cast<void*>(&RegOpenKeyExA),          // advapi32
-    reinterpret_cast<void*>(&InitCommonControlsEx),   // comctl32
     reinterpret_cast<void*>(&GetStockObject),         // gdi32
     reinterpret_cast<void*>(&Shell_NotifyIconA),      // shell32
 };
