@@ -46,6 +46,13 @@ struct RunningProgram {
     quorvane::OverrideProgramFolder("");
   }
 
+  // The face's home page in front, the keyboard on it.
+  void GoHome() {
+    main.returnHome();
+    SetFocus(main.Flash.hWnd());
+    Settle();
+  }
+
   // Lets the program's loop handle everything posted meanwhile.
   static void Settle() {
     for (int i = 0; i < 10; ++i) {
