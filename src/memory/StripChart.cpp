@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "memory/StripChartAccessible.h"
+
 namespace quorvane {
 
 namespace {
@@ -186,7 +188,11 @@ void StripChart::DrawWithGdi(HDC dc, const RECT& client) {
 
 void StripChart::Draw(HDC dc, const RECT& client) { DrawAndCopy(dc, client); }
 
-bool StripChart::HandleWindowMessage(UINT message, WPARAM, LPARAM, LRESULT* result) {
+bool StripChart::HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (message == WM_GETOBJECT) {
+    auto make = [this](HWND window) { return NewStripChartAccessible(*this, window); };
+    return accessible_.Answer(hWnd(), wParam, lParam, make, result);
+  }
   if (message != WM_PAINT) return false;
   Paint();
   *result = 0;
@@ -219,6 +225,7 @@ void StripChart::DrawAndCopy(HDC windowDc, const RECT& client) {
 }
 
 void StripChart::AfterDestroy() {
+  accessible_.Close();
   ownDc_ = nullptr;
   ReleaseBuffer();
 }

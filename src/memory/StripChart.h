@@ -16,6 +16,7 @@
 #include <deque>
 #include <memory>
 
+#include "ui/AccessibleServer.h"
 #include "ui/DibSection.h"
 #include "ui/OwnDrawnControl.h"
 #include "ui/ScopedGdi.h"
@@ -123,6 +124,7 @@ class StripChart : public OwnDrawnControl {
   GridKey gridKey_;
   std::array<DibSection, kStripChartGridSamples> grids_;
   MemoryDC gridDc_;
+  AccessibleServer accessible_;  // what screen readers are told (StripChartAccessible.h)
 };
 
 }  // namespace quorvane

@@ -10,6 +10,10 @@ namespace quorvane {
 // (Form::PostCall); wParam and lParam are unused.
 inline constexpr UINT kMsgRunPostedCalls = WM_APP + 1;
 
+// A screen reader's default action, done once its call has returned (it must
+// not wait on what the action opens); wParam and lParam are the window's own.
+inline constexpr UINT kMsgAccessibleAction = WM_APP + 2;
+
 // First number free for later windows of the program.
 inline constexpr UINT kMsgFirstFree = WM_APP + 16;
 

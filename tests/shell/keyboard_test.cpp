@@ -10,15 +10,8 @@
 
 #include "common/Mnemonic.h"
 #include "optimizer/TcpSettings.h"
-#include "optimizer/tcpip_fixture.h"
-#include "registry/AppSettings.h"
-#include "shell/InstallToolWindows.h"
-#include "shell/frmMain.h"
-#include "support/RecordingEffects.h"
 #include "support/RegQuery.h"
-#include "system/ProgramFolder.h"
-#include "system/mdlOSVersion.h"
-#include "ui/MessageLoop.h"
+#include "support/RunningProgram.h"
 
 using namespace quorvane;
 
@@ -26,49 +19,8 @@ namespace {
 
 constexpr const char* kTcpipParameters = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
 
-std::string DataFile(const std::string& name) {
-  std::string path = std::string("Z:") + QUORVANE_DATA_DIR + "/" + name;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
-// The whole program once, as it starts: the movie, the skin, the seven windows.
-struct Program {
-  testing::RecordingEffects effects;
-  testing::TcpipRegistry tcpip;
-  testing::TempFolder folder{"Keyboard"};
-  frmMain main;
-
-  Program() {
-    SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "0");
-    SaveAppSetting(kMainSettingsSection, "chkRunMainProgram", "0");
-    SaveAppSetting(kNetPingerSection, "chkDoPinging", "0");
-    SaveAppSetting(kNetPingerSection, "txtPingHost", "127.0.0.1");  // the only host a test may ping
-    for (const char* file : {"Quorvane.swf", "QuorvaneMask.skn"})
-      CopyFileA(DataFile(file).c_str(), (folder / file).c_str(), FALSE);
-    OverrideProgramFolder(folder.path());
-    SetMainWindow(&main);
-    InstallToolWindows(main);
-    main.Load();
-    SetOperatingSystem(kOsIdWinXp);
-    main.Show();
-    SetForegroundWindow(main.hWnd());
-    Settle();
-  }
-  ~Program() {
-    main.Unload();
-    OverrideProgramFolder("");
-  }
-
-  // Lets the program's loop handle everything the keys caused.
-  static void Settle() {
-    for (int i = 0; i < 10; ++i) {
-      Sleep(5);
-      DoEvents(20);
-    }
-  }
-
+// The whole program once, as it starts, and the keys a person presses.
+struct Program : testing::RunningProgram {
   // One key, with modifiers held, from the keyboard as the system sees it.
   static void Press(WORD key, std::initializer_list<WORD> held = {}) {
     std::vector<INPUT> inputs;
@@ -131,11 +83,6 @@ struct Program {
            GetWindow(main.hWnd(), GW_CHILD) == main.framChildWindow.hWnd();
   }
   bool Home() { return GetWindow(main.hWnd(), GW_CHILD) == main.Flash.hWnd() && main.Flash.CurrentPage() == "home"; }
-  void GoHome() {
-    main.returnHome();
-    SetFocus(main.Flash.hWnd());
-    Settle();
-  }
 };
 
 // A value as reg.exe shows it ("0x40"), or "" when it is not there.

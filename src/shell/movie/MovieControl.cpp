@@ -3,8 +3,10 @@
 #include <commctrl.h>
 
 #include "common/Mnemonic.h"
+#include "shell/movie/MovieAccessible.h"
 #include "shell/movie/MovieSceneFile.h"
 #include "shell/movie/MovieSceneScale.h"
+#include "ui/MessageIds.h"
 #include "ui/Screen.h"
 
 namespace quorvane {
@@ -109,8 +111,10 @@ void MovieControl::ShowPage(const std::string& name) {
   Redraw();
 }
 
+// Every change of what the face shows comes through here, so screen readers hear of it here.
 void MovieControl::Redraw() {
   if (hWnd()) InvalidateRect(hWnd(), nullptr, FALSE);
+  winEvents_.Follow(*this);
 }
 
 int MovieControl::HitTest(int x, int y) const {
@@ -198,9 +202,10 @@ bool MovieControl::PressMnemonic(char letter) {
 
 // A window shown in front of the movie (the frame with a tool window) hides the
 // buttons beneath it from the keyboard as from the mouse.
-bool MovieControl::Reachable(const MovieButton& button) const {
-  if (button.drag) return false;
-  RECT area{button.rect.x, button.rect.y, button.rect.Right(), button.rect.Bottom()};
+bool MovieControl::Reachable(const MovieButton& button) const { return !button.drag && AreaShowing(button.rect); }
+
+bool MovieControl::AreaShowing(const MovieRect& rect) const {
+  RECT area{rect.x, rect.y, rect.Right(), rect.Bottom()};
   MapWindowPoints(hWnd(), nullptr, reinterpret_cast<POINT*>(&area), 2);
   for (HWND above = GetWindow(hWnd(), GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV)) {
     RECT covering, overlap;
@@ -208,6 +213,14 @@ bool MovieControl::Reachable(const MovieButton& button) const {
       return false;
   }
   return true;
+}
+
+std::string MovieControl::ShownText(const MovieText& text) const { return quorvane::ShownText(text, variables_); }
+
+void MovieControl::PressSoon(int index) {
+  auto buttons = ActiveButtons();
+  if (index < 0 || index >= static_cast<int>(buttons.size())) return;
+  PostMessageA(hWnd(), kMsgAccessibleAction, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buttons[index]));
 }
 
 int MovieControl::NextTabStop(int step) const {
@@ -269,7 +282,23 @@ LRESULT MovieControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_KILLFOCUS:
       Redraw();
       break;
+    case WM_GETOBJECT: {
+      LRESULT result = 0;
+      auto make = [this](HWND window) { return NewMovieAccessible(*this, window); };
+      if (accessible_.Answer(hWnd(), wParam, lParam, make, &result)) return result;
+      break;
+    }
+    case kMsgAccessibleAction: {
+      // Only the button asked for, and only while a click could reach it: the
+      // page may have changed, or a tool window come in front, meanwhile.
+      auto buttons = ActiveButtons();
+      const size_t index = wParam;
+      if (index < buttons.size() && reinterpret_cast<LPARAM>(buttons[index]) == lParam && Reachable(*buttons[index]))
+        Press(static_cast<int>(index));
+      return 0;
+    }
     case WM_DESTROY:
+      accessible_.Close();
       // First, while the buttons' tools still hook this window.
       if (toolTip_) DestroyWindow(toolTip_);
       toolTip_ = nullptr;

@@ -13,6 +13,8 @@
 
 #include "shell/movie/MoviePainter.h"
 #include "shell/movie/MovieScene.h"
+#include "shell/movie/MovieWinEvents.h"
+#include "ui/AccessibleServer.h"
 #include "ui/Window.h"
 
 namespace quorvane {
@@ -50,6 +52,17 @@ class MovieControl : public Window {
   // The tool-tips the buttons have now (their tips, in ActiveButtons order).
   HWND ToolTipWindow() const { return toolTip_; }
 
+  // What a screen reader is told (MovieAccessible.h): what shows, and how.
+  // True when no window in front of the movie covers any of the area.
+  bool AreaShowing(const MovieRect& area) const;
+  bool Reachable(const MovieButton& button) const;
+  std::string ShownText(const MovieText& text) const;
+  int HoverButton() const { return hover_; }
+  int PressedButton() const { return pressed_; }
+  // Presses the button as a click does, once the current message is handled,
+  // when the index still holds the same button then.
+  void PressSoon(int index);
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnPaint(HDC dc, const RECT& client) override;
@@ -62,7 +75,6 @@ class MovieControl : public Window {
   void ShowPage(const std::string& name);
   void Press(int index);
   void MoveFocus(int step);
-  bool Reachable(const MovieButton& button) const;
   // The button Tab reaches from the focused one, or -1 past either end.
   int NextTabStop(int step) const;
   bool TabLeavesMovie(int step) const;
@@ -87,6 +99,8 @@ class MovieControl : public Window {
   bool trackingLeave_ = false;
   HWND toolTip_ = nullptr;
   int toolCount_ = 0;
+  AccessibleServer accessible_;
+  MovieWinEvents winEvents_;
 };
 
 }  // namespace quorvane

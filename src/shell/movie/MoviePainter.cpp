@@ -29,6 +29,11 @@ int Mix(int a, int b, int step, int steps) { return a + static_cast<int>(int64_t
 
 }  // namespace
 
+const std::string& ShownText(const MovieText& text, const MoviePainter::Variables& variables) {
+  auto variable = text.variable.empty() ? variables.end() : variables.find(text.variable);
+  return variable != variables.end() && !variable->second.empty() ? variable->second : text.text;
+}
+
 void FillGradient(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom, int radius) {
   int saved = SaveDC(dc);
   if (radius > 0) {
@@ -90,9 +95,7 @@ void MoviePainter::PaintLayer(HDC dc, const MovieScene& scene, const MoviePage& 
         RECT r = ToRect(text.rect);
         ScopedSelect font(dc, Font(scene, text.size, text.bold));
         SetTextColor(dc, ToColorref(text.colour));
-        auto variable = text.variable.empty() ? variables.end() : variables.find(text.variable);
-        const std::string& shown = variable != variables.end() && !variable->second.empty() ? variable->second : text.text;
-        DrawTextA(dc, shown.c_str(), -1, &r, AlignFlags(text.align) | DT_WORDBREAK | DT_NOPREFIX);
+        DrawTextA(dc, ShownText(text, variables).c_str(), -1, &r, AlignFlags(text.align) | DT_WORDBREAK | DT_NOPREFIX);
         break;
       }
       case MoviePage::Kind::Glyph: {

@@ -32,6 +32,9 @@ class MoviePainter {
   std::map<std::pair<int, bool>, ScopedFont> fonts_;
 };
 
+// The words a text shows: its variable's value when the program set one, else its own.
+const std::string& ShownText(const MovieText& text, const MoviePainter::Variables& variables);
+
 // A vertical gradient from top to bottom colour, clipped to a rounded rectangle.
 void FillGradient(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom, int radius);
 

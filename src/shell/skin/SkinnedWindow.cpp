@@ -6,6 +6,7 @@
 
 #include "shell/skin/SkinCanvas.h"
 #include "shell/skin/SkinPainters.h"
+#include "shell/skin/SkinnedAccessible.h"
 #include "ui/Control.h"
 #include "ui/Fonts.h"
 #include "ui/Form.h"
@@ -133,6 +134,14 @@ LRESULT SkinnedWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
     case WM_ERASEBKGND:
       if (paintsWhole || EraseBackground(reinterpret_cast<HDC>(wParam))) return 1;
+      break;
+    case WM_GETOBJECT:
+      // What the skin draws whole, it names for screen readers (SkinnedAccessible.h).
+      if (paintsWhole) {
+        LRESULT result = 0;
+        auto make = [this](HWND window) { return NewSkinnedAccessible(window, target_); };
+        if (accessible_.Answer(window_, wParam, lParam, make, &result)) return result;
+      }
       break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

@@ -12,6 +12,7 @@
 
 #include "shell/skin/SkinDefinition.h"
 #include "shell/skin/SkinTarget.h"
+#include "ui/AccessibleServer.h"
 #include "ui/ScopedGdi.h"
 
 namespace quorvane {
@@ -65,6 +66,7 @@ class SkinnedWindow {
   bool trackingLeave_ = false;
   bool shaped_ = false;
   SIZE shapedSize_{0, 0};
+  AccessibleServer accessible_;  // for the controls the skin paints whole
   // Messages being handled right now; the object outlives the window until they return.
   int depth_ = 0;
   bool destroyed_ = false;
