@@ -85,6 +85,12 @@ class frmNetPingerSettings : public ToolForm {
   std::string ManualDefaultHost();
 
   SettingsBinding settings_{kNetPingerSection, cmdSave};
+  // The manual host and interval last loaded or saved, if any.
+  struct ManualChoice {
+    std::string host;
+    int intervalIndex = 0;
+  };
+  std::optional<ManualChoice> savedManual_;
   std::string pingHostName_;
   bool pingsGateway_ = true;
   int pingPeriodTicks_ = AutoPingIntervalIndex + 1;
