@@ -146,6 +146,14 @@ bool frmRamConfiguration::BelowLevel(FreeRAM& ram) const {
 }
 
 void frmRamConfiguration::tmrAlarm_Timer() {
+  // The check lets messages through, so this timer's next tick may come inside it:
+  // one alarm frees once, not once for each tick that came in between.
+  if (checking_) return;
+  checking_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{checking_};
   FreeRAM ram = memoryAccess_.Make();
   LowMemorySoundDue = BelowLevel(ram) && chkSoundon.Value() == kChecked;
   if (chkAutomatic.Value() != kChecked || !BelowLevel(ram)) return;

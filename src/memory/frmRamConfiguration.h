@@ -73,22 +73,22 @@ class frmRamConfiguration : public ToolForm, public TrayToolTipChoiceWindow {
   TextBox txtFreeAlarm{framOnOffSettings, "txtFreeAlarm", {4440, 1095, 660, 300}, {}, kNumberBox};
   Frame framOpt{frameRamConfiguration, "framOpt", {90, 1680, 5160, 1350}, "Automatic Optimization"};
   SkinLabel lblCheckTime{framOpt, "lblCheckTime", {120, 270, 3600, 255}, "Do check every (in Milliseconds)"};
-  TextBox txtTimeCheck{framOpt, "txtTimeCheck", {3810, 225, 900, 300}, {}, kNumberBox};
+  TextBox txtTimeCheck{framOpt, "txtTimeCheck", {3810, 225, 1140, 300}, {}, kNumberBox};
   UpDown updnTimeCheck{txtTimeCheck, "updnTimeCheck", 100, 65535};
   SkinLabel lblTimeToRetry{framOpt, "lblTimeToRetry", {120, 600, 3600, 255}, "Times to retry optimization"};
-  TextBox txtRetryOptimization{framOpt, "txtRetryOptimization", {3810, 555, 900, 300}, {}, kNumberBox};
+  TextBox txtRetryOptimization{framOpt, "txtRetryOptimization", {3810, 555, 1140, 300}, {}, kNumberBox};
   UpDown UpDownRetryOptimization{txtRetryOptimization, "UpDownRetryOptimization", 0, 20};
   SkinLabel lblrunOnly{framOpt, "lblrunOnly", {120, 885, 3600, 390},
                        "Run ONLY if CPU-Usage is below this (0=detectyion not in use)"};
-  TextBox txtRunOnly{framOpt, "txtRunOnly", {3810, 915, 900, 300}, {}, kNumberBox};
+  TextBox txtRunOnly{framOpt, "txtRunOnly", {3810, 915, 1140, 300}, {}, kNumberBox};
   UpDown UpDownRunOnly{txtRunOnly, "UpDownRunOnly", 0, kMostProcessorLimit};  // a percentage
-  Frame frameSysToolTip{frameRamConfiguration, "frameSysToolTip", {90, 3030, 3840, 540},
+  Frame frameSysToolTip{frameRamConfiguration, "frameSysToolTip", {90, 3060, 4410, 510},
                         "System Tray Icon Tool Tip Text"};
-  OptionButton optMB{frameSysToolTip, "optMB", {120, 225, 1500, 255}, "Free RAM in MB"};
-  OptionButton optPer{frameSysToolTip, "optPer", {1680, 225, 2100, 255}, "Percentage of Free RAM"};
-  CommandButton cmdSave{frameRamConfiguration, "cmdSave", {4290, 3075, 960, 300}, "Save"};
-  // Says when the settings were saved.
-  SkinLabel lblSaveStatus{frameRamConfiguration, "lblSaveStatus", {3990, 3390, 1260, 195}, "", TextAlign::Right};
+  OptionButton optMB{frameSysToolTip, "optMB", {120, 210, 1800, 255}, "Free RAM in MB"};
+  OptionButton optPer{frameSysToolTip, "optPer", {1920, 210, 2400, 255}, "Percentage of Free RAM"};
+  CommandButton cmdSave{frameRamConfiguration, "cmdSave", {4560, 3150, 690, 360}, "Save"};
+  // Says when the settings were saved, at the right of the frame's caption line.
+  SkinLabel lblSaveStatus{frameRamConfiguration, "lblSaveStatus", {2700, 0, 2550, 210}, "", TextAlign::Right};
   Timer tmrAlarm{*this, "tmrAlarm", 100};
   Timer tmrSoundPlayer{*this, "tmrSoundPlayer", 65535};
 
@@ -108,6 +108,7 @@ class frmRamConfiguration : public ToolForm, public TrayToolTipChoiceWindow {
   ProcessorUsageWindow* processorUsage_ = nullptr;
   std::function<uint32_t()> clock_ = [] { return static_cast<uint32_t>(GetTickCount()); };
   std::optional<uint32_t> lastFreeing_;  // when an alarm last freed memory
+  bool checking_ = false;                // an alarm check is under way
 };
 
 }  // namespace quorvane

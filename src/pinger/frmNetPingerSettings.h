@@ -37,6 +37,7 @@ class frmNetPingerSettings : public ToolForm {
   frmNetPingerSettings();
 
   void SetModified(bool modified) { settings_.SetModified(modified); }
+  bool Modified() const { return settings_.Modified(); }
   void LoadPingerSettings();
   void SavePingerSettings();
 

@@ -56,10 +56,6 @@ SettingsBinding& SettingsBinding::Bind(ComboBox& list, std::string defaultText) 
   return *this;
 }
 
-SettingsBinding& SettingsBinding::Bind(TextBox& box, std::string defaultText) {
-  return Bind(box, std::move(defaultText), {box.Name(), [](const std::string&) { return true; }, [] { return ""; }});
-}
-
 SettingsBinding& SettingsBinding::Bind(TextBox& box, std::string defaultText, TextRule rule) {
   auto load = [&box, accepts = rule.accepts](const std::string& stored) {
     if (!accepts(stored)) return false;

@@ -36,7 +36,6 @@ class SettingsBinding {
   SettingsBinding& Bind(CheckBox& box, std::string defaultText);
   SettingsBinding& Bind(OptionButton& option, std::string defaultText);
   SettingsBinding& Bind(ComboBox& list, std::string defaultText);
-  SettingsBinding& Bind(TextBox& box, std::string defaultText);
   SettingsBinding& Bind(TextBox& box, std::string defaultText, TextRule rule);
 
   // Puts each stored value (or its default) into its control, in order; setting a
@@ -72,7 +71,7 @@ class SettingsBinding {
     std::string defaultText;
     Loader load;
     Saver save;
-    TextBox* box = nullptr;  // with its rule, for text boxes that have one
+    TextBox* box = nullptr;  // text boxes only, with their rule
     TextRule rule;
   };
   Entry& Add(Control& control, std::string defaultText, Loader load, Saver save);

@@ -173,16 +173,18 @@ TEST_CASE("typed keys, the text shown and the value stored: one rule per box, ju
     std::string shown;
     const char* accepts;  // the refusal's end; nullptr when Save stores what is shown
   };
+  // A refused box is typed again until accepted: Save checks the boxes in order.
   const Case cases[] = {
       {r.txtRetryOptimization, "-5", "5", nullptr},
-      {r.txtRetryOptimization, "1e3", "13", ": a whole number from 0 to 20."},
-      {r.txtRetryOptimization, "abc", "13", ": a whole number from 0 to 20."},
-      {r.txtRetryOptimization, "\b", "", ": a whole number from 0 to 20."},
+      {r.txtRetryOptimization, "1e3", "13", nullptr},
       {r.txtRetryOptimization, "3.0", "30", ": a whole number from 0 to 20."},
+      {r.txtRetryOptimization, "abc", "30", ": a whole number from 0 to 20."},
+      {r.txtRetryOptimization, "\b", "", ": a whole number from 0 to 20."},
+      {r.txtRetryOptimization, "21", "21", ": a whole number from 0 to 20."},
       {r.txtRetryOptimization, "20", "20", nullptr},
       {r.txtTimeCheck, digits500, digits500, ": a whole number from 100 to 65535."},
-      {r.txtTimeCheck, "65535", "65535", nullptr},
       {r.txtTimeCheck, "65536", "65536", ": a whole number from 100 to 65535."},
+      {r.txtTimeCheck, "65535", "65535", nullptr},
       {r.txtTimeCheck, " 500", "500", nullptr},
       {r.txtRunOnly, "+100", "100", nullptr},
       {r.txtRunOnly, "101", "101", ": a whole number from 0 to 100."},

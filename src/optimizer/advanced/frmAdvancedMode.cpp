@@ -36,11 +36,12 @@ frmAdvancedMode::frmAdvancedMode()
   txtMSSRWINValue.SetEnabled(false);
   txtScaleFactor.SetEnabled(false);
   txtRWIN.SetEnabled(false);
-  // The page of SYN protection and the NDI cache says the most; a smaller face
-  // keeps its two explanations inside the page.
+  // The pages that say the most (SYN protection and the NDI cache, the receive
+  // window's paragraphs) keep their explanations inside the page in a smaller face.
   const FontChoice small{.face = "Tahoma", .points = 7};
   lblSYNExplain.SetFont(small);
   lblNDIDescription.SetFont(small);
+  lblRWINExplain.SetFont(small);
 }
 
 Frame& frmAdvancedMode::AddPage(int index) {

@@ -70,20 +70,20 @@ class frmAdvancedMode : public ToolForm {
   CheckBox chkMTUDisconver{page2, "chkMTUDisconver", {3840, 2625, 1380, 255}, "Disable it??"};
 
   // Page 3: the receive window as one formula, MSS * Multiplier * Scale Factor = RWIN.
-  Label lblRWINExplain{page3, "lblRWINExplain", {120, 255, 5100, 1590}, kRWINExplain};
-  TextBox txtMSSRWINValue{page3, "txtMSSRWINValue", {120, 1905, 900, 285}};
-  Label lblTimes1{page3, "lblTimes1", {1035, 1935, 180, 255}, "*", TextAlign::Center};
-  TextBox txtMultiplier{page3, "txtMultiplier", {1230, 1905, 900, 285}};
-  Label lblTimes2{page3, "lblTimes2", {2145, 1935, 180, 255}, "*", TextAlign::Center};
-  TextBox txtScaleFactor{page3, "txtScaleFactor", {2340, 1905, 1080, 285}, kScaleFactorText};
-  Label lblEquals{page3, "lblEquals", {3435, 1935, 180, 255}, "=", TextAlign::Center};
-  TextBox txtRWIN{page3, "txtRWIN", {3630, 1905, 1380, 285}};
-  Label lblMSS{page3, "lblMSS", {120, 2235, 900, 255}, "MSS", TextAlign::Center};
-  Label lblMultiplier{page3, "lblMultiplier", {1230, 2235, 900, 255}, "Multiplier", TextAlign::Center};
-  Label lblScaleFactor{page3, "lblScaleFactor", {2340, 2235, 1080, 255}, "Scale Factor", TextAlign::Center};
-  Label lblRWIN{page3, "lblRWIN", {3630, 2235, 1380, 255}, "RWIN", TextAlign::Center};
-  Label lblRwinRecom{page3, "lblRwinRecom", {120, 2640, 2700, 255}, "Recommended RWIN size  : "};
-  SkinLabel lblRWINRecValue{page3, "lblRWINRecValue", {2880, 2640, 2000, 255}, "Byte"};
+  Label lblRWINExplain{page3, "lblRWINExplain", {120, 255, 5100, 1845}, kRWINExplain};
+  TextBox txtMSSRWINValue{page3, "txtMSSRWINValue", {120, 2145, 900, 285}};
+  Label lblTimes1{page3, "lblTimes1", {1035, 2175, 180, 255}, "*", TextAlign::Center};
+  TextBox txtMultiplier{page3, "txtMultiplier", {1230, 2145, 900, 285}};
+  Label lblTimes2{page3, "lblTimes2", {2145, 2175, 180, 255}, "*", TextAlign::Center};
+  TextBox txtScaleFactor{page3, "txtScaleFactor", {2340, 2145, 1080, 285}, kScaleFactorText};
+  Label lblEquals{page3, "lblEquals", {3435, 2175, 180, 255}, "=", TextAlign::Center};
+  TextBox txtRWIN{page3, "txtRWIN", {3630, 2145, 1380, 285}};
+  Label lblMSS{page3, "lblMSS", {120, 2475, 900, 255}, "MSS", TextAlign::Center};
+  Label lblMultiplier{page3, "lblMultiplier", {1230, 2475, 900, 255}, "Multiplier", TextAlign::Center};
+  Label lblScaleFactor{page3, "lblScaleFactor", {2340, 2475, 1080, 255}, "Scale Factor", TextAlign::Center};
+  Label lblRWIN{page3, "lblRWIN", {3630, 2475, 1380, 255}, "RWIN", TextAlign::Center};
+  Label lblRwinRecom{page3, "lblRwinRecom", {120, 2760, 2700, 255}, "Recommended RWIN size  : "};
+  SkinLabel lblRWINRecValue{page3, "lblRWINRecValue", {2880, 2760, 2000, 255}, "Byte"};
 
   // Page 4: TTL and Internet Explorer's connections.
   Label lblTTLExplain{page4, "lblTTLExplain", {120, 285, 5100, 420}, kTTLExplain};
