@@ -117,6 +117,21 @@ std::optional<int64_t> ParseWholeNumber(std::string_view text) {
   return negative ? -result : result;
 }
 
+std::optional<int64_t> BoxWholeNumber(std::string_view text, int64_t minimum, int64_t maximum) {
+  if (text.empty() || !std::all_of(text.begin(), text.end(), IsDigit)) return std::nullopt;
+  // Leading zeros spell nothing; past 18 digits the number is beyond every box's range.
+  const size_t first = std::min(text.find_first_not_of('0'), text.size());
+  if (text.size() - first > 18) return std::nullopt;
+  int64_t value = 0;
+  for (size_t i = first; i < text.size(); ++i) value = value * 10 + (text[i] - '0');
+  if (value < minimum || value > maximum) return std::nullopt;
+  return value;
+}
+
+std::string WholeNumberRangeText(int64_t minimum, int64_t maximum) {
+  return "a whole number from " + std::to_string(minimum) + " to " + std::to_string(maximum);
+}
+
 std::string NumberToText(double value) {
   char buffer[40];
   if (value == 0.0) return "0";

@@ -29,6 +29,14 @@ bool ParseNumber(std::string_view text, double* value);
 // and decimal digits, nothing else. Nothing when malformed or beyond 64 bits.
 std::optional<int64_t> ParseWholeNumber(std::string_view text);
 
+// The text of a number box: decimal digits only (no sign, blank, point or
+// exponent), as Windows' own number boxes take them, spelling a number from
+// minimum to maximum. Nothing otherwise ("+5", " 5", "5e2", "3.0", "").
+std::optional<int64_t> BoxWholeNumber(std::string_view text, int64_t minimum, int64_t maximum);
+
+// What such a box accepts, as its refusal tells it: "a whole number from 1 to 255".
+std::string WholeNumberRangeText(int64_t minimum, int64_t maximum);
+
 // Decimal text of a number: whole numbers without a fraction ("1500", "-1"),
 // others with up to 15 significant digits.
 std::string NumberToText(double value);

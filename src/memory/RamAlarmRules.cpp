@@ -1,20 +1,23 @@
 #include "memory/RamAlarmRules.h"
 
+#include <cstdint>
+
 #include "common/NumberText.h"
 
 namespace quorvane {
 
-std::optional<int32_t> AlarmLevelFromText(std::string_view text) {
-  std::optional<int32_t> level = TextToInt32(text);
-  if (!level || LeadingValue(text) < 0) return std::nullopt;
-  return level;
+namespace {
+
+std::optional<int32_t> BoxNumber(std::string_view text, int32_t maximum) {
+  const std::optional<int64_t> number = BoxWholeNumber(text, 0, maximum);
+  if (!number) return std::nullopt;
+  return static_cast<int32_t>(*number);
 }
 
-std::optional<int32_t> FreeAmountFromText(std::string_view text) {
-  if (!IsNumericText(text)) return std::nullopt;
-  const double amount = LeadingValue(text);
-  if (amount < 0 || amount > kMostMegabytesPerPass) return std::nullopt;
-  return TextToInt32(text);
-}
+}  // namespace
+
+std::optional<int32_t> AlarmLevelFromText(std::string_view text) { return BoxNumber(text, INT32_MAX); }
+
+std::optional<int32_t> FreeAmountFromText(std::string_view text) { return BoxNumber(text, kMostMegabytesPerPass); }
 
 }  // namespace quorvane

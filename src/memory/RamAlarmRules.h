@@ -13,11 +13,14 @@ inline constexpr int kMostProcessorLimit = 100;
 // After an alarm that freed memory, automatic freeing rests this long.
 inline constexpr uint32_t kFreeingRestMs = 60000;
 
-// The alarm level in megabytes: a number, at least 0 and small enough for its
-// 32-bit count; nothing otherwise (the box then gets the last level back).
+// The boxes take digits only (common/NumberText's BoxWholeNumber).
+
+// The alarm level in megabytes: at least 0 and small enough for its 32-bit
+// count; nothing otherwise (the box then gets the last level back). Save and
+// loading also want it below the installed memory.
 std::optional<int32_t> AlarmLevelFromText(std::string_view text);
 
-// Megabytes to free per pass: a number from 0 to 1000; nothing otherwise.
+// Megabytes to free per pass: from 0 to 1000; nothing otherwise.
 std::optional<int32_t> FreeAmountFromText(std::string_view text);
 
 // May automatic freeing run at this processor usage? A limit of 0 means no

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "common/NumberText.h"
 #include "memory/MemoryUnits.h"
 #include "memory/RamAlarmRules.h"
 #include "registry/AppSettings.h"
@@ -15,15 +14,17 @@ namespace quorvane {
 
 namespace {
 
-// A stored text an up-down's box may take: a whole number within its range.
-SettingsBinding::TextRule WithinRange(int min, int max) {
-  return [min, max](const std::string& text) {
-    std::optional<int32_t> number = TextToInt32(text);
-    return number && *number >= min && *number <= max;
-  };
+// A refused box is named after its label, without the label's colon.
+std::string FieldName(const SkinLabel& label) {
+  std::string name = label.Caption();
+  if (!name.empty() && name.back() == ':') name.pop_back();
+  return name;
 }
 
-bool IsNumber(const std::string& text) { return IsNumericText(text); }
+// The unguarded boxes take their up-downs' ranges, judged on Save.
+SettingsBinding::TextRule UpDownRule(const SkinLabel& label, const UpDown& upDown) {
+  return SettingsBinding::WholeNumber(FieldName(label), upDown.Min(), upDown.Max());
+}
 
 }  // namespace
 
@@ -38,19 +39,40 @@ frmRamConfiguration::frmRamConfiguration()
   updnTimeCheck.Change = [this] { SetModified(true); };
   UpDownRetryOptimization.Change = [this] { SetModified(true); };
   UpDownRunOnly.Change = [this] { SetModified(true); };
+  txtTimeCheck.Change = [this] { SetModified(true); };
+  txtRetryOptimization.Change = [this] { SetModified(true); };
+  txtRunOnly.Change = [this] { SetModified(true); };
   cmdSave.Click = [this] { cmdSave_Click(); };
   tmrAlarm.Tick = [this] { tmrAlarm_Timer(); };
   tmrSoundPlayer.Tick = [this] { tmrSoundPlayer_Timer(); };
 
   settings_.Bind(chkSoundon, "0")
       .Bind(chkAutomatic, "0")
-      .Bind(txtAlarm, "250", [](const std::string& text) { return AlarmLevelFromText(text).has_value(); })
-      .Bind(txtFreeAlarm, "10", [](const std::string& text) { return FreeAmountFromText(text).has_value(); })
-      .Bind(txtTimeCheck, "100", WithinRange(updnTimeCheck.Min(), updnTimeCheck.Max()))
+      .Bind(txtAlarm, "250", AlarmLevelRule())
+      .Bind(txtFreeAlarm, "10", SettingsBinding::WholeNumber(FieldName(lblRamFree), 0, kMostMegabytesPerPass))
+      .Bind(txtTimeCheck, "100", UpDownRule(lblCheckTime, updnTimeCheck))
       .Bind(optPer, "false")
       .Bind(optMB, "true")
-      .Bind(txtRunOnly, "2", IsNumber)
-      .Bind(txtRetryOptimization, "10", WithinRange(UpDownRetryOptimization.Min(), UpDownRetryOptimization.Max()));
+      .Bind(txtRunOnly, "2", UpDownRule(lblrunOnly, UpDownRunOnly))
+      .Bind(txtRetryOptimization, "10", UpDownRule(lblTimeToRetry, UpDownRetryOptimization));
+}
+
+int64_t frmRamConfiguration::InstalledMB() const {
+  const int64_t installed = memoryAccess_.Make().GetTotalPhysical() / kBytesPerMegabyte;
+  return installed > 0 ? installed : int64_t{INT32_MAX} + 1;  // unknown: the count's own limit
+}
+
+SettingsBinding::TextRule frmRamConfiguration::AlarmLevelRule() {
+  // A level at or above the installed memory would keep the alarm on for good.
+  return {FieldName(lblAlramLeve),
+          [this](const std::string& text) {
+            const std::optional<int32_t> level = AlarmLevelFromText(text);
+            return level && *level < InstalledMB();
+          },
+          [this] {
+            return "a whole number of megabytes below the installed memory (" + std::to_string(InstalledMB()) +
+                   " MB)";
+          }};
 }
 
 void frmRamConfiguration::Form_Load() {
@@ -70,23 +92,24 @@ void frmRamConfiguration::LoadRamSettings() {
   chkAutomatic_Click();
   chkSoundon_Click();
   tmrAlarm.SetInterval(static_cast<UINT>(updnTimeCheck.Value()));
-  // A limit is a percentage: a stored one above 100 loads as 100.
-  const int limit = static_cast<int>(std::clamp(LeadingValue(txtRunOnly.Text()), 0.0, double{kMostProcessorLimit}));
-  UpDownRunOnly.SetValue(limit);
   CpuThreshold = static_cast<uint8_t>(UpDownRunOnly.Value());
   RetryCount = static_cast<uint8_t>(UpDownRetryOptimization.Value());
   SetModified(false);
 }
 
 bool frmRamConfiguration::SaveRamSettings() {
-  std::vector<SettingsBinding::SaveFailure> failures = settings_.Save();
-  if (failures.empty()) return true;
-  CurrentEffects().ShowMessageBox(hWnd(), DescribeSaveFailures(failures), "RAM Booster", MB_OK | MB_ICONEXCLAMATION);
+  const SettingsBinding::SaveOutcome outcome = settings_.Save();
+  if (outcome.Saved()) return true;
+  if (!outcome.refused)
+    CurrentEffects().ShowMessageBox(hWnd(), DescribeSaveFailures(outcome.failures), "RAM Booster",
+                                    MB_OK | MB_ICONEXCLAMATION);
   return false;
 }
 
 void frmRamConfiguration::cmdSave_Click() {
-  if (SaveRamSettings()) LoadRamSettings();
+  if (!SaveRamSettings()) return;
+  LoadRamSettings();
+  lblSaveStatus.SetCaption("Settings saved.");
 }
 
 void frmRamConfiguration::UpdateEnabledStates() {
@@ -109,12 +132,12 @@ void frmRamConfiguration::chkAutomatic_Click() {
 }
 
 void frmRamConfiguration::txtAlarm_Change() {
-  if (!AlarmLevelFromText(txtAlarm.Text())) txtAlarm.SetText(std::to_string(AlarmLevelMB));
+  if (!AlarmLevelFromText(txtAlarm.Text())) txtAlarm.PutBack(std::to_string(AlarmLevelMB));
   SetModified(true);
 }
 
 void frmRamConfiguration::txtFreeAlarm_Change() {
-  if (!FreeAmountFromText(txtFreeAlarm.Text())) txtFreeAlarm.SetText(std::to_string(FreeAmountMB));
+  if (!FreeAmountFromText(txtFreeAlarm.Text())) txtFreeAlarm.PutBack(std::to_string(FreeAmountMB));
   SetModified(true);
 }
 
@@ -123,6 +146,14 @@ bool frmRamConfiguration::BelowLevel(FreeRAM& ram) const {
 }
 
 void frmRamConfiguration::tmrAlarm_Timer() {
+  // The check lets messages through, so this timer's next tick may come inside it:
+  // one alarm frees once, not once for each tick that came in between.
+  if (checking_) return;
+  checking_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{checking_};
   FreeRAM ram = memoryAccess_.Make();
   LowMemorySoundDue = BelowLevel(ram) && chkSoundon.Value() == kChecked;
   if (chkAutomatic.Value() != kChecked || !BelowLevel(ram)) return;

@@ -55,6 +55,19 @@ std::optional<int64_t> LenientPartValue(std::string_view part) {
 
 }  // namespace
 
+bool IsPingHostText(std::string_view host) {
+  if (host.empty() || host.size() > 253) return false;
+  if (host.find_first_not_of("0123456789.") == std::string_view::npos) return ParseDottedQuad(host).has_value();
+  for (std::string_view label : SplitAtDots(host)) {
+    if (label.empty() || label.size() > 63 || label.front() == '-' || label.back() == '-') return false;
+    for (char c : label) {
+      const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+      if (!letter && !IsDigit(c) && c != '-') return false;
+    }
+  }
+  return true;
+}
+
 std::string TrimHostText(std::string_view host) {
   size_t first = 0;
   while (first < host.size() && IsBlank(host[first])) ++first;

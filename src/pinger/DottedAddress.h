@@ -22,6 +22,12 @@ bool LooksLikeDottedAddress(std::string_view host);
 // whole number from 0 to 255. Nothing for "1.2.3", "1.2.3.260", "1.2.3.4.5".
 std::optional<std::array<uint8_t, 4>> ParseDottedQuad(std::string_view host);
 
+// What the pinger accepts as a host: a dotted IPv4 address (ParseDottedQuad), or
+// a host name of at most 253 letters, digits, hyphens and dots whose dot-separated
+// labels are 1 to 63 characters, neither beginning nor ending with a hyphen. A
+// text of digits and dots only must be an address ("192.0.2.1127.0.0.1" is not).
+bool IsPingHostText(std::string_view host);
+
 // The lenient conversion: the address as a signed 32-bit number with the first
 // part in the lowest byte (network byte order). 0 when the text has fewer than
 // four parts; each part keeps only its low 8 bits (1.2.3.260 is 1.2.3.4).

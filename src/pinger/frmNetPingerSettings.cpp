@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/ProgramName.h"
+#include "pinger/DottedAddress.h"
 #include "pinger/PingNetwork.h"
 #include "system/Effects.h"
 #include "system/ProgramFolder.h"
@@ -15,7 +16,7 @@ namespace {
 
 constexpr const char* kDescription =
     "The PING utility helps to keep you from getting your modem connection disconnected by your service "
-    "provider. Most Internet Service Providers Disconnect users after a fixed period of modem activity";
+    "provider. Most Internet Service Providers Disconnect users after a fixed period of modem inactivity";
 
 // Rounds of pending messages before "Ping &Now" starts its ping.
 constexpr int kPingNowMessageRounds = 6;
@@ -58,7 +59,10 @@ frmNetPingerSettings::frmNetPingerSettings() : ToolForm("frmNetPingerSettings", 
   settings_.Bind(chkDoPinging, "0")
       .Bind(optAuto, "true")
       .Bind(optManual, "false")
-      .Bind(txtPingHost, kAutomaticHostText)
+      .Bind(txtPingHost, kAutomaticHostText,
+            {lblHostName.Caption(), [](const std::string& host) { return IsPingHostText(host); },
+             [] { return "a dotted IPv4 address or a host name (letters, digits, hyphens and dots, at most 253 "
+                         "characters)"; }})
       .Bind(cmbPingInterval, std::to_string(AutoPingIntervalIndex))
       .Bind(chkSound, "0");
   chkDoPinging.Click = [this] { chkDoPinging_Click(); };
@@ -100,17 +104,24 @@ void frmNetPingerSettings::LoadPingerSettings() {
 }
 
 void frmNetPingerSettings::SavePingerSettings() {
-  const std::vector<SettingsBinding::SaveFailure> failures = settings_.Save();
+  const SettingsBinding::SaveOutcome outcome = settings_.Save();
+  if (outcome.refused) return;  // nothing written, nothing changes
   DeriveHostAndPeriod();
   tmrPinger.SetEnabled(chkDoPinging.Value() == kChecked);
-  if (failures.empty()) return;
+  if (outcome.Saved()) {
+    lblPingStatus.SetCaption("Settings saved.");
+    return;
+  }
   // The pinger runs as the window shows for this run; the user learns it will not last.
   SetModified(true);
-  CurrentEffects().ShowMessageBox(hWnd(), DescribeSaveFailures(failures), kProgramName, MB_OK | MB_ICONEXCLAMATION);
+  CurrentEffects().ShowMessageBox(hWnd(), DescribeSaveFailures(outcome.failures), kProgramName,
+                                  MB_OK | MB_ICONEXCLAMATION);
 }
 
 void frmNetPingerSettings::DeriveHostAndPeriod() {
   pingsGateway_ = optAuto.Value();
+  // What Manual brings back after a switch to Automatic and back.
+  if (!pingsGateway_) savedManual_ = ManualChoice{txtPingHost.Text(), cmbPingInterval.ListIndex()};
   pingHostName_ = pingsGateway_ ? std::string() : txtPingHost.Text();
   const int index = pingsGateway_ ? AutoPingIntervalIndex : cmbPingInterval.ListIndex();
   pingPeriodTicks_ = std::max(1, index + 1);
@@ -133,7 +144,12 @@ void frmNetPingerSettings::optAuto_Click() {
 void frmNetPingerSettings::optManual_Click() {
   SetModified(true);
   // While loading, the stored host follows: no gateway lookup at start-up.
-  if (!loading_) txtPingHost.SetText(ManualDefaultHost());
+  if (!loading_ && savedManual_) {
+    txtPingHost.SetText(savedManual_->host);
+    cmbPingInterval.SetListIndex(savedManual_->intervalIndex);
+  } else if (!loading_) {
+    txtPingHost.SetText(ManualDefaultHost());
+  }
   txtPingHost.SetEnabled(true);
   cmbPingInterval.SetEnabled(true);
 }

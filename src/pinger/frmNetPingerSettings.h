@@ -37,6 +37,7 @@ class frmNetPingerSettings : public ToolForm {
   frmNetPingerSettings();
 
   void SetModified(bool modified) { settings_.SetModified(modified); }
+  bool Modified() const { return settings_.Modified(); }
   void LoadPingerSettings();
   void SavePingerSettings();
 
@@ -85,6 +86,12 @@ class frmNetPingerSettings : public ToolForm {
   std::string ManualDefaultHost();
 
   SettingsBinding settings_{kNetPingerSection, cmdSave};
+  // The manual host and interval last loaded or saved, if any.
+  struct ManualChoice {
+    std::string host;
+    int intervalIndex = 0;
+  };
+  std::optional<ManualChoice> savedManual_;
   std::string pingHostName_;
   bool pingsGateway_ = true;
   int pingPeriodTicks_ = AutoPingIntervalIndex + 1;

@@ -29,7 +29,9 @@ void frmMainSettings::LoadMainSettings() {
 }
 
 bool frmMainSettings::SaveMainSettings() {
-  std::string problem = DescribeSaveFailures(settings_.Save());
+  const SettingsBinding::SaveOutcome outcome = settings_.Save();
+  if (outcome.refused) return false;
+  std::string problem = DescribeSaveFailures(outcome.failures);
   const bool runAtLogon = chkRunMainProgram.Value() == kChecked;
   const LONG run = runAtLogon ? WriteRunEntry() : RemoveRunEntry();
   if (run != ERROR_SUCCESS) {
@@ -44,7 +46,9 @@ bool frmMainSettings::SaveMainSettings() {
 
 void frmMainSettings::cmdSave_Click() {
   // A save that failed stays to be done: Save remains enabled.
-  SetModified(!SaveMainSettings());
+  const bool saved = SaveMainSettings();
+  SetModified(!saved);
+  lblSaveStatus.SetCaption(saved ? "Settings saved." : "");
 }
 
 }  // namespace quorvane

@@ -19,7 +19,10 @@ class frmMainSettings : public ToolForm, public StartupOptionsWindow {
   void LoadMainSettings();
   // False when a setting or the Run entry could not be written; the user was told why.
   bool SaveMainSettings();
-  void SetModified(bool modified) { settings_.SetModified(modified); }
+  void SetModified(bool modified) {
+    settings_.SetModified(modified);
+    if (modified) lblSaveStatus.SetCaption("");  // "saved" no longer holds
+  }
   bool Modified() const { return settings_.Modified(); }
 
   void chkRunMainProgram_Click() { SetModified(true); }
@@ -35,6 +38,8 @@ class frmMainSettings : public ToolForm, public StartupOptionsWindow {
                     "Windows starts Quorvane at logon once you save. Starting hidden in the tray takes effect "
                     "the next time Quorvane starts."};
   CommandButton cmdSave{frameMainSettings, "cmdSave", {3840, 3180, 1335, 315}, "&Save"};
+  // Says when the settings were saved.
+  SkinLabel lblSaveStatus{frameMainSettings, "lblSaveStatus", {240, 3210, 3480, 255}};
 
  protected:
   void Form_Load() override;

@@ -1,18 +1,26 @@
 #include "ui/SettingsBinding.h"
 
 #include "common/NumberText.h"
+#include "common/ProgramName.h"
 #include "common/SystemError.h"
 #include "common/TextCase.h"
 #include "registry/AppSettings.h"
+#include "system/Effects.h"
 
 namespace quorvane {
 
 SettingsBinding::SettingsBinding(std::string section, CommandButton& saveButton)
     : section_(std::move(section)), saveButton_(saveButton) {}
 
-SettingsBinding& SettingsBinding::Add(Control& control, std::string defaultText, Loader load, Saver save) {
-  entries_.push_back({control.Name(), std::move(defaultText), std::move(load), std::move(save)});
-  return *this;
+SettingsBinding::Entry& SettingsBinding::Add(Control& control, std::string defaultText, Loader load, Saver save) {
+  entries_.push_back({control.Name(), std::move(defaultText), std::move(load), std::move(save), nullptr, {}});
+  return entries_.back();
+}
+
+SettingsBinding::TextRule SettingsBinding::WholeNumber(std::string field, int64_t minimum, int64_t maximum) {
+  return {std::move(field),
+          [minimum, maximum](const std::string& text) { return BoxWholeNumber(text, minimum, maximum).has_value(); },
+          [minimum, maximum] { return WholeNumberRangeText(minimum, maximum); }};
 }
 
 SettingsBinding& SettingsBinding::Bind(CheckBox& box, std::string defaultText) {
@@ -23,7 +31,8 @@ SettingsBinding& SettingsBinding::Bind(CheckBox& box, std::string defaultText) {
     return true;
   };
   auto save = [&box] { return std::string(box.Value() == kChecked ? "1" : "0"); };
-  return Add(box, std::move(defaultText), load, save);
+  Add(box, std::move(defaultText), load, save);
+  return *this;
 }
 
 SettingsBinding& SettingsBinding::Bind(OptionButton& option, std::string defaultText) {
@@ -33,7 +42,8 @@ SettingsBinding& SettingsBinding::Bind(OptionButton& option, std::string default
     return true;
   };
   auto save = [&option] { return std::string(option.Value() ? "True" : "False"); };
-  return Add(option, std::move(defaultText), load, save);
+  Add(option, std::move(defaultText), load, save);
+  return *this;
 }
 
 SettingsBinding& SettingsBinding::Bind(ComboBox& list, std::string defaultText) {
@@ -42,17 +52,21 @@ SettingsBinding& SettingsBinding::Bind(ComboBox& list, std::string defaultText) 
     return index && *index >= 0 && *index < list.ListCount() && list.SetListIndex(static_cast<int>(*index));
   };
   auto save = [&list] { return std::to_string(list.ListIndex()); };
-  return Add(list, std::move(defaultText), load, save);
+  Add(list, std::move(defaultText), load, save);
+  return *this;
 }
 
-SettingsBinding& SettingsBinding::Bind(TextBox& box, std::string defaultText, TextRule accepts) {
-  auto load = [&box, accepts = std::move(accepts)](const std::string& stored) {
-    if (accepts && !accepts(stored)) return false;
+SettingsBinding& SettingsBinding::Bind(TextBox& box, std::string defaultText, TextRule rule) {
+  auto load = [&box, accepts = rule.accepts](const std::string& stored) {
+    if (!accepts(stored)) return false;
     box.SetText(stored);
     return true;
   };
   auto save = [&box] { return box.Text(); };
-  return Add(box, std::move(defaultText), load, save);
+  Entry& entry = Add(box, std::move(defaultText), load, save);
+  entry.box = &box;
+  entry.rule = std::move(rule);
+  return *this;
 }
 
 void SettingsBinding::Load() {
@@ -61,10 +75,28 @@ void SettingsBinding::Load() {
   }
 }
 
-std::vector<SettingsBinding::SaveFailure> SettingsBinding::Save() {
+std::string SettingsBinding::FirstRefusal(TextBox*& box) const {
+  for (const Entry& entry : entries_) {
+    if (!entry.box || entry.rule.accepts(entry.box->Text())) continue;
+    box = entry.box;
+    return entry.rule.field + ": " + entry.rule.accepted() + ".";
+  }
+  return {};
+}
+
+SettingsBinding::SaveOutcome SettingsBinding::Save() {
+  TextBox* refusedBox = nullptr;
+  if (const std::string refusal = FirstRefusal(refusedBox); !refusal.empty()) {
+    SetModified(true);
+    HWND owner = GetAncestor(saveButton_.hWnd(), GA_ROOT);
+    CurrentEffects().ShowMessageBox(owner, refusal, kProgramName, MB_OK | MB_ICONEXCLAMATION);
+    refusedBox->SetFocus();
+    refusedBox->SelectAll();
+    return {true, {}};
+  }
   for (const Entry& entry : entries_) {
     const LONG status = SaveAppSetting(section_, entry.valueName, entry.save());
-    if (status != ERROR_SUCCESS) return {{entry.valueName, status}};
+    if (status != ERROR_SUCCESS) return {false, {{entry.valueName, status}}};
   }
   SetModified(false);
   return {};

@@ -16,6 +16,7 @@ void TextBox::CreateControlWindow(HWND parent, int id) {
   }
   if (options_.password) style |= ES_PASSWORD;
   if (options_.locked) style |= ES_READONLY;
+  if (options_.digitsOnly) style |= ES_NUMBER;
   if (MakeChildWindow("EDIT", text_, style, WS_EX_CLIENTEDGE, parent, id) && options_.maxLength > 0)
     Send(EM_LIMITTEXT, static_cast<WPARAM>(options_.maxLength));
 }
@@ -36,6 +37,11 @@ void TextBox::SetLocked(bool locked) {
 
 void TextBox::SelectAll() { Send(EM_SETSEL, 0, -1); }
 
+void TextBox::PutBack(std::string text) {
+  SetText(std::move(text));
+  SelectAll();
+}
+
 std::string TextBox::WindowText() const {
   int length = GetWindowTextLengthA(hWnd());
   std::string text(static_cast<size_t>(length) + 1, '\0');
@@ -50,8 +56,16 @@ bool TextBox::OnCommand(UINT code) {
   return true;
 }
 
-bool TextBox::BeforeOwnMessage(UINT message, WPARAM, LPARAM, LRESULT*) {
+bool TextBox::BeforeOwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
   if (message == WM_SETTEXT) ++settingText_;
+  // Control characters (Backspace, Ctrl+Backspace, Ctrl+V) still reach the box. Not
+  // every edit control beeps for ES_NUMBER, so the refusal is made here.
+  const bool printable = wParam >= 0x20 && wParam != 0x7F;
+  if (message == WM_CHAR && options_.digitsOnly && printable && (wParam < '0' || wParam > '9')) {
+    MessageBeep(MB_OK);
+    *result = 0;
+    return true;
+  }
   return false;
 }
 

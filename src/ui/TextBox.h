@@ -17,7 +17,12 @@ struct TextBoxOptions {
   bool password = false;
   bool locked = false;  // read-only
   int maxLength = 0;    // 0: no limit
+  // A number box: a typed character that cannot be part of a whole number is
+  // refused with a beep, as Windows' own number boxes do (pasted text is not).
+  bool digitsOnly = false;
 };
+
+inline constexpr TextBoxOptions kNumberBox{.digitsOnly = true};
 
 class TextBox : public Control {
  public:
@@ -31,6 +36,9 @@ class TextBox : public Control {
   void SetLocked(bool locked);
   bool Locked() const { return options_.locked; }
   void SelectAll();
+  // A guard's replacement of refused text: set and left selected, so the next
+  // key typed replaces it instead of going in front of it.
+  void PutBack(std::string text);
 
   Event<> Change;
 

@@ -134,29 +134,108 @@ TEST_CASE("the two boxes restore the last loaded number when the text is not one
   }
 }
 
-TEST_CASE("stored values load within their counts: a huge level, a limit above 100") {
-  SaveAppSetting(kRamSettingsSection, "txtAlarm", "99999999999");
-  SaveAppSetting(kRamSettingsSection, "txtRunOnly", "500");
-  frmRamConfiguration ram;
-  ram.Load();
-  CHECK(ram.AlarmLevelMB == 250);
-  CHECK(ram.txtRunOnly.Text() == "100");
-  CHECK(ram.CpuThreshold == 100);
-  CHECK_FALSE(ram.Modified());
-  ram.Unload();
-  testing::DeleteKeyTree(HKEY_LOCAL_MACHINE, kRamSettingsSection);
+TEST_CASE("damaged or out-of-range stored values load as the defaults") {
+  using Box = TextBox frmRamConfiguration::*;
+  struct Case {
+    Box box;
+    const char* stored;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {&frmRamConfiguration::txtRetryOptimization, "3.0", "10"}, {&frmRamConfiguration::txtTimeCheck, "5e2", "100"},
+      {&frmRamConfiguration::txtTimeCheck, "500 ", "100"},       {&frmRamConfiguration::txtAlarm, "+500", "250"},
+      {&frmRamConfiguration::txtAlarm, "512", "250"},            {&frmRamConfiguration::txtAlarm, "99999999999", "250"},
+      {&frmRamConfiguration::txtFreeAlarm, " 500", "10"},        {&frmRamConfiguration::txtRunOnly, "500", "2"},
+      {&frmRamConfiguration::txtRunOnly, "-5", "2"},
+  };
+  for (const Case& c : cases) {
+    CAPTURE(c.stored);
+    RamHarness h;  // 512 MB installed
+    TextBox& box = h.ram.*c.box;
+    CAPTURE(box.Name());
+    h.ram.Unload();
+    SaveAppSetting(kRamSettingsSection, box.Name(), c.stored);
+    h.ram.Load();
+    CHECK(testing::WindowTextOf(box.hWnd()) == c.shown);
+    CHECK_FALSE(h.ram.Modified());
+  }
 }
 
-TEST_CASE("Save writes the nine values, as reg.exe sees them, and a level of 40000 survives a reload") {
+TEST_CASE("typed keys, the text shown and the value stored: one rule per box, judged on Save") {
+  RamHarness h;  // 512 MB installed
+  frmRamConfiguration& r = h.ram;
+  r.chkAutomatic.SetValue(kChecked);
+  r.cmdSave_Click();
+  const std::string digits500(500, '9');
+  struct Case {
+    TextBox& box;
+    std::string typed;
+    std::string shown;
+    const char* accepts;  // the refusal's end; nullptr when Save stores what is shown
+  };
+  // A refused box is typed again until accepted: Save checks the boxes in order.
+  const Case cases[] = {
+      {r.txtRetryOptimization, "-5", "5", nullptr},
+      {r.txtRetryOptimization, "1e3", "13", nullptr},
+      {r.txtRetryOptimization, "3.0", "30", ": a whole number from 0 to 20."},
+      {r.txtRetryOptimization, "abc", "30", ": a whole number from 0 to 20."},
+      {r.txtRetryOptimization, "\b", "", ": a whole number from 0 to 20."},
+      {r.txtRetryOptimization, "21", "21", ": a whole number from 0 to 20."},
+      {r.txtRetryOptimization, "20", "20", nullptr},
+      {r.txtTimeCheck, digits500, digits500, ": a whole number from 100 to 65535."},
+      {r.txtTimeCheck, "65536", "65536", ": a whole number from 100 to 65535."},
+      {r.txtTimeCheck, "65535", "65535", nullptr},
+      {r.txtTimeCheck, " 500", "500", nullptr},
+      {r.txtRunOnly, "+100", "100", nullptr},
+      {r.txtRunOnly, "101", "101", ": a whole number from 0 to 100."},
+      {r.txtRunOnly, "0", "0", nullptr},
+      {r.txtAlarm, "-5", "5", nullptr},
+      {r.txtAlarm, "1e3", "13", nullptr},
+      {r.txtAlarm, "511", "511", nullptr},
+      {r.txtAlarm, "512", "512", ": a whole number of megabytes below the installed memory (512 MB)."},
+      {r.txtAlarm, "2147483648", "511", nullptr},  // beyond the count at the last key: the level comes back
+      {r.txtAlarm, "\b7", "7", nullptr},  // emptied: the guard puts 511 back, selected; 7 replaces it
+      {r.txtAlarm, digits500, "7", nullptr},  // every tenth 9 is too many: the level comes back
+      {r.txtFreeAlarm, "-5", "5", nullptr},
+      {r.txtFreeAlarm, "1001", "5", nullptr},  // 1001 is too many: the amount comes back
+      {r.txtFreeAlarm, "1000", "1000", nullptr},
+  };
+  for (const Case& c : cases) {
+    CAPTURE(c.box.Name());
+    CAPTURE(c.typed.substr(0, 12));
+    const std::optional<std::string> before = testing::ReadText(HKEY_LOCAL_MACHINE, kRamSettingsSection, c.box.Name());
+    h.effects.messageBoxes.clear();
+    SendMessageA(c.box.hWnd(), EM_SETSEL, 0, -1);
+    testing::TypeText(c.box.hWnd(), c.typed);
+    CHECK(testing::WindowTextOf(c.box.hWnd()) == c.shown);
+    CHECK(h.Enabled(r.cmdSave));  // typing marks the window modified
+    SendMessageA(r.cmdSave.hWnd(), BM_CLICK, 0, 0);
+    const std::optional<std::string> stored = testing::ReadText(HKEY_LOCAL_MACHINE, kRamSettingsSection, c.box.Name());
+    if (!c.accepts) {
+      CHECK(h.effects.messageBoxes.empty());
+      CHECK(stored == c.shown);
+      CHECK(r.lblSaveStatus.Caption() == "Settings saved.");
+      continue;
+    }
+    REQUIRE(h.effects.messageBoxes.size() == 1);
+    CHECK(h.effects.messageBoxes[0].text.ends_with(c.accepts));
+    CHECK(stored == before);  // nothing written
+    CHECK(c.box.HasFocus());
+    CHECK(h.Enabled(r.cmdSave));
+    CHECK(r.lblSaveStatus.Caption().empty());
+  }
+}
+
+TEST_CASE("Save writes the nine values, as reg.exe sees them, and a level of 400 survives a reload") {
   RamHarness h;
   h.ram.chkSoundon.SetValue(kChecked);
-  h.ram.txtAlarm.SetText("40000");
+  h.ram.txtAlarm.SetText("400");
   h.ram.optPer.SetValue(true);
   SendMessageA(h.ram.cmdSave.hWnd(), BM_CLICK, 0, 0);
   const std::string stored = testing::RegQuery("\"HKLM\\" + std::string(kRamSettingsSection) + "\"");
   CAPTURE(stored);
   const char* expected[] = {"chkSoundon    REG_SZ    1",    "chkAutomatic    REG_SZ    0",
-                            "txtAlarm    REG_SZ    40000",   "txtFreeAlarm    REG_SZ    10",
+                            "txtAlarm    REG_SZ    400",     "txtFreeAlarm    REG_SZ    10",
                             "txtTimeCheck    REG_SZ    100", "optPer    REG_SZ    True",
                             "optMB    REG_SZ    False",      "txtRunOnly    REG_SZ    2",
                             "txtRetryOptimization    REG_SZ    10"};
@@ -164,11 +243,11 @@ TEST_CASE("Save writes the nine values, as reg.exe sees them, and a level of 400
     CAPTURE(line);
     CHECK(stored.find(line) != std::string::npos);
   }
-  CHECK(h.ram.AlarmLevelMB == 40000);
+  CHECK(h.ram.AlarmLevelMB == 400);
   CHECK(h.ram.TrayToolTipInPercent());
   h.ram.Unload();
   h.ram.Load();
-  CHECK(h.ram.AlarmLevelMB == 40000);
+  CHECK(h.ram.AlarmLevelMB == 400);
 }
 
 TEST_CASE("the alarm: exactly at the level is quiet, one byte below sounds at the sound timer's next tick") {
@@ -228,7 +307,11 @@ TEST_CASE("no freeing storm: passes stop at the level, and freeing rests 60 s af
 
 TEST_CASE("end to end: an alarm above the machine's free memory really writes memory") {
   RamHarness h(false);
-  h.Automatic("2000000", "250", "0", "1");  // 2 TB: always below
+  MEMORYSTATUSEX status{};
+  status.dwLength = sizeof status;
+  GlobalMemoryStatusEx(&status);
+  const std::string highest = std::to_string(status.ullTotalPhys / kMB - 1);
+  h.Automatic(highest.c_str(), "250", "0", "1");  // just below the installed memory: always below
   const SIZE_T before = PeakWorkingSet();
   REQUIRE(before < 490 * kMB);
   h.ram.tmrAlarm_Timer();

@@ -225,3 +225,64 @@ TEST_CASE("a Save the registry refuses is told, and Save stays enabled to try ag
   CHECK(h.window.tmrPinger.Running());  // the window shows it on: it runs for this session
   CHECK(testing::ReadText(HKEY_LOCAL_MACHINE, kNetPingerSection, "chkDoPinging") == "0");
 }
+
+TEST_CASE("the host typed, shown and stored: a dotted address or a host name, anything else refused on Save") {
+  PingerHarness h;
+  h.Load();
+  PingerHarness::Click(h.window.chkDoPinging);
+  PingerHarness::Click(h.window.optManual);
+  const std::string label63(63, 'a');
+  const std::string longest = label63 + "." + label63 + "." + label63 + "." + std::string(61, 'b');  // 253
+  struct Case {
+    std::string typed;
+    bool stored;
+  };
+  const Case cases[] = {
+      {"127.0.0.1", true}, {"-5", false},           {"1e3", true},           {"abc", true},
+      {"\b", false},       {std::string(500, '9'), false}, {" 500", false}, {"+500", false},
+      {"3.0", false},      {"192.0.2.1127.0.0.1", false},  {"host_name", false}, {"my-host.example", true},
+      {longest, true},     {longest + "b", false},
+  };
+  const char* accepts = ": a dotted IPv4 address or a host name (letters, digits, hyphens and dots, at most 253 characters).";
+  for (const Case& c : cases) {
+    CAPTURE(c.typed.substr(0, 20));
+    HWND box = h.window.txtPingHost.hWnd();
+    const std::optional<std::string> before = testing::ReadText(HKEY_LOCAL_MACHINE, kNetPingerSection, "txtPingHost");
+    h.effects.messageBoxes.clear();
+    SendMessageA(box, EM_SETSEL, 0, -1);
+    testing::TypeText(box, c.typed);
+    const std::string shown = c.typed == "\b" ? "" : c.typed;
+    CHECK(testing::WindowTextOf(box) == shown);
+    REQUIRE(PingerHarness::Enabled(h.window.cmdSave));
+    PingerHarness::Click(h.window.cmdSave);
+    const std::optional<std::string> stored = testing::ReadText(HKEY_LOCAL_MACHINE, kNetPingerSection, "txtPingHost");
+    if (c.stored) {
+      CHECK(h.effects.messageBoxes.empty());
+      CHECK(stored == shown);
+      CHECK(h.window.PingHostName() == shown);
+      CHECK(h.Status() == "Settings saved.");
+      continue;
+    }
+    REQUIRE(h.effects.messageBoxes.size() == 1);
+    CHECK(h.effects.messageBoxes[0].text == std::string("Ping Host") + accepts);
+    CHECK(stored == before);
+    CHECK(h.window.txtPingHost.HasFocus());
+    CHECK(PingerHarness::Enabled(h.window.cmdSave));
+  }
+}
+
+TEST_CASE("Manual brings back the last saved manual host and interval; the default only where there are none") {
+  PingerHarness h;
+  h.network.gateway = "192.0.2.1";
+  h.Load();
+  PingerHarness::Click(h.window.chkDoPinging);
+  PingerHarness::Click(h.window.optManual);
+  CHECK(testing::WindowTextOf(h.window.txtPingHost.hWnd()) == "192.0.2.1");  // none saved yet
+  SendMessageA(h.window.txtPingHost.hWnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("127.0.0.2"));
+  h.window.cmbPingInterval.SetListIndex(9);
+  PingerHarness::Click(h.window.cmdSave);
+  PingerHarness::Click(h.window.optAuto);
+  PingerHarness::Click(h.window.optManual);
+  CHECK(testing::WindowTextOf(h.window.txtPingHost.hWnd()) == "127.0.0.2");
+  CHECK(h.window.cmbPingInterval.ListIndex() == 9);
+}

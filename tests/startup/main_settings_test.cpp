@@ -62,6 +62,7 @@ TEST_CASE("start-up options: first run, saving on, saving off, and off with no e
   CHECK(f.Stored("chkRunProgramMini") == "0");
   CHECK(f.RunEntry() == ProgramPath());
   CHECK_FALSE(IsWindowEnabled(window.cmdSave.hWnd()));
+  CHECK(window.lblSaveStatus.Caption() == "Settings saved.");
 
   Click(window.chkRunMainProgram);
   Click(window.cmdSave);
@@ -134,5 +135,6 @@ TEST_CASE("a save that cannot write the settings or the Run entry says why and l
     CHECK(f.effects.messageBoxes[0].text.find(c.told) != std::string::npos);
     CHECK(f.effects.messageBoxes[0].caption == "Quorvane");
     CHECK(IsWindowEnabled(window.cmdSave.hWnd()));
+    CHECK(window.lblSaveStatus.Caption().empty());
   }
 }

@@ -15,7 +15,8 @@ class SettingsForm : public quorvane::Form {
  public:
   SettingsForm() : Form("frmSettingsTest", "Settings", {4000, 3000}) {
     binding.Bind(chkOn, "0").Bind(optA, "true").Bind(optB, "false").Bind(cmbPick, "1").Bind(txtHost, "host",
-        [](const std::string& text) { return !text.empty() && text.find(' ') == std::string::npos; });
+        {"Host", [](const std::string& text) { return !text.empty() && text.find(' ') == std::string::npos; },
+         [] { return "no blanks"; }});
   }
   quorvane::CommandButton cmdSave{*this, "cmdSave", {120, 2400, 1200, 375}, "&Save"};
   quorvane::CheckBox chkOn{*this, "chkOn", {120, 120, 1500, 240}, "On"};
@@ -61,7 +62,7 @@ TEST_CASE("a binding loads defaults, saves each control in its stored form, and 
   form.txtHost.SetText("127.0.0.1");
   form.binding.SetModified(true);
   CHECK(IsWindowEnabled(form.cmdSave.hWnd()));
-  CHECK(form.binding.Save().empty());
+  CHECK(form.binding.Save().Saved());
   CHECK_FALSE(IsWindowEnabled(form.cmdSave.hWnd()));
   CHECK(Stored("chkOn") == "1");
   CHECK(Stored("optA") == "False");
@@ -97,7 +98,7 @@ TEST_CASE("a stored value its control cannot take loads as the default; words in
     SettingsForm form;
     form.Load();
     form.binding.Load();
-    CHECK(form.binding.Save().empty());
+    CHECK(form.binding.Save().Saved());
     CHECK(Stored(c.name) == c.shown);
     CleanSection::Clean();
   }
@@ -108,10 +109,10 @@ TEST_CASE("a save that cannot write says which value and why, and Save stays ena
   SettingsForm form;
   form.Load();
   form.binding.Load();
-  REQUIRE(form.binding.Save().empty());
+  REQUIRE(form.binding.Save().Saved());
   REQUIRE(testing::DenyWriteAccess(HKEY_LOCAL_MACHINE, kSection));
   form.binding.SetModified(true);
-  const auto failures = form.binding.Save();
+  const auto failures = form.binding.Save().failures;
   REQUIRE(failures.size() == 1);
   CHECK(failures[0].valueName == "chkOn");
   CHECK(failures[0].error == ERROR_ACCESS_DENIED);

@@ -28,9 +28,19 @@ const ConnectionRecommendation& RecommendationFor(int connectionType) {
 }
 
 bool GuardAccepts(std::string_view text, Bounds bounds) {
-  if (!IsNumericText(text)) return false;
-  double value = LeadingValue(text);
-  return value >= bounds.minimum && value <= bounds.maximum;
+  const std::optional<int64_t> value = BoxWholeNumber(text, 0, bounds.maximum);
+  if (!value) return false;
+  return *value >= bounds.minimum || (*value > 0 && *value * 10 <= bounds.maximum);
+}
+
+std::optional<int32_t> BoundedValue(std::string_view text, Bounds bounds) {
+  const std::optional<int64_t> value = BoxWholeNumber(text, bounds.minimum, bounds.maximum);
+  if (!value) return std::nullopt;
+  return static_cast<int32_t>(*value);
+}
+
+std::string DescribeBounds(Bounds bounds) {
+  return std::string(bounds.field) + ": " + WholeNumberRangeText(bounds.minimum, bounds.maximum) + ".";
 }
 
 std::string ReceiveWindowText(int32_t mss, std::string_view multiplierText, std::string_view scaleFactorText) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,19 +48,32 @@ inline constexpr int32_t kRecommendedKeepAliveInterval = 1000;
 inline constexpr int16_t kRecommendedSYNProtect = 2;
 inline constexpr int32_t kRecommendedNDICacheSize = 0;
 
-// Inclusive bounds of a guarded box.
+// A guarded box: what its refusal calls it, and its inclusive bounds. The boxes
+// take digits only (common/NumberText's BoxWholeNumber).
 struct Bounds {
-  double minimum;
-  double maximum;
+  const char* field;
+  int64_t minimum;
+  int64_t maximum;
 };
-inline constexpr Bounds kSizeBounds{0, 2147483647.0};         // MTU, MSS, keep-alive times
-inline constexpr Bounds kTTLBounds{0, 256};
-inline constexpr Bounds kHttp10Bounds{4, 2147483647.0};
-inline constexpr Bounds kHttp11Bounds{2, 2147483647.0};
+// Windows takes a TTL of 1 to 255 and an MTU of at least 68 (docs/tcpip-bounds.md);
+// an MSS leaves room for the 40 bytes of IPv4 and TCP headers in the largest MTU.
+inline constexpr Bounds kMTUBounds{"MTU", 68, 65535};
+inline constexpr Bounds kMSSBounds{"MSS", 1, 65495};
+inline constexpr Bounds kTTLBounds{"TTL", 1, 255};
+inline constexpr Bounds kHttp10Bounds{"HTTP 1.0 connections", 4, 2147483647};
+inline constexpr Bounds kHttp11Bounds{"HTTP 1.1 connections", 2, 2147483647};
+inline constexpr Bounds kKeepAliveTimeBounds{"Keep Alive Time", 0, 2147483647};
+inline constexpr Bounds kKeepAliveIntervalBounds{"Keep Alive Interval", 0, 2147483647};
 
-// True when a guarded box may keep the text: numeric as a whole, and its value
-// inside the bounds.
+// While typing: true for digits that spell a number inside the bounds, or one
+// that more digits can still bring into them ("6" on the way to 68).
 bool GuardAccepts(std::string_view text, Bounds bounds);
+
+// Leaving the page: the number inside the bounds; nothing otherwise.
+std::optional<int32_t> BoundedValue(std::string_view text, Bounds bounds);
+
+// "TTL: a whole number from 1 to 255."
+std::string DescribeBounds(Bounds bounds);
 
 // MSS * value of the multiplier text * value of the scale factor text, in double
 // precision, as the receive-window box shows it (no decimal point when whole).

@@ -1,5 +1,5 @@
 // The fixed explanations of the advanced wizard's pages, word for word as the
-// pages show them (the asterisks of the receive-window text included).
+// pages show them.
 #pragma once
 
 namespace quorvane {
@@ -25,13 +25,13 @@ inline constexpr const char* kMTUDiscoverExplain =
     "detect the MTU for all networks along the path to a remote host. ";
 
 inline constexpr const char* kRWINExplain =
-    "RWIN (Receive WINdow) is the maximum TCP Receive Window size offered by the system.*The receive window "
-    "specifies the number of bytes a sender may transmit without receiving an acknowledgment.**In general, larger "
-    "receive windows will improve performance over high (delay . bandwidth) networks.**For highest efficiency, "
-    "the receive window should be an even multiple of the TCP Maximum Segment Size (MSS).";
+    "RWIN (Receive WINdow) is the maximum TCP Receive Window size offered by the system.\r\nThe receive window "
+    "specifies the number of bytes a sender may transmit without receiving an acknowledgment.\r\n\r\nIn general, "
+    "larger receive windows will improve performance over high (delay . bandwidth) networks.\r\n\r\nFor highest "
+    "efficiency, the receive window should be an even multiple of the TCP Maximum Segment Size (MSS).";
 
 inline constexpr const char* kTTLExplain =
-    "The value of TTL (Time To Live) defines how long a packet can stay active before ";
+    "The value of TTL (Time To Live) defines how long a packet can stay active before it is discarded.";
 inline constexpr const char* kIEExplain =
     "Optimize Internet Explorer by setting the maximum number of simultaneous requests for accessing type 1.0 or "
     "1.1 HTTP servers.";

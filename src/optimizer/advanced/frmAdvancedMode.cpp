@@ -31,22 +31,17 @@ frmAdvancedMode::frmAdvancedMode()
   cmbNDI.Click = [this] { cmbNDI_Click(); };
   txtSYNValue.Change = [this] { txtSYNValue_Change(); };
   txtMultiplier.Change = [this] { txtMultiplier_Change(); };
-  txtMTUValue.Change = [this] { txtMTUValue_Change(); };
-  txtMSSValue.Change = [this] { txtMSSValue_Change(); };
-  txtTTLValue.Change = [this] { txtTTLValue_Change(); };
-  txtHTTP10Value.Change = [this] { txtHTTP10Value_Change(); };
-  txtHTTP11Value.Change = [this] { txtHTTP11Value_Change(); };
-  txtKeepAliveTimeValue.Change = [this] { txtKeepAliveTimeValue_Change(); };
-  txtKeepAliveIntervalValue.Change = [this] { txtKeepAliveIntervalValue_Change(); };
+  for (const GuardedBox& guarded : GuardedBoxes()) guarded.box.Change = [this, &box = guarded.box] { GuardBox(box); };
   // The formula's other boxes only show what the wizard computed.
   txtMSSRWINValue.SetEnabled(false);
   txtScaleFactor.SetEnabled(false);
   txtRWIN.SetEnabled(false);
-  // The page of SYN protection and the NDI cache says the most; a smaller face
-  // keeps its two explanations inside the page.
+  // The pages that say the most (SYN protection and the NDI cache, the receive
+  // window's paragraphs) keep their explanations inside the page in a smaller face.
   const FontChoice small{.face = "Tahoma", .points = 7};
   lblSYNExplain.SetFont(small);
   lblNDIDescription.SetFont(small);
+  lblRWINExplain.SetFont(small);
 }
 
 Frame& frmAdvancedMode::AddPage(int index) {
@@ -79,6 +74,7 @@ void frmAdvancedMode::ShowWizardPage(int k) {
 }
 
 void frmAdvancedMode::cmdNextPage_Click() {
+  if (!PageValuesAccepted(WizardPage)) return;
   WizardPage = static_cast<int16_t>(std::min(WizardPage + 1, kFinishPage));
   if (WizardPage == kFinishPage) {
     Finish();
@@ -167,25 +163,16 @@ void frmAdvancedMode::Finish() {
   WizardPage = 0;
 
   // Finish copies every control into the set, so what the pages show is what is
-  // applied; a box that does not hold a whole 32-bit number (none can, past their
-  // guards) leaves its field as it is.
+  // applied; a box outside its bounds (none is, once its page was left by Next)
+  // leaves its field as it is.
   TcpSettings& set = CurrentSettings;
   set.BlackHoleDetect = chkBlackHoleValue.Value() != kUnchecked;
   set.PMTUDiscovery = chkMTUDisconver.Value() == kUnchecked;  // "Disable it??"
   set.ICMPRedirect = chkICMPValue.Value() != kUnchecked;
   if (auto level = TextToInt16(txtSYNValue.Text())) set.SYNProtect = *level;
   if (auto size = TextToInt32(cmbNDI.Text())) set.NDICacheSize = *size;
-  auto copy = [](const TextBox& box, int32_t& field) {
-    if (auto value = TextToInt32(box.Text())) field = *value;
-  };
-  copy(txtMTUValue, set.MTU);
-  copy(txtMSSValue, set.MSS);
-  copy(txtRWIN, set.RWIN);
-  copy(txtTTLValue, set.TTL);
-  copy(txtHTTP10Value, set.MaxConn10);
-  copy(txtHTTP11Value, set.MaxConn11);
-  copy(txtKeepAliveTimeValue, set.KeepAliveTime);
-  copy(txtKeepAliveIntervalValue, set.KeepAliveInterval);
+  if (auto rwin = TextToInt32(txtRWIN.Text())) set.RWIN = *rwin;
+  CopyGuardedBoxes();
   ApplyAndReturnHome();
 }
 

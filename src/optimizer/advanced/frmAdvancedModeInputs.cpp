@@ -1,8 +1,10 @@
 // The advanced wizard's inputs: connection type, check boxes, the NDI list, the
 // SYN level, the multiplier and the seven guarded boxes.
 #include "common/NumberText.h"
+#include "common/ProgramName.h"
 #include "optimizer/TcpSettings.h"
 #include "optimizer/advanced/frmAdvancedMode.h"
+#include "system/Effects.h"
 
 namespace quorvane {
 
@@ -32,38 +34,48 @@ void frmAdvancedMode::txtSYNValue_Change() {
 
 void frmAdvancedMode::txtMultiplier_Change() {
   const std::string fallback = std::to_string(DefaultMultiplier());
-  if (!IsNumericText(txtMultiplier.Text())) PutBack(txtMultiplier, fallback);
+  if (!IsNumericText(txtMultiplier.Text())) txtMultiplier.PutBack(fallback);
   ComputeReceiveWindow();
   // Setting the default runs this rule once more when the text changes.
-  if (MultiplierRejected(CurrentSettings.MSS, txtRWIN.Text())) PutBack(txtMultiplier, fallback);
+  if (MultiplierRejected(CurrentSettings.MSS, txtRWIN.Text())) txtMultiplier.PutBack(fallback);
 }
 
-void frmAdvancedMode::PutBack(TextBox& box, const std::string& text) {
-  box.SetText(text);
-  // Selected, so the next key typed replaces it instead of going in front of it.
-  box.SelectAll();
+std::vector<frmAdvancedMode::GuardedBox> frmAdvancedMode::GuardedBoxes() {
+  return {
+      {txtMTUValue, 1, kMTUBounds, &TcpSettings::MTU},
+      {txtMSSValue, 1, kMSSBounds, &TcpSettings::MSS},
+      {txtTTLValue, 4, kTTLBounds, &TcpSettings::TTL},
+      {txtHTTP10Value, 4, kHttp10Bounds, &TcpSettings::MaxConn10},
+      {txtHTTP11Value, 4, kHttp11Bounds, &TcpSettings::MaxConn11},
+      {txtKeepAliveTimeValue, 5, kKeepAliveTimeBounds, &TcpSettings::KeepAliveTime},
+      {txtKeepAliveIntervalValue, 5, kKeepAliveIntervalBounds, &TcpSettings::KeepAliveInterval},
+  };
 }
 
-void frmAdvancedMode::GuardBox(TextBox& box, int32_t field, Bounds bounds) {
-  // Replacing the text runs the guard again on the field's value, which then stays
-  // even when the field itself lies outside the bounds (-1 for Windows' default).
-  if (!GuardAccepts(box.Text(), bounds)) PutBack(box, std::to_string(field));
+void frmAdvancedMode::GuardBox(TextBox& box) {
+  for (const GuardedBox& guarded : GuardedBoxes()) {
+    if (&guarded.box != &box) continue;
+    // Replacing the text runs the guard again on the field's value, which then stays
+    // even when the field itself lies outside the bounds (-1 for Windows' default).
+    if (!GuardAccepts(box.Text(), guarded.bounds)) box.PutBack(std::to_string(CurrentSettings.*guarded.field));
+  }
 }
 
-void frmAdvancedMode::txtMTUValue_Change() { GuardBox(txtMTUValue, CurrentSettings.MTU, kSizeBounds); }
-void frmAdvancedMode::txtMSSValue_Change() { GuardBox(txtMSSValue, CurrentSettings.MSS, kSizeBounds); }
-void frmAdvancedMode::txtTTLValue_Change() { GuardBox(txtTTLValue, CurrentSettings.TTL, kTTLBounds); }
-void frmAdvancedMode::txtHTTP10Value_Change() {
-  GuardBox(txtHTTP10Value, CurrentSettings.MaxConn10, kHttp10Bounds);
+bool frmAdvancedMode::PageValuesAccepted(int page) {
+  for (const GuardedBox& guarded : GuardedBoxes()) {
+    if (guarded.page != page || BoundedValue(guarded.box.Text(), guarded.bounds)) continue;
+    CurrentEffects().ShowMessageBox(hWnd(), DescribeBounds(guarded.bounds), kProgramName, MB_OK | MB_ICONEXCLAMATION);
+    guarded.box.SetFocus();
+    guarded.box.SelectAll();
+    return false;
+  }
+  return true;
 }
-void frmAdvancedMode::txtHTTP11Value_Change() {
-  GuardBox(txtHTTP11Value, CurrentSettings.MaxConn11, kHttp11Bounds);
-}
-void frmAdvancedMode::txtKeepAliveTimeValue_Change() {
-  GuardBox(txtKeepAliveTimeValue, CurrentSettings.KeepAliveTime, kSizeBounds);
-}
-void frmAdvancedMode::txtKeepAliveIntervalValue_Change() {
-  GuardBox(txtKeepAliveIntervalValue, CurrentSettings.KeepAliveInterval, kSizeBounds);
+
+void frmAdvancedMode::CopyGuardedBoxes() {
+  for (const GuardedBox& guarded : GuardedBoxes()) {
+    if (auto value = BoundedValue(guarded.box.Text(), guarded.bounds)) CurrentSettings.*guarded.field = *value;
+  }
 }
 
 }  // namespace quorvane

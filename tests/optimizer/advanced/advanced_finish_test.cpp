@@ -34,10 +34,10 @@ TEST_CASE("Finish applies the boxes and the set to the registry and returns home
   h.GoTo(3);
   WizardHarness::Put(h.wizard.txtMultiplier, "10");  // 1460 * 10 * 4, from the set's MSS, not the typed one
   h.GoTo(4);
-  WizardHarness::Put(h.wizard.txtTTLValue, "256");
+  WizardHarness::Put(h.wizard.txtTTLValue, "255");
   WizardHarness::Put(h.wizard.txtHTTP10Value, "4");
   h.GoTo(5);
-  WizardHarness::Put(h.wizard.txtKeepAliveTimeValue, "300000.5");  // halves to even
+  WizardHarness::Put(h.wizard.txtKeepAliveTimeValue, "300000");
   h.GoTo(6);
   WizardHarness::Put(h.wizard.txtSYNValue, "1");
   WizardHarness::Pick(h.wizard.cmbNDI, 4);
@@ -51,7 +51,7 @@ TEST_CASE("Finish applies the boxes and the set to the registry and returns home
   CHECK(set.MTU == 1400);
   CHECK(set.MSS == 1360);
   CHECK(set.RWIN == 58400);
-  CHECK(set.TTL == 256);
+  CHECK(set.TTL == 255);
   CHECK(set.MaxConn10 == 4);
   CHECK(set.MaxConn11 == 20);
   CHECK(set.KeepAliveTime == 300000);
@@ -62,7 +62,7 @@ TEST_CASE("Finish applies the boxes and the set to the registry and returns home
   CHECK(set.BlackHoleDetect);
 
   CHECK(TempFolder::ListFiles(h.BackupsFolder()) == std::vector<std::string>{"001.BCK"});
-  CHECK(Parameter("DefaultTTL") == 256);
+  CHECK(Parameter("DefaultTTL") == 255);
   CHECK(Parameter("GlobalMaxTcpWindowSize") == 58400);
   CHECK(Parameter("TcpWindowSize") == 58400);
   CHECK(Parameter("EnablePMTUDiscovery") == 0);

@@ -10,48 +10,72 @@ using testing::TypeText;
 using testing::WindowTextOf;
 using testing::WizardHarness;
 
-TEST_CASE("each guarded box keeps numbers inside its inclusive bounds and restores the field otherwise") {
+TEST_CASE("typed keys, the text shown, what Next says and what Finish writes: Windows' bounds for each box") {
   WizardHarness h;
-  TcpSettings& set = CurrentSettings;
-  set.MTU = 576;
-  set.MSS = 536;
-  set.TTL = 64;
-  set.MaxConn10 = 20;
-  set.MaxConn11 = 21;
-  set.KeepAliveTime = 7200000;
-  set.KeepAliveInterval = 1000;
-  const TcpSettings before = set;
-
-  struct Guarded {
+  h.registry.SetAdapters(Layout::Nt, {"{4E1A}"});
+  const std::string digits500(500, '9');
+  struct Case {
     TextBox& box;
-    const char* field;  // the field's value as the box is restored to it
-    const char* minimum;
-    const char* belowMinimum;
-    const char* maximum;
-    const char* aboveMaximum;
+    int page;
+    std::string typed;
+    std::string shown;
+    const char* refusal;  // what Next says; nullptr when it moves on
   };
-  const Guarded boxes[] = {
-      {h.wizard.txtMTUValue, "576", "0", "-1", "2147483647", "2147483648"},
-      {h.wizard.txtMSSValue, "536", "0", "-0.5", "2147483647", "2147483647.5"},
-      {h.wizard.txtTTLValue, "64", "0", "-1", "256", "257"},
-      {h.wizard.txtHTTP10Value, "20", "4", "3", "2147483647", "2147483648"},
-      {h.wizard.txtHTTP11Value, "21", "2", "1", "2147483647", "3e9"},
-      {h.wizard.txtKeepAliveTimeValue, "7200000", "0", "-1", "2147483647", "2147483648"},
-      {h.wizard.txtKeepAliveIntervalValue, "1000", "0", "-1", "2147483647", "1e10"},
+  const char* mtu = "MTU: a whole number from 68 to 65535.";
+  const Case cases[] = {
+      {h.wizard.txtMTUValue, 1, "abc", "576", nullptr},  // refused keys: the recommendation stays
+      {h.wizard.txtMTUValue, 1, "-5", "5", mtu},
+      {h.wizard.txtMTUValue, 1, "1e3", "13", mtu},
+      {h.wizard.txtMTUValue, 1, "3.0", "30", mtu},
+      {h.wizard.txtMTUValue, 1, "\b", "576", nullptr},  // emptied: the guard puts the field back
+      {h.wizard.txtMTUValue, 1, digits500, "576", nullptr},  // every fifth 9 is too many
+      {h.wizard.txtMTUValue, 1, " 500", "500", nullptr},
+      {h.wizard.txtMTUValue, 1, "+500", "500", nullptr},
+      {h.wizard.txtMTUValue, 1, "65536", "576", nullptr},
+      {h.wizard.txtMTUValue, 1, "67", "67", mtu},
+      {h.wizard.txtMTUValue, 1, "68", "68", nullptr},
+      {h.wizard.txtMSSValue, 1, "0", "536", nullptr},  // no more digits can make 0 an MSS
+      {h.wizard.txtMSSValue, 1, "65496", "536", nullptr},
+      {h.wizard.txtMSSValue, 1, "65495", "65495", nullptr},
+      {h.wizard.txtTTLValue, 4, "0", "64", nullptr},
+      {h.wizard.txtTTLValue, 4, "256", "64", nullptr},
+      {h.wizard.txtTTLValue, 4, "255", "255", nullptr},
+      {h.wizard.txtHTTP10Value, 4, "3", "3", "HTTP 1.0 connections: a whole number from 4 to 2147483647."},
+      {h.wizard.txtHTTP10Value, 4, "4", "4", nullptr},
+      {h.wizard.txtKeepAliveTimeValue, 5, "2147483648", "7200000", nullptr},
+      {h.wizard.txtKeepAliveTimeValue, 5, "2147483647", "2147483647", nullptr},
   };
-  for (const Guarded& g : boxes) {
-    CAPTURE(g.box.Name());
-    CHECK(WizardHarness::Put(g.box, g.minimum) == g.minimum);
-    CHECK(WizardHarness::Put(g.box, "100") == "100");
-    CHECK(WizardHarness::Put(g.box, g.maximum) == g.maximum);
-    CHECK(WizardHarness::Put(g.box, g.belowMinimum) == g.field);
-    CHECK(WizardHarness::Put(g.box, g.aboveMaximum) == g.field);
-    CHECK(WizardHarness::Put(g.box, "12x") == g.field);
-    CHECK(WizardHarness::Put(g.box, "") == g.field);  // the box cannot be emptied
-    CHECK(WizardHarness::Put(g.box, " 1e2 ") == " 1e2 ");
-    CHECK(g.box.Text() == WindowTextOf(g.box.hWnd()));
+  for (const Case& c : cases) {
+    CAPTURE(c.box.Name());
+    CAPTURE(c.typed.substr(0, 12));
+    while (h.wizard.CurrentPage() > c.page) h.Back();
+    h.GoTo(c.page);
+    h.effects.messageBoxes.clear();
+    SendMessageA(c.box.hWnd(), EM_SETSEL, 0, -1);
+    TypeText(c.box.hWnd(), c.typed);
+    CHECK(WindowTextOf(c.box.hWnd()) == c.shown);
+    const std::string after = WindowTextOf(c.box.hWnd());
+    h.Next();
+    if (!c.refusal) {
+      CHECK(h.effects.messageBoxes.empty());
+      CHECK(h.wizard.CurrentPage() == c.page + 1);
+      continue;
+    }
+    REQUIRE(h.effects.messageBoxes.size() == 1);
+    CHECK(h.effects.messageBoxes[0].text == c.refusal);
+    CHECK(h.wizard.CurrentPage() == c.page);
+    CHECK(c.box.HasFocus());
+    CHECK(WindowTextOf(c.box.hWnd()) == after);
   }
-  CHECK(set == before);  // only Finish copies the boxes into the set
+  // Back and Next again leave the boxes as typed: Finish writes each one's last accepted text.
+  h.GoTo(7);
+  h.Next();  // Finish
+  const char* parameters = "System\\CurrentControlSet\\Services\\Tcpip\\Parameters";
+  const char* adapter = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{4E1A}";
+  CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, adapter, "MTU") == 68u);
+  CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, adapter, "MSS") == 65495u);
+  CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, parameters, "DefaultTTL") == 255u);
+  CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, parameters, "KeepAliveTime") == 2147483647u);
 }
 
 TEST_CASE("typing into a guarded box checks every keystroke") {
@@ -59,15 +83,15 @@ TEST_CASE("typing into a guarded box checks every keystroke") {
   h.GoTo(4);
   HWND ttl = h.wizard.txtTTLValue.hWnd();
   SendMessageA(ttl, EM_SETSEL, 0, -1);
-  TypeText(ttl, "256");
-  CHECK(WindowTextOf(ttl) == "256");
-  TypeText(ttl, "7");  // 2567
+  TypeText(ttl, "255");
+  CHECK(WindowTextOf(ttl) == "255");
+  TypeText(ttl, "7");  // 2557
   CHECK(WindowTextOf(ttl) == "64");  // the set's TTL, recommended on entering the page
 
   HWND http10 = h.wizard.txtHTTP10Value.hWnd();
   SendMessageA(http10, EM_SETSEL, 0, -1);
-  TypeText(http10, "3");
-  CHECK(WindowTextOf(http10) == "20");
+  TypeText(http10, "3");  // below 4, but on its way to 30
+  CHECK(WindowTextOf(http10) == "3");
   HWND http11 = h.wizard.txtHTTP11Value.hWnd();
   SendMessageA(http11, EM_SETSEL, 0, -1);
   TypeText(http11, "2");
@@ -91,12 +115,12 @@ TEST_CASE("after a guard puts its value back, the next keys typed replace it") {
   CHECK(WindowTextOf(multiplier) == "5");
 
   h.GoTo(4);
-  HWND http10 = h.wizard.txtHTTP10Value.hWnd();
-  SendMessageA(http10, EM_SETSEL, 0, -1);
-  TypeText(http10, "10");  // "1" is below 4: back to 20, and "0" replaces that
-  CHECK(WindowTextOf(http10) == "20");
+  HWND ttl = h.wizard.txtTTLValue.hWnd();
+  SendMessageA(ttl, EM_SETSEL, 0, -1);
+  TypeText(ttl, "0");  // no TTL starts with 0: back to 64, selected
+  CHECK(WindowTextOf(ttl) == "64");
   DWORD start = 0, end = 0;
-  SendMessageA(http10, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageA(ttl, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   CHECK(start == 0);
   CHECK(end == 2);
 }

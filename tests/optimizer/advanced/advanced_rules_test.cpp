@@ -69,17 +69,16 @@ TEST_CASE("the receive window is MSS times multiplier times scale factor, shorte
   CHECK(MultiplierRejected(536, ReceiveWindowText(536, "1e306", "4")));  // beyond a double: "inf"
 }
 
-TEST_CASE("guarded boxes accept numeric text inside inclusive bounds") {
-  CHECK(GuardAccepts("256", kTTLBounds));
-  CHECK(GuardAccepts("0", kTTLBounds));
-  CHECK_FALSE(GuardAccepts("257", kTTLBounds));
-  CHECK_FALSE(GuardAccepts("-1", kTTLBounds));
+TEST_CASE("guarded boxes keep digits inside their bounds, or on their way into them") {
+  CHECK(GuardAccepts("255", kTTLBounds));
+  CHECK_FALSE(GuardAccepts("256", kTTLBounds));
+  CHECK_FALSE(GuardAccepts("0", kTTLBounds));  // no digit added makes it a TTL
   CHECK_FALSE(GuardAccepts("64x", kTTLBounds));
-  CHECK(GuardAccepts("4", kHttp10Bounds));
-  CHECK_FALSE(GuardAccepts("3", kHttp10Bounds));
-  CHECK(GuardAccepts("2", kHttp11Bounds));
-  CHECK(GuardAccepts("2147483647", kSizeBounds));
-  CHECK_FALSE(GuardAccepts("2147483648", kSizeBounds));
+  CHECK(GuardAccepts("6", kMTUBounds));  // on its way to 68 and beyond
+  CHECK_FALSE(BoundedValue("6", kMTUBounds));
+  CHECK(BoundedValue("68", kMTUBounds) == 68);
+  CHECK(GuardAccepts("2147483647", kKeepAliveTimeBounds));
+  CHECK_FALSE(GuardAccepts("2147483648", kKeepAliveTimeBounds));
 }
 
 TEST_CASE("each connection type carries its recommendations") {
