@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/NumberText.h"
+#include "common/ProgramName.h"
 #include "memory/MemoryUnits.h"
 #include "memory/RamAlarmRules.h"
 #include "registry/AppSettings.h"
@@ -81,7 +82,7 @@ void frmRamConfiguration::LoadRamSettings() {
 bool frmRamConfiguration::SaveRamSettings() {
   std::vector<SettingsBinding::SaveFailure> failures = settings_.Save();
   if (failures.empty()) return true;
-  CurrentEffects().ShowMessageBox(hWnd(), DescribeSaveFailures(failures), "RAM Booster", MB_OK | MB_ICONEXCLAMATION);
+  CurrentEffects().ShowMessageBox(hWnd(), DescribeSaveFailures(failures), kProgramName, MB_OK | MB_ICONEXCLAMATION);
   return false;
 }
 

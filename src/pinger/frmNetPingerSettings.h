@@ -37,6 +37,11 @@ class frmNetPingerSettings : public ToolForm {
   frmNetPingerSettings();
 
   void SetModified(bool modified) { settings_.SetModified(modified); }
+  bool HasUnsavedChanges() const override { return settings_.Modified(); }
+  bool SaveChanges() override {
+    cmdSave_Click();
+    return !settings_.Modified();
+  }
   void LoadPingerSettings();
   void SavePingerSettings();
 

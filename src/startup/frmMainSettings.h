@@ -21,6 +21,11 @@ class frmMainSettings : public ToolForm, public StartupOptionsWindow {
   bool SaveMainSettings();
   void SetModified(bool modified) { settings_.SetModified(modified); }
   bool Modified() const { return settings_.Modified(); }
+  bool HasUnsavedChanges() const override { return Modified(); }
+  bool SaveChanges() override {
+    cmdSave_Click();
+    return !Modified();
+  }
 
   void chkRunMainProgram_Click() { SetModified(true); }
   void chkRunProgramMini_Click() { SetModified(true); }

@@ -28,6 +28,7 @@ class RecordingEffects : public quorvane::Effects {
   std::vector<UINT> endedProcesses;
   std::vector<UINT> restarts;
   bool restartSucceeds = true;
+  DWORD restartError = ERROR_PRIVILEGE_NOT_HELD;  // the system's reason when it refuses
   std::vector<std::pair<std::string, int>> startedPrograms;
   struct ShellOpenCall {
     HWND owner;
@@ -43,6 +44,7 @@ class RecordingEffects : public quorvane::Effects {
   bool RestartWindows(UINT flags, DWORD reason) override {
     restarts.push_back(flags);
     restartReasons.push_back(reason);
+    if (!restartSucceeds) SetLastError(restartError);
     return restartSucceeds;
   }
   bool StartProgram(const std::string& commandLine, int showCommand) override {

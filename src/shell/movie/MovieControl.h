@@ -63,6 +63,8 @@ class MovieControl : public Window {
   void Press(int index);
   void MoveFocus(int step);
   bool Reachable(const MovieButton& button) const;
+  // Indexes into ActiveButtons in the order Tab visits them.
+  std::vector<int> TabOrder() const;
   // The button Tab reaches from the focused one, or -1 past either end.
   int NextTabStop(int step) const;
   bool TabLeavesMovie(int step) const;
