@@ -149,7 +149,7 @@ void frmMain::Form_Unload() {
 }
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == TaskbarCreatedMessage()) {  // Explorer came back without the icon
+  if (message == TaskbarCreatedMessage() && message != 0) {  // Explorer came back without the icon
     Tray1.AddAgain();
     return 0;
   }

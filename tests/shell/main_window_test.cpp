@@ -363,7 +363,6 @@ TEST_CASE("every closing path unloads the tool windows in its order and removes 
     REQUIRE(h.effects.messageBoxes.size() == 2);
     CHECK(h.effects.messageBoxes[0].text == "Restart Windows now? Programs that are running will be closed.");
     CHECK(h.effects.messageBoxes[0].style == (MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2));
-
   }
   SUBCASE("after Yes to Restart nothing goes until the session ends; a refusal says why and all runs on") {
     struct Outcome {
@@ -495,6 +494,14 @@ TEST_CASE("closing with unsaved changes asks to save them: Yes saves, No drops, 
       CHECK(h.effects.endedProcesses.size() == (answer.closes ? 1u : 0u));
       CHECK(h.main.Tray1.IsVisible() == !answer.closes);
     }
+  // Windows ending the session does not wait for an answer.
+  MainWindowHarness h;
+  h.main.Load();
+  h.windows[3]->unsaved = true;
+  CHECK(SendMessageA(h.main.hWnd(), WM_QUERYENDSESSION, 0, 0) == TRUE);
+  SendMessageA(h.main.hWnd(), WM_ENDSESSION, TRUE, 0);
+  CHECK(h.effects.messageBoxes.empty());
+  CHECK(h.effects.endedProcesses.size() == 1);
 }
 
 TEST_CASE("after a memory tick the tool-tip says it, the balloon keeps its title, and Explorer's return adds the icon") {
