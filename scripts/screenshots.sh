@@ -3,7 +3,8 @@
 # what a person sees, at 96, 120 and 144 dots per inch (the prefix's LogPixels):
 # the home page, the about page, every tool window hosted in the main window, the
 # home page's status line after an apply, the tray balloon after hiding to the
-# tray, and the balloon message box's three faces.
+# tray, the balloon message box's three faces, and at 144 dpi the home page on a
+# 1024 x 768 screen.
 #   scripts/screenshots.sh [OUTPUT_FOLDER]   (default build/screenshots)
 #   QUORVANE_SCREENSHOT_DPIS="144" scripts/screenshots.sh   (only some resolutions)
 # Pictures land in OUTPUT_FOLDER/96dpi, .../120dpi and .../144dpi.
@@ -78,6 +79,16 @@ tour() {
   shot tray-balloon
   wineserver -k || true
   wineserver -p >/dev/null 2>&1 </dev/null
+
+  # A screen too small for the window at this resolution: it shrinks to the work area.
+  if [ "$dpi" = 144 ]; then
+    (cd "$install_dir" && wine explorer /desktop=Quorvane,1024x768 quorvane.exe >/dev/null 2>&1 &)
+    sleep 6
+    import -window root -crop 1024x768+0+0 "$dir/home-1024x768.png"
+    echo "screenshot: $dir/home-1024x768.png"
+    wineserver -k || true
+    wineserver -p >/dev/null 2>&1 </dev/null
+  fi
 
   # The balloon message box's faces come from its demo (the program itself calls
   # only the tray notice, and only on the Windows 95 family).

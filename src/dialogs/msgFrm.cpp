@@ -87,9 +87,6 @@ msgFrm::msgFrm()
 // ---- Loading ----
 
 void msgFrm::Form_Load() {
-  ScreenDC screen;
-  twipsPerPixelX_ = TwipsPerPixel(screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSX) : kDefaultDpi);
-  twipsPerPixelY_ = TwipsPerPixel(screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : kDefaultDpi);
   // The icons grow with the screen's font size, drawn afresh rather than stretched.
   if (!pIcons.HasPicture()) pIcons.SetBitmap(MakeIconStrip(ScaleDesignPixels(kIconTileSize, ScreenDpi())));
   // A balloon is no window of its own on the taskbar.
@@ -138,7 +135,7 @@ Label& msgFrm::MessageOf(Page page) { return page == kMessagePage ? lblmsg : pag
 PictureBox& msgFrm::IconOf(Page page) { return page == kMessagePage ? P1 : page == kInputPage ? iPic : aPic; }
 
 int msgFrm::PageWidthTwips() const {
-  return (ScreenTwipsToPixels(kBalloonWidthTwips) - kPageNarrowerPx) * twipsPerPixelX_;
+  return ScreenPixelsToTwips(ScreenTwipsToPixels(kBalloonWidthTwips) - kPageNarrowerPx);
 }
 
 int msgFrm::MessageHeightTwips(Page page, int widthTwips) {
@@ -147,7 +144,7 @@ int msgFrm::MessageHeightTwips(Page page, int widthTwips) {
   WindowDC dc(window);
   if (!dc) return kTitleHeight;
   int lines = 0;
-  RECT bounds{0, 0, widthTwips / twipsPerPixelX_, 0};
+  RECT bounds{0, 0, ScreenTwipsToPixels(widthTwips), 0};
   {
     ScopedSelect font(dc.get(), message.Font());
     // Measured as the label draws it: wrapped at words, tabs expanded.
@@ -157,7 +154,10 @@ int msgFrm::MessageHeightTwips(Page page, int widthTwips) {
     DrawTextA(dc.get(), "Ag", -1, &line, DT_CALCRECT | DT_SINGLELINE);
     lines = line.bottom;  // an empty message keeps one line's height
   }
-  return std::max<int>(bounds.bottom, lines) * twipsPerPixelY_;
+  // Rounded up: at a resolution that does not divide an inch (a screen too small for
+  // the window lowers it) the label must not come back a pixel short.
+  const int pixels = std::max<int>(bounds.bottom, lines);
+  return (pixels * kTwipsPerInch + ScreenDpi() - 1) / ScreenDpi();
 }
 
 void msgFrm::ShowCheckBox(CheckBox& box, const std::string& text, const TwipsRect& place) {
@@ -170,7 +170,7 @@ void msgFrm::ShowCheckBox(CheckBox& box, const std::string& text, const TwipsRec
 
 void msgFrm::FitWindowToPage(Page page, int pageHeightTwips) {
   const int width = ScreenTwipsToPixels(kBalloonWidthTwips);
-  const int pageHeight = (pageHeightTwips + twipsPerPixelY_ / 2) / twipsPerPixelY_;
+  const int pageHeight = ScreenTwipsToPixels(pageHeightTwips);
   F1(page).MovePixels({kPageLeftPx, kPageTopPx, width - kPageNarrowerPx, pageHeight});
   const int height = page == kAutoPage ? kPageTopPx + pageHeight + kBelowAutoPagePx : pageHeight + kBelowModalPagePx;
   const PixelRect outer = OuterPixelBounds();

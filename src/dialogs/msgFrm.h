@@ -135,8 +135,6 @@ class msgFrm : public Form {
   bool confirmed_ = false;  // the input box's "OK" took its text
   bool activated_ = false;  // the call's first activation has placed the focus
   COLORREF backColour_ = kDefaultBalloonColour;
-  int twipsPerPixelX_ = 15;
-  int twipsPerPixelY_ = 15;
   std::string tag_;
   PointerStyle pointerStyle_ = kNoPointer;
   int closeTile_ = 0;

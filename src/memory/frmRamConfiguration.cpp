@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "common/NumberText.h"
+#include "common/ProgramName.h"
 #include "memory/MemoryUnits.h"
 #include "memory/RamAlarmRules.h"
 #include "registry/AppSettings.h"
@@ -101,7 +103,7 @@ bool frmRamConfiguration::SaveRamSettings() {
   const SettingsBinding::SaveOutcome outcome = settings_.Save();
   if (outcome.Saved()) return true;
   if (!outcome.refused)
-    CurrentEffects().ShowMessageBox(hWnd(), DescribeSaveFailures(outcome.failures), "RAM Booster",
+    CurrentEffects().ShowMessageBox(hWnd(), DescribeSaveFailures(outcome.failures), kProgramName,
                                     MB_OK | MB_ICONEXCLAMATION);
   return false;
 }

@@ -53,6 +53,11 @@ class frmRamConfiguration : public ToolForm, public TrayToolTipChoiceWindow {
     if (modified) lblSaveStatus.SetCaption("");  // "saved" no longer holds
   }
   bool Modified() const { return settings_.Modified(); }
+  bool HasUnsavedChanges() const override { return Modified(); }
+  bool SaveChanges() override {
+    cmdSave_Click();
+    return !Modified();
+  }
 
   int32_t AlarmLevelMB = 0;
   int32_t FreeAmountMB = 0;
@@ -79,7 +84,7 @@ class frmRamConfiguration : public ToolForm, public TrayToolTipChoiceWindow {
   TextBox txtRetryOptimization{framOpt, "txtRetryOptimization", {3810, 555, 1140, 300}, {}, kNumberBox};
   UpDown UpDownRetryOptimization{txtRetryOptimization, "UpDownRetryOptimization", 0, 20};
   SkinLabel lblrunOnly{framOpt, "lblrunOnly", {120, 885, 3600, 390},
-                       "Run ONLY if CPU-Usage is below this (0=detectyion not in use)"};
+                       "Run ONLY if CPU-Usage is below this (0=detection not in use)"};
   TextBox txtRunOnly{framOpt, "txtRunOnly", {3810, 915, 1140, 300}, {}, kNumberBox};
   UpDown UpDownRunOnly{txtRunOnly, "UpDownRunOnly", 0, kMostProcessorLimit};  // a percentage
   Frame frameSysToolTip{frameRamConfiguration, "frameSysToolTip", {90, 3060, 4410, 510},

@@ -128,7 +128,10 @@ void frmSystemStatus::sldFreeMomoryReq_Change() {
 
 void frmSystemStatus::cmdOptimaize_Click() {
   const int megabytes = sldFreeMomoryReq.Value();
-  if (megabytes <= 0) return;  // nothing to free
+  if (megabytes <= 0) {
+    lblTargetMemoryNeeded.SetCaption("Nothing to free: set an amount with the slider.");
+    return;
+  }
   DoEvents(kOptimizeMessageRounds);
   std::optional<uint32_t> freed;
   int64_t before = 0;

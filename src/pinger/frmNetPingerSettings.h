@@ -38,6 +38,11 @@ class frmNetPingerSettings : public ToolForm {
 
   void SetModified(bool modified) { settings_.SetModified(modified); }
   bool Modified() const { return settings_.Modified(); }
+  bool HasUnsavedChanges() const override { return Modified(); }
+  bool SaveChanges() override {
+    cmdSave_Click();
+    return !settings_.Modified();
+  }
   void LoadPingerSettings();
   void SavePingerSettings();
 

@@ -7,6 +7,7 @@
 #include "registry/AppSettings.h"
 #include "shell/ProgramIcon.h"
 #include "system/Effects.h"
+#include "system/LazyLibrary.h"
 #include "system/ProgramFolder.h"
 #include "system/SystemFolders.h"
 #include "system/mdlOSVersion.h"
@@ -35,6 +36,8 @@ void SetMainWindow(frmMain* window) { g_mainWindow = window; }
 frmMain::frmMain()
     : Form("frmMain", kProgramName, kMainWindowSize,
            FormOptions{.border = FormBorder::None, .showInTaskbar = true}) {
+  // Before any window or font is made: a small screen at a large dpi lays them all out smaller.
+  FitLayoutToWorkArea(kMainWindowSize);
   // The older buttons: control arrays by index, covered by the movie.
   const char* const quorvane[] = {"Quorvane", "Wizard Mode", "Advanced Mode", "Backup"};
   for (int i = 0; i < 4; ++i) cmdQuorvane.Add(i, *this, TwipsRect{240, 1800 + i * 480, 1200, 375}, quorvane[i]);
@@ -66,7 +69,7 @@ frmMain::frmMain()
 
   Tray1.SetEventMode(0);
   Tray1.SetTrayToolTip("Program notification");
-  Tray1.SetTrayBalloonToolTip("The Program Still Running Here");
+  Tray1.SetTrayBalloonToolTip(Tray::kDefaultBalloon);
   Tray1.LeftClick = [this] { Tray1_LeftClick(); };
   Tray1.RightClick = [this] { Tray1_RightClick(); };
   Tray1.MouseClick = [this](int& button) { Tray1_MouseClick(button); };
@@ -88,6 +91,7 @@ void frmMain::Form_Load() {
   SendMessageA(hWnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon()));
   SendMessageA(hWnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon()));
   Tray1.Create(hWnd());
+  AcceptTaskbarCreated();
   Tray1.SetTrayImage(ProgramIcon());
   Flash.Create(hWnd(), ScaleDesignPixels(kMovieLeft, ScreenDpi()), ScaleDesignPixels(kMovieTop, ScreenDpi()),
                ScaleDesignPixels(kMovieWidth, ScreenDpi()), ScaleDesignPixels(kMovieHeight, ScreenDpi()));
@@ -146,14 +150,46 @@ void frmMain::Form_Unload() {
 }
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == TaskbarCreatedMessage() && message != 0) {  // Explorer came back without the icon
+    Tray1.AddAgain();
+    return 0;
+  }
   switch (message) {
-    case WM_QUERYENDSESSION:  // nothing unsaved to ask about: Windows may end
+    case WM_QUERYENDSESSION:  // a session ending does not wait for questions: Windows may end
       return TRUE;
     case WM_ENDSESSION:  // Windows is ending: go as closing goes, tray icon and timers with it
       if (wParam) Unload();
       return 0;
+    case WM_CLOSE:  // Alt+F4, or another program closing the window
+      if (!ChangesSavedOrDropped()) return 0;
+      break;
   }
   return Form::HandleMessage(message, wParam, lParam);
+}
+
+UINT frmMain::TaskbarCreatedMessage() {
+  static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+  return message;
+}
+
+// The program runs as administrator, and Explorer does not: the message must be let
+// through the filter that keeps a lower process's messages out.
+void frmMain::AcceptTaskbarCreated() {
+  using AllowMessage = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+  static const auto allow = LibraryFunction<AllowMessage>("user32.dll", "ChangeWindowMessageFilterEx");
+  if (allow) allow(hWnd(), TaskbarCreatedMessage(), 1 /* MSGFLT_ALLOW */, nullptr);
+}
+
+bool frmMain::ChangesSavedOrDropped() {
+  for (ToolWindow slot : kHideOrder) {
+    auto* window = dynamic_cast<ToolForm*>(&ToolWindowSlots[slot]);
+    if (!window || !window->IsLoaded() || !window->HasUnsavedChanges()) continue;
+    const int answer = CurrentEffects().ShowMessageBox(hWnd(), "Save the changes to " + window->Caption() + "?",
+                                                       kProgramName, MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDCANCEL) return false;
+    if (answer == IDYES && !window->SaveChanges()) return false;  // the window said why; nothing is lost
+  }
+  return true;
 }
 
 bool frmMain::StartsInTray() {
@@ -265,6 +301,8 @@ void frmMain::dragWindow() {
 void frmMain::PlainMessage(const char* text) { CurrentEffects().ShowMessageBox(hWnd(), text, kProgramName, MB_OK); }
 
 void frmMain::mnuHelp_Click() { OpenHelpFile(); }
-void frmMain::mnuExit_Click() { Unload(); }
+void frmMain::mnuExit_Click() {
+  if (ChangesSavedOrDropped()) Unload();
+}
 
 }  // namespace quorvane

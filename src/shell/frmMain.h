@@ -82,6 +82,11 @@ class frmMain : public Form, public ToolWindowHost {
   void OpenHelpFile();
   void dragWindow();
   void PlainMessage(const char* text);
+  // Asks about each tool window with unsaved changes, saving those the person wants
+  // saved; false when closing is to stop (Cancel, or a save that failed).
+  bool ChangesSavedOrDropped();
+  static UINT TaskbarCreatedMessage();
+  void AcceptTaskbarCreated();
 
   void mnuMainWindow_Click();
   void mnuHelp_Click();

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "common/ProgramName.h"
+#include "common/SystemError.h"
 #include "shell/mdlAddons.h"
 #include "system/Effects.h"
 
@@ -13,6 +14,7 @@ namespace quorvane {
 namespace {
 
 constexpr const char* kRestartQuestion = "Restart Windows now? Programs that are running will be closed.";
+constexpr const char* kRestartRefused = "Windows could not be restarted: ";
 
 }  // namespace
 
@@ -35,6 +37,7 @@ void frmMain::Flash_FSCommand(const std::string& command, const std::string& /*a
        }},
       {"IDC_FS_close",
        [](frmMain& m) {
+         if (!m.ChangesSavedOrDropped()) return;
          m.UnloadAll(kLoadOrder);
          m.Tray1.Show(false);
          CurrentEffects().EndProcess(0);
@@ -63,9 +66,12 @@ void frmMain::Flash_FSCommand(const std::string& command, const std::string& /*a
          if (CurrentEffects().ShowMessageBox(m.hWnd(), kRestartQuestion, kProgramName,
                                              MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
            return;
-         m.UnloadAll(kHideOrder);
-         m.Tray1.Show(false);
-         RestartWindows();  // the process ends when Windows shuts down
+         // Windows asks every program first and may still be refused or cancelled: the
+         // program unloads only when the session really ends (WM_ENDSESSION).
+         if (const DWORD refused = RestartWindows())
+           CurrentEffects().ShowMessageBox(m.hWnd(), std::string(kRestartRefused) + SystemErrorText(refused) +
+                                                         "\r\n" + kProgramName + " keeps running.",
+                                           kProgramName, MB_OK | MB_ICONEXCLAMATION);
        }},
   };
   auto found = kCommands.find(command);

@@ -32,8 +32,8 @@ void frmMain::hideToTray() {
     // bottom-right corner, closing itself after five seconds.
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    MessageBalloon().MsgAuto_box("The Program Still Running Here", MsgBoxFlags::kInformation,
-                                 "Program notification", 5, true, RGB(242, 248, 200), screenWidth - 40,
+    MessageBalloon().MsgAuto_box(Tray1.TrayBalloonToolTip(), MsgBoxFlags::kInformation,
+                                 Tray::kBalloonTitle, 5, true, RGB(242, 248, 200), screenWidth - 40,
                                  screenHeight, 0);
   } else {
     Tray1.showBalloonoolTip(true);

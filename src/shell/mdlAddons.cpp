@@ -7,22 +7,26 @@
 
 namespace quorvane {
 
-void EnableShutdownPrivilege() {
+DWORD EnableShutdownPrivilege() {
   HANDLE opened = nullptr;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &opened)) return;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &opened)) return GetLastError();
   KernelHandle token(opened);
   TOKEN_PRIVILEGES privileges{};
   privileges.PrivilegeCount = 1;
-  LookupPrivilegeValueA("", "SeShutdownPrivilege", &privileges.Privileges[0].Luid);
+  if (!LookupPrivilegeValueA("", "SeShutdownPrivilege", &privileges.Privileges[0].Luid)) return GetLastError();
   privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
   TOKEN_PRIVILEGES previous{};
   DWORD previousSize = sizeof previous;  // 16 bytes: one privilege entry
+  // Success too sets the code: ERROR_NOT_ALL_ASSIGNED when the account lacks the privilege.
   AdjustTokenPrivileges(token.get(), FALSE, &privileges, sizeof previous, &previous, &previousSize);
+  return GetLastError();
 }
 
-bool RestartWindows() {
-  EnableShutdownPrivilege();
-  return CurrentEffects().RestartWindows(EWX_REBOOT, 0xFFFFFFFF);
+DWORD RestartWindows() {
+  if (const DWORD refused = EnableShutdownPrivilege()) return refused;
+  if (CurrentEffects().RestartWindows(EWX_REBOOT, 0xFFFFFFFF)) return ERROR_SUCCESS;
+  const DWORD refused = GetLastError();
+  return refused ? refused : ERROR_GEN_FAILURE;
 }
 
 namespace {

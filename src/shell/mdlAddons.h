@@ -15,11 +15,14 @@ inline constexpr const char* kModemSettingsApplet = "shell32.dll,Control_RunDLL 
 inline constexpr const char* kNetworkSettings9xApplet = "shell32.dll,Control_RunDLL netcpl.cpl";
 inline constexpr const char* kNetworkSettingsNtApplet = "shell32.dll,Control_RunDLL ncpa.cpl";
 
-// Enables SeShutdownPrivilege in the process token; nothing is checked.
-void EnableShutdownPrivilege();
+// Enables SeShutdownPrivilege in the process token: 0, or the system's error code
+// (ERROR_NOT_ALL_ASSIGNED when the account does not hold the privilege).
+DWORD EnableShutdownPrivilege();
 
-// The privilege, then ExitWindowsEx(EWX_REBOOT, 0xFFFFFFFF); no caller reads the result.
-bool RestartWindows();
+// The privilege, then ExitWindowsEx(EWX_REBOOT, 0xFFFFFFFF): 0 when Windows took the
+// request, else the system's error code saying why not. Taken is not done: the
+// session ends only when every program agreed (WM_ENDSESSION).
+DWORD RestartWindows();
 
 // Each starts its applet through rundll32.exe by its full path (the Windows folder
 // on the 9x family, the system folder on the NT family), shown normally, without

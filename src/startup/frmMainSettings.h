@@ -24,6 +24,11 @@ class frmMainSettings : public ToolForm, public StartupOptionsWindow {
     if (modified) lblSaveStatus.SetCaption("");  // "saved" no longer holds
   }
   bool Modified() const { return settings_.Modified(); }
+  bool HasUnsavedChanges() const override { return Modified(); }
+  bool SaveChanges() override {
+    cmdSave_Click();
+    return !Modified();
+  }
 
   void chkRunMainProgram_Click() { SetModified(true); }
   void chkRunProgramMini_Click() { SetModified(true); }

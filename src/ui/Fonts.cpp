@@ -51,6 +51,7 @@ HFONT MakeFont(const FontChoice& choice) {
 
 struct CachedFont {
   FontChoice choice;
+  int dpi;  // the layout's, which a small screen lowers
   ScopedFont font;
 };
 
@@ -60,10 +61,10 @@ HFONT SharedFont(const FontChoice& choice) {
   // Lives until the process ends: controls hold these handles without owning them.
   static std::vector<CachedFont>* cache = new std::vector<CachedFont>;
   for (const CachedFont& cached : *cache)
-    if (cached.choice == choice) return cached.font.get();
+    if (cached.choice == choice && cached.dpi == ScreenDpi()) return cached.font.get();
   HFONT font = MakeFont(choice);
   if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  cache->push_back({choice, ScopedFont(font)});
+  cache->push_back({choice, ScreenDpi(), ScopedFont(font)});
   return font;
 }
 

@@ -263,8 +263,9 @@ void Form::CenterOnScreen() {
     outer.width = size.cx;
     outer.height = size.cy;
   }
-  int left = work.left + (work.right - work.left - outer.width) / 2;
-  int top = work.top + (work.bottom - work.top - outer.height) / 2;
+  // A window larger than the work area keeps its top-left corner on the screen.
+  int left = std::max<int>(work.left, work.left + (work.right - work.left - outer.width) / 2);
+  int top = std::max<int>(work.top, work.top + (work.bottom - work.top - outer.height) / 2);
   SetPositionTwips(ScreenPixelsToTwips(left), ScreenPixelsToTwips(top));
 }
 

@@ -35,6 +35,11 @@ class ToolForm : public Form {
   void AttachHost(ToolWindowHost& host) { host_ = &host; }
   ToolWindowHost& Host() const { return *host_; }
 
+  // Changes a person made and has not saved, which closing the program would lose.
+  virtual bool HasUnsavedChanges() const { return false; }
+  // Saves them as the window's Save does; false when that failed (the window says why).
+  virtual bool SaveChanges() { return true; }
+
  private:
   ToolWindowHost* host_;
 };

@@ -114,6 +114,7 @@ TEST_CASE("the amount to free: its label at 0, and what Optimize Now did") {
   CHECK(h.status.sldFreeMomoryReq.ToolTipText() == "0 MB to free when Optimize is clicked");
   h.status.cmdOptimaize_Click();
   CHECK(h.memory.claims.empty());
+  CHECK(h.status.lblTargetMemoryNeeded.Caption() == "Nothing to free: set an amount with the slider.");
 
   h.status.sldFreeMomoryReq.SetValue(100);
   CHECK(h.status.lblTargetMemoryNeeded.Caption() == "Target Level Of RAM 100MB.");

@@ -14,9 +14,12 @@
 #include "../optimizer/tcpip_fixture.h"
 #include "dialogs/IconArt.h"
 #include "dialogs/MsgBoxFlags.h"
+#include "optimizer/OutcomeNotes.h"
+#include "optimizer/TcpSettings.h"
 #include "registry/AppSettings.h"
 #include "shell/InstallToolWindows.h"
 #include "shell/frmMain.h"
+#include "shell/movie/MoviePainter.h"
 #include "startup/frmMainSettings.h"
 #include "support/RecordingEffects.h"
 #include "system/ProgramFolder.h"
@@ -164,8 +167,8 @@ TEST_CASE("main window, face and every tool window scale together, whatever data
 
 TEST_CASE("the tray notice's texts fit inside its balloon") {
   const SIZE screen = ScreenSize();
-  MessageBalloon().MsgAuto_box("The Program Still Running Here", MsgBoxFlags::kInformation, "Program notification", 0,
-                               true, 0, screen.cx - 40, screen.cy, 0);
+  MessageBalloon().MsgAuto_box(Tray::kDefaultBalloon, MsgBoxFlags::kInformation, Tray::kBalloonTitle, 0, true, 0,
+                               screen.cx - 40, screen.cy, 0);
   for (const char* name : {"aTitle", "aMsg"}) {
     CAPTURE(name);
     Control& label = BalloonControl(name);
@@ -188,4 +191,48 @@ TEST_CASE("the tray notice's texts fit inside its balloon") {
   GetObjectA(static_cast<PictureBox&>(BalloonControl("pIcons")).Bitmap(), sizeof strip, &strip);
   CHECK(strip.bmHeight == ScaleDesignPixels(kIconTileSize, ScreenDpi()));
   CloseBalloon();
+}
+
+TEST_CASE("the main window fits the work area, on the screen, shrunk only where the screen is too small") {
+  MainWindowAtDpi h({"shipped files", FileState::Shipped, FileState::Shipped});
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const RECT window = ScreenRectOf(h.main->hWnd());
+  CAPTURE(work.right - work.left);
+  CAPTURE(work.bottom - work.top);
+  CHECK(Inside(window, work));
+  const int designedDpi = std::atoi(std::getenv("QUORVANE_EXPECTED_DPI"));
+  const bool fitsAsDesigned = TwipsToPixels(10710, designedDpi) <= work.right - work.left &&
+                              TwipsToPixels(7485, designedDpi) <= work.bottom - work.top;
+  CHECK((ScreenDpi() == designedDpi) == fitsAsDesigned);
+  if (!fitsAsDesigned)  // shrunk no more than needed
+    CHECK((window.right - window.left > (work.right - work.left) * 9 / 10 ||
+           window.bottom - window.top > (work.bottom - work.top) * 9 / 10));
+}
+
+TEST_CASE("the home line holds the longest note the program writes") {
+  MainWindowAtDpi h({"shipped files", FileState::Shipped, FileState::Shipped});
+  const std::string backup = "C:\\Quorvane\\999.BCK";
+  std::vector<std::string> notes = {RestoredNote("999.BCK", 0, false), RestoredNote("999.BCK", 99, false),
+                                    RestoredNote("999.BCK", 0, true),
+                                    AppliedNote("Your advanced settings", backup, 0),
+                                    AppliedNote("Your advanced settings", backup, 99)};
+  for (const char* mode : kModeCaptions) notes.push_back(AppliedNote(mode, backup, 0));
+  const MovieScene& scene = h.main->Flash.Scene();
+  const MovieText* line = nullptr;
+  for (const MovieText& text : scene.FindPage(scene.homePage)->texts)
+    if (text.variable == "_root.status") line = &text;
+  REQUIRE(line);
+  MoviePainter painter;
+  HDC dc = GetDC(h.main->Flash.hWnd());
+  HGDIOBJ previous = SelectObject(dc, painter.Font(scene, line->size, line->bold));
+  for (const std::string& note : notes) {
+    CAPTURE(note);
+    RECT needed{0, 0, line->rect.width, 0};
+    DrawTextA(dc, note.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    CHECK(needed.right <= line->rect.width);
+    CHECK(needed.bottom <= line->rect.height);
+  }
+  SelectObject(dc, previous);
+  ReleaseDC(h.main->Flash.hWnd(), dc);
 }

@@ -136,6 +136,38 @@ TEST_CASE("Tab goes round the face's buttons and the shown tool window's control
   for (const std::string& name : p.Round(false)) CHECK(name.rfind("face:", 0) == 0);
 }
 
+TEST_CASE("Tab reads like the page: the left column, the page's own controls, then the columns to the right") {
+  Program& p = TheProgram();
+  struct Page {
+    const char* opens;  // the face button that shows the page's own controls, or none for home
+    std::string firstOwn;
+    bool ownOnFace;
+  };
+  const Page pages[] = {{nullptr, "face:Start the Wizard", true}, {"face:Net Pinger", "chkDoPinging", false}};
+  for (const Page& page : pages) {
+    CAPTURE(page.firstOwn);
+    p.GoHome();
+    if (page.opens) {
+      REQUIRE(p.TabTo(page.opens));
+      p.Press(VK_RETURN);
+    }
+    REQUIRE(p.TabTo("face:Wizard Mode"));
+    const std::vector<std::string> round = p.Round(false);
+    auto at = [&round](const std::string& name) {
+      return static_cast<size_t>(std::find(round.begin(), round.end(), name) - round.begin());
+    };
+    const size_t about = at("face:About"), internet = at("face:Internet Properties");
+    CHECK(at("face:Advanced Mode") < at("face:Help"));
+    REQUIRE(about + 1 < internet);
+    CHECK(round[about + 1] == page.firstOwn);
+    for (size_t i = about + 1; i < internet; ++i) CHECK((round[i].rfind("face:", 0) == 0) == page.ownOnFace);
+    CHECK(internet < at("face:Home"));
+    CHECK(at("face:Home") < at("face:Restart Windows"));
+    CHECK(round.back() == "face:Wizard Mode");
+  }
+  p.GoHome();
+}
+
 TEST_CASE("the keyboard comes back to its control when the main window is active again") {
   Program& p = TheProgram();
   p.GoHome();

@@ -2,11 +2,15 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "common/SystemError.h"
 #include "dialogs/MsgBoxFlags.h"
 #include "dialogs/msgFrm.h"
 #include "optimizer/TcpSettings.h"
@@ -27,12 +31,19 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-// A tool window that writes its loads and unloads into a shared log.
-class RecordingToolWindow : public Form, public BackupListWindow {
+// A tool window that writes its loads, unloads and saves into a shared log.
+class RecordingToolWindow : public ToolForm, public BackupListWindow {
  public:
-  RecordingToolWindow(const char* name, Log& log)
-      : Form(name, name, {5400, 3660}, FormOptions{.border = FormBorder::None}), log_(log) {}
+  RecordingToolWindow(const char* name, Log& log) : ToolForm(name, name, {5400, 3660}), log_(log) {}
   void intializeList() override { log_.push_back(Name() + " list"); }
+  bool unsaved = false;
+  bool saveWorks = true;
+  bool HasUnsavedChanges() const override { return unsaved; }
+  bool SaveChanges() override {
+    log_.push_back(Name() + (saveWorks ? " saved" : " not saved"));
+    unsaved = !saveWorks;
+    return saveWorks;
+  }
 
  private:
   void Form_Load() override { log_.push_back(Name() + " loaded"); }
@@ -195,7 +206,7 @@ TEST_CASE("with \"Run Program In system tray\" set, start-up ends hidden in the 
   CHECK_FALSE(IsWindowVisible(h.main.hWnd()));
   // Hidden the way the tray button hides it: the balloon says the program still runs.
   CHECK(h.main.Tray1.IconData().uFlags == 0x17);
-  CHECK(std::string(h.main.Tray1.IconData().szInfo) == "The Program Still Running Here");
+  CHECK(std::string(h.main.Tray1.IconData().szInfo) == "The program is still running here.");
   CHECK(h.log.back() == "step splash closed");
   SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "0");
 }
@@ -361,14 +372,44 @@ TEST_CASE("every closing path unloads the tool windows in its order and removes 
     REQUIRE(h.effects.messageBoxes.size() == 2);
     CHECK(h.effects.messageBoxes[0].text == "Restart Windows now? Programs that are running will be closed.");
     CHECK(h.effects.messageBoxes[0].style == (MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2));
-
-    h.effects.answers = {IDYES};
-    h.Command("IDC_FS_restart");
-    CHECK(h.log == hideOrderUnloads);
-    CHECK_FALSE(h.main.Tray1.IsVisible());
-    CHECK(h.effects.restarts == std::vector<UINT>{EWX_REBOOT});
-    CHECK(h.effects.restartReasons == std::vector<DWORD>{0xFFFFFFFF});
-    CHECK(h.effects.endedProcesses.empty());
+  }
+  SUBCASE("after Yes to Restart nothing goes until the session ends; a refusal says why and all runs on") {
+    struct Outcome {
+      const char* name;
+      bool windowsTakesIt;
+      WPARAM sessionEnds;
+    };
+    const Outcome outcomes[] = {{"Windows refuses", false, FALSE},
+                                {"the person cancels Windows' restart", true, FALSE},
+                                {"the session ends", true, TRUE}};
+    for (const Outcome& outcome : outcomes) {
+      CAPTURE(outcome.name);
+      MainWindowHarness h;
+      h.main.Load();
+      h.main.Show();
+      h.log.clear();
+      h.effects.restartSucceeds = outcome.windowsTakesIt;
+      h.effects.answers = {IDYES};
+      REQUIRE(testing::ClickMovieButton(h.main.Flash, "IDC_FS_restart"));
+      CHECK(h.effects.restarts == std::vector<UINT>{EWX_REBOOT});
+      CHECK(h.effects.restartReasons == std::vector<DWORD>{0xFFFFFFFF});
+      CHECK(h.log.empty());
+      CHECK(h.main.Tray1.IsVisible());
+      if (!outcome.windowsTakesIt) {
+        REQUIRE(h.effects.messageBoxes.size() == 2);
+        CHECK(h.effects.messageBoxes[1].text == "Windows could not be restarted: " +
+                                                    SystemErrorText(ERROR_PRIVILEGE_NOT_HELD) +
+                                                    "\r\nQuorvane keeps running.");
+        CHECK(h.effects.messageBoxes[1].caption == "Quorvane");
+        continue;
+      }
+      CHECK(h.effects.messageBoxes.size() == 1);
+      CHECK(SendMessageA(h.main.hWnd(), WM_QUERYENDSESSION, 0, 0) == TRUE);
+      SendMessageA(h.main.hWnd(), WM_ENDSESSION, outcome.sessionEnds, 0);
+      CHECK(h.log == (outcome.sessionEnds ? hideOrderUnloads : Log{}));
+      CHECK(h.main.Tray1.IsVisible() == !outcome.sessionEnds);
+      CHECK(h.effects.endedProcesses.size() == (outcome.sessionEnds ? 1u : 0u));
+    }
   }
   SUBCASE("the Exit menu item, the window's close and Windows ending run the main window's unload") {
     const std::vector<std::pair<std::string, std::function<void(MainWindowHarness&)>>> closings = {
@@ -402,6 +443,86 @@ TEST_CASE("every closing path unloads the tool windows in its order and removes 
   }
 }
 
+TEST_CASE("closing with unsaved changes asks to save them: Yes saves, No drops, Cancel keeps the program") {
+  const std::vector<std::pair<std::string, std::function<void(MainWindowHarness&)>>> closings = {
+      {"the close button", [](MainWindowHarness& h) { REQUIRE(testing::ClickMovieButton(h.main.Flash, "IDC_FS_close")); }},
+      {"the tray's Exit",
+       [](MainWindowHarness& h) {
+         PostMessageA(h.main.hWnd(), WM_CHAR, 'e', 0);
+         SendMessageA(h.main.Tray1.hWnd(), WM_MOUSEMOVE, 0, WM_RBUTTONDOWN);
+       }},
+      {"Alt+F4",
+       [](MainWindowHarness& h) {
+         SetForegroundWindow(h.main.hWnd());
+         SetFocus(h.main.Flash.hWnd());
+         const std::pair<BYTE, DWORD> strokes[] = {
+             {VK_MENU, 0}, {VK_F4, 0}, {VK_F4, KEYEVENTF_KEYUP}, {VK_MENU, KEYEVENTF_KEYUP}};
+         for (const auto& [key, flags] : strokes) keybd_event(key, 0, flags, 0);
+         for (int i = 0; i < 10; ++i, Sleep(5)) DoEvents(20);
+       }},
+  };
+  struct Answer {
+    int button;
+    bool saveWorks;
+    bool closes;
+    const char* save;  // what the window logged, or nothing
+  };
+  const Answer answers[] = {{IDYES, true, true, "frmNetPingerSettings saved"},
+                            {IDNO, true, true, nullptr},
+                            {IDCANCEL, true, false, nullptr},
+                            {IDYES, false, false, "frmNetPingerSettings not saved"}};
+  for (const auto& [name, close] : closings)
+    for (const Answer& answer : answers) {
+      CAPTURE(name);
+      CAPTURE(answer.button);
+      MainWindowHarness h;
+      h.main.Load();
+      h.main.Show();
+      h.windows[3]->unsaved = true;  // frmNetPingerSettings, in load order
+      h.windows[3]->saveWorks = answer.saveWorks;
+      h.effects.answers = {answer.button};
+      h.log.clear();
+      close(h);
+      REQUIRE(h.effects.messageBoxes.size() == 1);  // only the window with changes is asked about
+      CHECK(h.effects.messageBoxes[0].text == "Save the changes to frmNetPingerSettings?");
+      CHECK(h.effects.messageBoxes[0].style == (MB_YESNOCANCEL | MB_ICONQUESTION));
+      CHECK((std::find(h.log.begin(), h.log.end(), answer.save ? answer.save : "") != h.log.end()) == !!answer.save);
+      CHECK(h.effects.endedProcesses.size() == (answer.closes ? 1u : 0u));
+    }
+  // Windows ending the session does not wait for an answer.
+  MainWindowHarness h;
+  h.main.Load();
+  h.windows[3]->unsaved = true;
+  CHECK(SendMessageA(h.main.hWnd(), WM_QUERYENDSESSION, 0, 0) == TRUE);
+  SendMessageA(h.main.hWnd(), WM_ENDSESSION, TRUE, 0);
+  CHECK(h.effects.messageBoxes.empty());
+  CHECK(h.effects.endedProcesses.size() == 1);
+}
+
+TEST_CASE("after a memory tick the tool-tip says it, the balloon keeps its title, and Explorer's return adds the icon") {
+  MainWindowHarness h;
+  h.main.Load();
+  h.main.Show();
+  SetOperatingSystem(kOsIdWinXp);
+  h.main.SetTrayToolTip("Free Memory (128MB).");  // what the status window's memory tick sends
+  REQUIRE(testing::ClickMovieButton(h.main.Flash, "IDC_FS_tray"));
+  const IconDataRecord& record = h.main.Tray1.IconData();
+  CHECK(std::string(record.szTip) == " Free Memory (128MB). ");
+  CHECK(std::string(record.szInfoTitle) == "Program notification");
+  CHECK(std::string(record.szInfo) == "The program is still running here.");
+
+  // Explorer restarting forgets every icon, then says so to every top-level window.
+  NOTIFYICONDATAA forgotten{};
+  forgotten.cbSize = NOTIFYICONDATAA_V2_SIZE;
+  forgotten.hWnd = h.main.Tray1.hWnd();
+  forgotten.uID = kTrayIconId;
+  Shell_NotifyIconA(NIM_DELETE, &forgotten);
+  SendMessageA(h.main.hWnd(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  CHECK(record.uFlags == kNifMessageIconTip);
+  CHECK(std::string(record.szTip) == " Free Memory (128MB). ");
+  CHECK(Shell_NotifyIconA(NIM_DELETE, &forgotten));  // it was there again
+}
+
 TEST_CASE("the tray icon's left click brings the hidden window back; NT hides to the balloon") {
   MainWindowHarness h;
   h.main.Load();
@@ -410,7 +531,7 @@ TEST_CASE("the tray icon's left click brings the hidden window back; NT hides to
   h.Command("IDC_FS_tray");
   CHECK_FALSE(IsWindowVisible(h.main.hWnd()));
   CHECK(h.main.Tray1.IconData().uFlags == 0x17);  // the balloon went to the tray icon
-  CHECK(std::string(h.main.Tray1.IconData().szInfo, 30) == "The Program Still Running Here");
+  CHECK(std::string(h.main.Tray1.IconData().szInfo) == "The program is still running here.");
 
   SendMessageA(h.main.Tray1.hWnd(), WM_MOUSEMOVE, 0, WM_LBUTTONDOWN);
   CHECK(IsWindowVisible(h.main.hWnd()));
@@ -478,7 +599,7 @@ TEST_CASE("on the 9x family hiding to the tray shows the balloon window near the
   CHECK(r.bottom == GetSystemMetrics(SM_CYSCREEN));
   CHECK(r.right == GetSystemMetrics(SM_CXSCREEN) - 40 + 42);
   CHECK(notice.CurrentPointerStyle() == kNoPointer);
-  CHECK(testing::TextOf("aMsg") == "The Program Still Running Here");
+  CHECK(testing::TextOf("aMsg") == "The program is still running here.");
   CHECK(testing::TextOf("aTitle") == "Program notification");
   CHECK(static_cast<Timer&>(testing::BalloonControl("Timer1")).Interval() == 5000);
   const HWND page = testing::BalloonControl("F1", 2).hWnd();

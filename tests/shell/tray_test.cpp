@@ -66,7 +66,7 @@ TEST_CASE("the icon record is filled field by field, texts padded with blanks") 
   h.tray.showBalloonoolTip(true);
   CHECK(r.uFlags == 0x17);
   // Terminated before the padding, so the balloon is as wide as its text.
-  CHECK(Field(r.szInfo, 256) == "The Program Still Running Here" + std::string(1, '\0') + std::string(256 - 31, ' '));
+  CHECK(Field(r.szInfo, 256) == "The program is still running here." + std::string(1, '\0') + std::string(256 - 35, ' '));
   CHECK(Field(r.szInfoTitle, 64) == "Program notification" + std::string(1, '\0') + std::string(64 - 21, ' '));
   CHECK(r.uTimeout == 1);
   CHECK(r.dwInfoFlags == 1);
@@ -93,7 +93,7 @@ TEST_CASE("tip texts: an empty tooltip gives only the terminator; long ones are 
   CHECK(h.tray.IconData().szTip[0] == '\0');
   CHECK(h.tray.IconData().szTip[1] == ' ');
   h.tray.showBalloonoolTip(true);
-  CHECK(Field(h.tray.IconData().szInfoTitle, 64) == std::string(1, '\0') + std::string(63, ' '));
+  CHECK(std::string(h.tray.IconData().szInfoTitle) == "Program notification");  // the title is not the tip
   h.tray.SetTrayBalloonToolTip(std::string(300, 'b'));
   h.tray.showBalloonoolTip(true);
   CHECK(Field(h.tray.IconData().szInfo, 256) == std::string(255, 'b') + '\0');
@@ -151,14 +151,14 @@ TEST_CASE("event mode is clamped; properties keep their keys and defaults") {
 
   PropertyBag bag;
   h.tray.WriteProperties(bag);
-  CHECK(bag == PropertyBag{{"BalloonTip", "The Program Still Running Here"},
+  CHECK(bag == PropertyBag{{"BalloonTip", "The program is still running here."},
                            {"EventMode", "0"},
                            {"TrayToolTip", "Program notification"}});
   Tray loaded;
   loaded.ReadProperties({{"EventMode", "7"}, {"TrayToolTip", "Tip"}});
   CHECK(loaded.EventMode() == 1);
   CHECK(loaded.TrayToolTip() == "Tip");
-  CHECK(loaded.TrayBalloonToolTip() == "The Program Still Running Here");
+  CHECK(loaded.TrayBalloonToolTip() == "The program is still running here.");
 }
 
 TEST_CASE("a bitmap becomes a 32 x 32 icon; the control stays 36 x 36") {

@@ -1,5 +1,4 @@
-// Clicks on the movie as a user does: the button that turns to a page, pressed
-// and released at its middle.
+// Clicks on the movie as a user does: a button, pressed and released at its middle.
 #pragma once
 
 #include <windows.h>
@@ -10,16 +9,27 @@
 
 namespace testing {
 
-// Returns false when the page the movie shows has no button turning to `page`.
-inline bool ClickMovieButtonTurningTo(quorvane::MovieControl& movie, const std::string& page) {
+// Clicks the first reachable button that matches; false when the page has none.
+template <typename Match>
+bool ClickMovieButtonWhere(quorvane::MovieControl& movie, Match matches) {
   for (const quorvane::MovieButton* button : movie.ActiveButtons()) {
-    if (button->gotoPage != page) continue;
+    if (!matches(*button)) continue;
     const LPARAM at = MAKELPARAM(button->rect.x + button->rect.width / 2, button->rect.y + button->rect.height / 2);
     SendMessageA(movie.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageA(movie.hWnd(), WM_LBUTTONUP, 0, at);
     return true;
   }
   return false;
+}
+
+// The button that turns to `page`.
+inline bool ClickMovieButtonTurningTo(quorvane::MovieControl& movie, const std::string& page) {
+  return ClickMovieButtonWhere(movie, [&](const quorvane::MovieButton& button) { return button.gotoPage == page; });
+}
+
+// The button that sends `command` ("IDC_FS_restart").
+inline bool ClickMovieButton(quorvane::MovieControl& movie, const std::string& command) {
+  return ClickMovieButtonWhere(movie, [&](const quorvane::MovieButton& button) { return button.command == command; });
 }
 
 }  // namespace testing

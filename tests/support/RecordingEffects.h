@@ -35,6 +35,7 @@ class RecordingEffects : public quorvane::Effects {
   };
   std::vector<StartedProgram> startedPrograms;
   bool startSucceeds = true;
+  DWORD restartError = ERROR_PRIVILEGE_NOT_HELD;  // the system's reason when it refuses
   struct ShellOpenCall {
     HWND owner;
     std::string verb, file, parameters, directory;
@@ -49,6 +50,7 @@ class RecordingEffects : public quorvane::Effects {
   bool RestartWindows(UINT flags, DWORD reason) override {
     restarts.push_back(flags);
     restartReasons.push_back(reason);
+    if (!restartSucceeds) SetLastError(restartError);
     return restartSucceeds;
   }
   bool StartProgram(const std::string& application, const std::string& commandLine, int showCommand) override {

@@ -18,7 +18,7 @@ const char* const kWizardPageCaptions[kWizardPageCount] = {
 const ConnectionRecommendation kConnectionTypes[kConnectionTypeCount] = {
     {"Dial Up Connection (Modem).", 576, "576 Byte", 536, "536 Byte", 3},
     {"Cable Modem.", 1500, "1500 Byte", 1460, "1460 Byte", 44},
-    {"Digital  Subscriber Line (DSL).", 1492, "1492 Byte", 1452, "1452Byte", 44},
+    {"Digital Subscriber Line (DSL).", 1492, "1492 Byte", 1452, "1452Byte", 44},
     {"LAN Connection(Ethernet).", 1500, "1500 Byte", 1460, "1460 Byte", 44},
 };
 

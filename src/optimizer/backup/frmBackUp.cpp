@@ -124,7 +124,7 @@ void frmBackUp::EnableButtons(bool enabled) {
 
 bool frmBackUp::ConfirmForFile(const std::string& question, const std::string& path, UINT defaultButton) {
   // Only Yes goes on: No, Escape and the close box all leave the file alone.
-  return CurrentEffects().ShowMessageBox(hWnd(), question + "\r\n\r\n" + FileNameOfPath(path), "",
+  return CurrentEffects().ShowMessageBox(hWnd(), question + "\r\n\r\n" + FileNameOfPath(path), kProgramName,
                                          MB_YESNO | MB_ICONWARNING | defaultButton) == IDYES;
 }
 
@@ -196,7 +196,7 @@ void frmBackUp::cmdDelete_Click() {
 void frmBackUp::cmdRestore_Click() {
   const std::string path = SelectedFilePath();
   if (path.empty()) return;
-  if (!ConfirmForFile("Do you want to restore this settings?", path, MB_DEFBUTTON1)) return;
+  if (!ConfirmForFile("Do you want to restore these settings?", path, MB_DEFBUTTON1)) return;
   const RestoreResult result = RestoreBackupFile(path, OSVersionId);
   switch (result.outcome) {
     case RestoreOutcome::OtherSystem:

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <tuple>
+
 #include "common/Mnemonic.h"
 #include "shell/movie/MovieAccessible.h"
 #include "shell/movie/MovieSceneFile.h"
@@ -174,14 +177,46 @@ void MovieControl::OnMouseUp(const MouseEventArgs& args) {
   if (HitTest(args.x, args.y) == pressed) Press(pressed);
 }
 
+// Reading order: the left column, the page's own buttons, then the other columns
+// left to right, each top to bottom. When another window takes part in the Tab
+// round (a tool window over the page), the round starts after the left column, so
+// the window's controls come right after it.
+std::vector<int> MovieControl::TabOrder() const {
+  const auto buttons = ActiveButtons();
+  const MoviePage* page = scene_.FindPage(page_);
+  const int pageCount = page ? static_cast<int>(page->buttons.size()) : 0;
+  auto column = [this](const MovieButton& button) {
+    const int64_t centre = static_cast<int64_t>(button.rect.x) + button.rect.width / 2;
+    return static_cast<int>(std::clamp<int64_t>(centre * 3 / std::max(1, scene_.width), 0, 2));
+  };
+  std::vector<int> left, rest;
+  for (int i = pageCount; i < static_cast<int>(buttons.size()); ++i)
+    (column(*buttons[i]) == 0 ? left : rest).push_back(i);
+  std::stable_sort(rest.begin(), rest.end(), [&](int a, int b) {
+    const MovieButton &first = *buttons[a], &second = *buttons[b];
+    return std::make_tuple(column(first), first.rect.y, first.rect.x) <
+           std::make_tuple(column(second), second.rect.y, second.rect.x);
+  });
+  std::vector<int> order = left;
+  for (int i = 0; i < pageCount; ++i) order.push_back(i);
+  order.insert(order.end(), rest.begin(), rest.end());
+  HWND root = hWnd() ? TopLevelWindowOf(hWnd()) : nullptr;
+  HWND next = root ? GetNextDlgTabItem(root, hWnd(), FALSE) : nullptr;
+  if (next && next != hWnd()) std::rotate(order.begin(), order.begin() + left.size(), order.end());
+  return order;
+}
+
 void MovieControl::MoveFocus(int step) {
   auto buttons = ActiveButtons();
-  const int count = static_cast<int>(buttons.size());
+  const std::vector<int> order = TabOrder();
+  const int count = static_cast<int>(order.size());
   showFocus_ = true;
-  for (int tried = 0, index = focus_; tried < count; ++tried) {
-    index = index < 0 ? (step > 0 ? 0 : count - 1) : (index + step + count) % count;
-    if (Reachable(*buttons[index])) {
-      focus_ = index;
+  const auto at = std::find(order.begin(), order.end(), focus_);
+  int position = at == order.end() ? -1 : static_cast<int>(at - order.begin());
+  for (int tried = 0; tried < count; ++tried) {
+    position = position < 0 ? (step > 0 ? 0 : count - 1) : (position + step + count) % count;
+    if (Reachable(*buttons[order[position]])) {
+      focus_ = order[position];
       break;
     }
   }
@@ -225,10 +260,12 @@ void MovieControl::PressSoon(int index) {
 
 int MovieControl::NextTabStop(int step) const {
   auto buttons = ActiveButtons();
-  const int count = static_cast<int>(buttons.size());
-  for (int index = focus_ < 0 ? (step > 0 ? 0 : count - 1) : focus_ + step; index >= 0 && index < count;
-       index += step)
-    if (Reachable(*buttons[index])) return index;
+  const std::vector<int> order = TabOrder();
+  const int count = static_cast<int>(order.size());
+  const auto at = std::find(order.begin(), order.end(), focus_);
+  const int position = at == order.end() ? -1 : static_cast<int>(at - order.begin());
+  for (int i = position < 0 ? (step > 0 ? 0 : count - 1) : position + step; i >= 0 && i < count; i += step)
+    if (Reachable(*buttons[order[i]])) return order[i];
   return -1;
 }
 

@@ -75,6 +75,8 @@ class MovieControl : public Window {
   void ShowPage(const std::string& name);
   void Press(int index);
   void MoveFocus(int step);
+  // Indexes into ActiveButtons in the order Tab visits them.
+  std::vector<int> TabOrder() const;
   // The button Tab reaches from the focused one, or -1 past either end.
   int NextTabStop(int step) const;
   bool TabLeavesMovie(int step) const;

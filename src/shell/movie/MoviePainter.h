@@ -25,9 +25,11 @@ class MoviePainter {
 
   void PaintButton(HDC dc, const MovieScene& scene, const MovieButton& button, ButtonLook look, bool focused);
 
+  // The font texts of that size are drawn in, kept as long as the painter.
+  HFONT Font(const MovieScene& scene, int points, bool bold);
+
  private:
   void PaintLayer(HDC dc, const MovieScene& scene, const MoviePage& layer, const Variables& variables);
-  HFONT Font(const MovieScene& scene, int points, bool bold);
 
   std::map<std::pair<int, bool>, ScopedFont> fonts_;
 };

@@ -31,7 +31,7 @@ void SetIconFields(IconDataRecord& record, HWND window, HICON icon, const std::s
 }
 
 void SetBalloonFields(IconDataRecord& record, HWND window, HICON icon, const std::string& toolTip,
-                      const std::string& balloonText) {
+                      const std::string& balloonTitle, const std::string& balloonText) {
   SetIconFields(record, window, icon, toolTip);
   record.uFlags = kNifWithInfo;
   record.dwState = 0;
@@ -40,7 +40,7 @@ void SetBalloonFields(IconDataRecord& record, HWND window, HICON icon, const std
   // take the blanks for text and stretch the balloon across the screen.
   FillTextField(record.szInfo, sizeof record.szInfo, TerminatedText(balloonText, sizeof record.szInfo));
   record.uTimeout = 1;
-  FillTextField(record.szInfoTitle, sizeof record.szInfoTitle, TerminatedText(toolTip, sizeof record.szInfoTitle));
+  FillTextField(record.szInfoTitle, sizeof record.szInfoTitle, TerminatedText(balloonTitle, sizeof record.szInfoTitle));
   record.dwInfoFlags = kNiifInfo;
 }
 

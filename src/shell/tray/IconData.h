@@ -50,8 +50,8 @@ std::string TipText(const std::string& toolTip);
 void SetIconFields(IconDataRecord& record, HWND window, HICON icon, const std::string& toolTip);
 
 // The same with the information balloon: flags 0x17, state and mask 0, the balloon
-// text, time-out 1, the tooltip as title and the information icon.
+// text, time-out 1, its title and the information icon.
 void SetBalloonFields(IconDataRecord& record, HWND window, HICON icon, const std::string& toolTip,
-                      const std::string& balloonText);
+                      const std::string& balloonTitle, const std::string& balloonText);
 
 }  // namespace quorvane

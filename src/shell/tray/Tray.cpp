@@ -35,8 +35,14 @@ void Tray::Show(bool upDateData) {
 
 void Tray::showBalloonoolTip(bool upDateData) {
   if (!upDateData) return;
-  SetBalloonFields(record_, hWnd(), icon_, toolTip_, balloon_);
+  SetBalloonFields(record_, hWnd(), icon_, toolTip_, kBalloonTitle, balloon_);
   Send(NIM_MODIFY);
+}
+
+void Tray::AddAgain() {
+  if (!visible_) return;
+  SetIconFields(record_, hWnd(), icon_, toolTip_);
+  Send(NIM_ADD);
 }
 
 void Tray::SetTrayImage(HICON icon) {

@@ -21,7 +21,8 @@ using PropertyBag = std::map<std::string, std::string>;
 class Tray : public Window {
  public:
   static constexpr const char* kDefaultToolTip = "Program notification";
-  static constexpr const char* kDefaultBalloon = "The Program Still Running Here";
+  static constexpr const char* kDefaultBalloon = "The program is still running here.";
+  static constexpr const char* kBalloonTitle = "Program notification";
   static constexpr int kSize = 36;
   static constexpr UINT kClickGuardMs = 15;
 
@@ -35,8 +36,12 @@ class Tray : public Window {
 
   // True: add the icon, or refresh it when shown. False: remove it when shown.
   void Show(bool upDateData);
-  // Shows the balloon on the icon already added (True); False does nothing.
+  // Shows the balloon on the icon already added (True); False does nothing. Its
+  // title is always kBalloonTitle: the tool-tip changes with what it reports.
   void showBalloonoolTip(bool upDateData);
+  // The shell restarted (Explorer ended and came back) and forgot the icon: adds
+  // it again, with its current tool-tip, when it was shown.
+  void AddAgain();
 
   // An icon is used as it is; a bitmap becomes a 32 x 32 icon; nullptr clears.
   void SetTrayImage(HICON icon);

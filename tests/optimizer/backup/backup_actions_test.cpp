@@ -14,7 +14,7 @@ namespace {
 
 const char* const kParameters = "System\\CurrentControlSet\\Services\\Tcpip\\Parameters";
 const char* const kQuestionDelete = "Do you want to delete this file?";
-const char* const kQuestionRestore = "Do you want to restore this settings?";
+const char* const kQuestionRestore = "Do you want to restore these settings?";
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -54,7 +54,7 @@ TEST_CASE("delete asks first and removes only the selected file on Yes") {
     for (int press = 0; press < 3; ++press) h.Press(h.backup.cmdDelete);
     REQUIRE(h.effects.messageBoxes.size() == 3);
     CHECK(h.effects.messageBoxes[0].text == std::string(kQuestionDelete) + "\r\n\r\n002.BCK");
-    CHECK(h.effects.messageBoxes[0].caption.empty());
+    CHECK(h.effects.messageBoxes[0].caption == "Quorvane");
     CHECK(h.effects.messageBoxes[0].style == (MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2));
     CHECK(Exists(h.BackupPath("002.BCK")));
     CHECK(h.backup.lstBackUpList.ItemCount() == 2);
@@ -125,7 +125,7 @@ TEST_CASE("restore writes the file's values back and sends the movie home behind
     for (int press = 0; press < 3; ++press) h.Press(h.backup.cmdRestore);
     REQUIRE(h.effects.messageBoxes.size() == 3);
     CHECK(h.effects.messageBoxes[0].text == std::string(kQuestionRestore) + "\r\n\r\n001.BCK");
-    CHECK(h.effects.messageBoxes[0].caption.empty());
+    CHECK(h.effects.messageBoxes[0].caption == "Quorvane");
     CHECK(h.effects.messageBoxes[0].style == (MB_YESNO | MB_ICONWARNING));
     CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 64u);
     CHECK(h.main.Flash.CurrentPage() == "about");
