@@ -74,6 +74,9 @@ expect_file "uninstall while running: program kept" "$folder/quorvane.exe"
 expect_eq "uninstall while running: Run value kept" "$(reg_data "$run" Quorvane)" "\"$program\\quorvane.exe\""
 wine "$probe" close >/dev/null 2>&1
 wait "$running"
+# Started with the option on, the program keeps its logon task (Wine reports Windows 7 or later).
+task="$WINEPREFIX/drive_c/windows/system32/Tasks/Quorvane"
+expect_file "logon task kept by the running copy" "$task"
 
 # --- uninstall: the uninstaller runs from a copy of itself, so wait for every process ---
 wine "$folder/uninstall.exe" /S >/dev/null 2>&1
@@ -84,6 +87,7 @@ expect_gone "shortcuts" "$shortcuts"
 expect_eq "uninstall entry" "$(wine reg query "$uninstall" >/dev/null 2>&1 && echo present || echo gone)" "gone"
 expect_eq "settings key" "$(wine reg query "$settings" >/dev/null 2>&1 && echo present || echo gone)" "gone"
 expect_eq "Run value" "$(reg_data "$run" Quorvane)" "missing"
+expect_gone "logon task" "$task"
 expect_eq "other Run values" "$(reg_data "$run" Neighbour)" 'C:\neighbour.exe'
 
 wineserver -k >/dev/null 2>&1
