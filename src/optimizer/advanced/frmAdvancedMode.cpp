@@ -3,13 +3,15 @@
 #include "optimizer/advanced/frmAdvancedMode.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "common/NumberText.h"
 #include "common/ProgramName.h"
 #include "optimizer/ApplySettings.h"
-#include "optimizer/OutcomeNotes.h"
 #include "optimizer/TcpSettings.h"
+#include "optimizer/ValueSupport.h"
 #include "system/Effects.h"
+#include "system/mdlOSVersion.h"
 
 namespace quorvane {
 
@@ -47,6 +49,7 @@ frmAdvancedMode::frmAdvancedMode()
   const FontChoice small{.face = "Tahoma", .points = 7};
   lblSYNExplain.SetFont(small);
   lblNDIDescription.SetFont(small);
+  lblSYNNotUsed.SetFont(small);
 }
 
 Frame& frmAdvancedMode::AddPage(int index) {
@@ -62,8 +65,22 @@ bool frmAdvancedMode::AddConnectionTypes() {
 
 void frmAdvancedMode::Form_Load() {
   Host().SkinToolWindow(*this);
+  ShowValuesNotUsed();
   ShowPage(0);
   cmbNDI.SetListIndex(0);
+}
+
+void frmAdvancedMode::ShowValuesNotUsed() {
+  // Of the pages' values only SYN protection is documented as unused anywhere
+  // (docs/windows-values.md); it is still written, so a backup restores alike.
+  const std::string line = FieldNotUsedLine(TcpField::SYN, GenerationOf(RunningRelease), ReleaseName(RunningRelease));
+  const bool used = line.empty();
+  for (Control* control : std::initializer_list<Control*>{&lblSYNLevel0, &lblSYNLevel1, &lblSYNLevel2})
+    control->SetVisible(used);
+  for (Control* control : std::initializer_list<Control*>{&lblSYNRecom, &txtSYNValue, &updwnDescision})
+    control->SetEnabled(used);
+  lblSYNNotUsed.SetCaption(line);
+  lblSYNNotUsed.SetVisible(!used);
 }
 
 void frmAdvancedMode::ShowPage(int k) {
@@ -201,7 +218,7 @@ void frmAdvancedMode::ApplyAndReturnHome() {
   }
   if (result.status == ApplyStatus::NotAllWritten)
     CurrentEffects().ShowMessageBox(hWnd(), WriteFailureMessage(result.failures), kProgramName, MB_OK | MB_ICONERROR);
-  Host().ShowHomeNote(AppliedNote("Your advanced settings", result.backupPath, result.failures.size()));
+  Host().ShowHomeNote(AppliedHomeNote("Your advanced settings", result));
   Host().returnHome();
 }
 
