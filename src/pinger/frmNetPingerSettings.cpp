@@ -139,7 +139,8 @@ void frmNetPingerSettings::optManual_Click() {
 }
 
 std::string frmNetPingerSettings::ManualDefaultHost() {
-  return CurrentPingNetwork().DefaultGateway().value_or(kFallbackManualHost);
+  const std::optional<AutomaticHost> automatic = FindAutomaticHost();
+  return automatic ? automatic->address : kFallbackManualHost;
 }
 
 void frmNetPingerSettings::cmdSave_Click() {
@@ -171,13 +172,13 @@ std::optional<PingResult> frmNetPingerSettings::PingSavedHost() {
   std::string host = pingHostName_;
   std::string shownHost = host;
   if (pingsGateway_) {
-    const std::optional<std::string> gateway = CurrentPingNetwork().DefaultGateway();
-    if (!gateway) {
-      lblPingStatus.SetCaption("No default gateway: ping skipped at " + TimeOfDay());
+    const std::optional<AutomaticHost> automatic = FindAutomaticHost();
+    if (!automatic) {
+      lblPingStatus.SetCaption(std::string(kNoAutomaticHostText) + " at " + TimeOfDay());
       return std::nullopt;
     }
-    host = *gateway;
-    shownHost = "Default gateway " + host;
+    host = automatic->address;
+    shownHost = AutomaticHostLabel(*automatic);
   }
   lblPingStatus.SetCaption("Pinging " + shownHost + "...");
   const PingResult result = PingHostWithResult(host, kEchoTimeoutMs);
