@@ -80,9 +80,9 @@ TEST_CASE("a mode's values show on its click, and Optimize Now applies the mode 
   CHECK(CurrentSettings == ModePresets[2]);
   CHECK(h.Description().find("MSS = Windows default|MTU = Windows default|") == 0);
   h.Click(h.wizard.optMode(7));
-  auto shown = [](int32_t value) { return value == kWindowsDefault ? std::string("Windows default") : std::to_string(value); };
-  CHECK(h.Description().find("|MSCPS0 = " + shown(ModePresets[7].MaxConn10) + "|MSCPS1 = " +
-                             shown(ModePresets[7].MaxConn11) + "|") != std::string::npos);
+  auto text = [](int32_t value) { return value == kWindowsDefault ? std::string("Windows default") : std::to_string(value); };
+  CHECK(h.Description().find("|MSCPS0 = " + text(ModePresets[7].MaxConn10) + "|MSCPS1 = " +
+                             text(ModePresets[7].MaxConn11) + "|") != std::string::npos);
 
   // The advanced wizard's Finish leaves its values in the shared set; the mode
   // shown here is still what Optimize Now applies.
