@@ -48,7 +48,7 @@ int PrintStatus(CommandOutput& out) {
     return kExitSuccess;
   }
   out.Print("The values Quorvane manages on " + windows + ": what each holds now, and what " + windows +
-            " does with it (sources: docs\\windows-values.md).");
+            " does with it.");
   for (const BackupRecord& record : PlanBackupRecords(layout, EnumerateAdapters(layout))) {
     out.Print(std::string(RootName(record.root)) + "\\" + record.key);
     RegKey key;
