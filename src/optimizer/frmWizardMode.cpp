@@ -18,14 +18,16 @@ frmWizardMode::frmWizardMode()
     optMode.Add(i, frameOptimizationMode, TwipsRect{left, top, 2000, 240}, kModeCaptions[i], i == 0);
   }
   optMode.Handle(&OptionButton::Click, [this](int index) { optMode_Click(index); });
-  // Two columns of six rows; a name column wide enough for "Keep Alive Interval"
-  // and a value column for "Windows default", with a gap between the columns.
-  constexpr int kNameWidth = 1335, kValueWidth = 1035, kColumnWidth = 2490, kRowHeight = 207;
+  // Two columns of six rows, each name and value a label of its own; the right
+  // names' column is wide enough for "Keep Alive Interval", each value column for
+  // "Windows default".
+  constexpr int kTop = 1290, kRowHeight = 207, kValueWidth = 1215;
+  constexpr int kNameLeft[kModeGridColumns] = {120, 2280}, kNameWidth[kModeGridColumns] = {870, 1530};
   for (int i = 0; i < kModeGridCells; ++i) {
-    const int left = 120 + (i % kModeGridColumns) * kColumnWidth;
-    const int top = 1290 + (i / kModeGridColumns) * kRowHeight;
-    lblGridName.Add(i, frameOptimizationMode, TwipsRect{left, top, kNameWidth, kRowHeight});
-    lblGridValue.Add(i, frameOptimizationMode, TwipsRect{left + kNameWidth, top, kValueWidth, kRowHeight});
+    const int column = i % kModeGridColumns, top = kTop + (i / kModeGridColumns) * kRowHeight;
+    lblGridName.Add(i, frameOptimizationMode, TwipsRect{kNameLeft[column], top, kNameWidth[column], kRowHeight});
+    lblGridValue.Add(i, frameOptimizationMode,
+                     TwipsRect{kNameLeft[column] + kNameWidth[column], top, kValueWidth, kRowHeight});
   }
   cmdOptimize.Click = [this] { cmdOptimize_Click(); };
 }
@@ -76,7 +78,7 @@ void frmWizardMode::BuildModeDescription() {
   for (int i = 0; i < static_cast<int>(cells.size()); ++i) {
     // The skin draws a disabled label in its quiet colour: greyed, still readable.
     const bool used = !FieldNotUsed(cells[i].field, generation);
-    lblGridName(i).SetCaption(std::string(cells[i].name) + " =");
+    lblGridName(i).SetCaption(cells[i].name);
     lblGridValue(i).SetCaption(cells[i].value);
     lblGridName(i).SetEnabled(used);
     lblGridValue(i).SetEnabled(used);

@@ -48,8 +48,7 @@ std::string Utf16File(const std::string& text) {
 
 // A new file in the temporary folder that only administrators and the system may
 // open: the task it describes runs with the user's highest rights, so no program
-// of the user's own must be able to change it before schtasks reads it. The file
-// stays open, shared for reading only, until the caller is done.
+// of the user's own must be able to change it before schtasks reads it.
 FileHandle CreateProtectedFile(std::string* path, DWORD* error) {
   static const auto toDescriptor = LibraryFunction<StringToDescriptorFn>(
       "advapi32.dll", "ConvertStringSecurityDescriptorToSecurityDescriptorA");
@@ -109,20 +108,32 @@ std::string RegisterLogonTask() {
   const bool wrote = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                      written == bytes.size();
   error = GetLastError();
-  ProgramRun run;
-  if (wrote) run = Schtasks(std::string("/Create /TN ") + kLogonTaskName + " /XML \"" + path + "\" /F");
+  // schtasks opens the file to read only while others write nothing: a reading
+  // handle replaces the writing one, and kept open (not shared for deleting) it
+  // stops anyone from putting another file under the name meanwhile.
+  FileHandle held;
+  if (wrote) {
+    held.reset(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                           nullptr));
+    if (!held) error = GetLastError();
+  }
   file.reset();
+  ProgramRun run;
+  if (held) run = Schtasks(std::string("/Create /TN ") + kLogonTaskName + " /XML \"" + path + "\" /F");
+  held.reset();
   DeleteFileA(path.c_str());
-  if (!wrote) return "the task's file could not be written: " + SystemErrorText(error);
+  if (!wrote || (!run.started && run.error == 0)) return "the task's file could not be written: " + SystemErrorText(error);
   return run.started && run.exitCode == 0 ? "" : RunProblem(run);
 }
 
 std::string RemoveLogonTask() {
   const ProgramRun removed = Schtasks(std::string("/Delete /TN ") + kLogonTaskName + " /F");
   if (removed.started && removed.exitCode == 0) return "";
-  // A task that is not there is what was asked for.
+  // A task that is not there is what was asked for. /Query lists the task by its
+  // name only when it is there (Wine's schtasks takes /Query and lists nothing).
   const ProgramRun query = Schtasks(std::string("/Query /TN ") + kLogonTaskName);
-  if (query.started && query.exitCode != 0) return "";
+  const bool listed = query.started && query.exitCode == 0 && query.output.find(kLogonTaskName) != std::string::npos;
+  if (query.started && !listed) return "";
   return RunProblem(removed);
 }
 

@@ -193,7 +193,7 @@ TEST_CASE("the tray notice's texts fit inside its balloon") {
 }
 
 // Each cell of the wizard's grid is a label of its own; its longest text
-// ("Keep Alive Interval =", "Windows default") must fit it on one line.
+// ("Keep Alive Interval", "Windows default") must fit it on one line.
 TEST_CASE("the wizard's value grid: every name and value fits its own column on one line") {
   MainWindowAtDpi h({"shipped files", FileState::Shipped, FileState::Shipped});
   auto& wizard = static_cast<frmWizardMode&>(h.main->ToolWindowSlots[ToolWindow::WizardMode]);

@@ -65,7 +65,6 @@ bool frmAdvancedMode::AddConnectionTypes() {
 
 void frmAdvancedMode::Form_Load() {
   Host().SkinToolWindow(*this);
-  ShowValuesNotUsed();
   ShowPage(0);
   cmbNDI.SetListIndex(0);
 }
@@ -84,6 +83,7 @@ void frmAdvancedMode::ShowValuesNotUsed() {
 }
 
 void frmAdvancedMode::ShowPage(int k) {
+  ShowValuesNotUsed();
   if (Frame* page = frmWizardPages.Find(k)) page->BringToFront();
   ShowWizardPage(k);
 }
