@@ -26,9 +26,10 @@ std::string TimeOfDay() {
   return text;
 }
 
-// "localhost (127.0.0.1): reply in 3 ms at 14:03:11".
-std::string DescribePing(const std::string& host, const PingResult& result) {
-  std::string text = host;
+// "localhost (127.0.0.1): reply in 3 ms at 14:03:11", "Automatic: 203.0.113.53, your
+// name server: reply ...": the host as shown, its address when the host was a name.
+std::string DescribePing(const std::string& shown, const std::string& host, const PingResult& result) {
+  std::string text = shown;
   if (!result.address.empty() && result.address != host) text += " (" + result.address + ")";
   switch (result.outcome) {
     case PingOutcome::Reply: text += ": reply in " + std::to_string(result.roundTripMs) + " ms"; break;
@@ -182,7 +183,7 @@ std::optional<PingResult> frmNetPingerSettings::PingSavedHost() {
   }
   lblPingStatus.SetCaption("Pinging " + shownHost + "...");
   const PingResult result = PingHostWithResult(host, kEchoTimeoutMs);
-  lblPingStatus.SetCaption(DescribePing(shownHost, result));
+  lblPingStatus.SetCaption(DescribePing(shownHost, host, result));
   return result;
 }
 
