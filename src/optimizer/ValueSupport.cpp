@@ -11,38 +11,39 @@ namespace {
 // 2000/XP, Vista/7, 8 to 11. The sources are in docs/windows-values.md.
 struct Row {
   const char* name;
-  const char* uses;  // five letters
-  const char* why;
+  const char* uses;     // five letters
+  const char* usedFor;  // where U needs a qualifier
+  const char* notUsedWhy;
 };
 
 constexpr const char* kSynWhy =
     "SYN-flood protection is always on and reads no registry setting";
-constexpr const char* kWinInetWhy =
+constexpr const char* kWinInetUse =
     "only by programs that use WinINet (Internet Explorer's library), for HTTP connections";
-constexpr const char* kKeepAliveWhy = "only on connections whose program turns keep-alive on";
+constexpr const char* kKeepAliveUse = "only on connections whose program turns keep-alive on";
 
 const Row kRows[] = {
     // The 95 family's names.
-    {"DefaultRcvWindow", "U????", ""},
-    {"PMTUBlackHoleDetect", "U????", ""},
-    {"PMTUDiscovery", "U????", ""},
-    {"MaxMTU", "U????", ""},
-    {"MaxMSS", "U????", ""},
+    {"DefaultRcvWindow", "U????", "", ""},
+    {"PMTUBlackHoleDetect", "U????", "", ""},
+    {"PMTUDiscovery", "U????", "", ""},
+    {"MaxMTU", "U????", "", ""},
+    {"MaxMSS", "U????", "", ""},
     // Both families, or the NT names.
-    {"SackOpts", "??U??", ""},
-    {"Tcp1323Opts", "??U??", ""},
-    {"TcpMaxDupAcks", "??U??", ""},
-    {"DefaultTTL", "UUU??", ""},
-    {"GlobalMaxTcpWindowSize", "??U??", ""},
-    {"TcpWindowSize", "?UU??", ""},
-    {"EnablePMTUBHDetect", "?UU??", ""},
-    {"EnablePMTUDiscovery", "?UU??", ""},
-    {"KeepAliveTime", "UUU??", kKeepAliveWhy},
-    {"KeepAliveInterval", "UUU??", kKeepAliveWhy},
-    {"SYNAttackProtect", "?UUNN", kSynWhy},
-    {"MTU", "?UU??", ""},
-    {"MaxConnectionsPer1_0Server", "UUUUU", kWinInetWhy},
-    {"MaxConnectionsPerServer", "UUUUU", kWinInetWhy},
+    {"SackOpts", "??U??", "", ""},
+    {"Tcp1323Opts", "??U??", "", ""},
+    {"TcpMaxDupAcks", "??U??", "", ""},
+    {"DefaultTTL", "UUU??", "", ""},
+    {"GlobalMaxTcpWindowSize", "??U??", "", ""},
+    {"TcpWindowSize", "?UU??", "", ""},
+    {"EnablePMTUBHDetect", "?UU??", "", ""},
+    {"EnablePMTUDiscovery", "?UU??", "", ""},
+    {"KeepAliveTime", "UUU??", kKeepAliveUse, ""},
+    {"KeepAliveInterval", "UUU??", kKeepAliveUse, ""},
+    {"SYNAttackProtect", "?UUNN", "", kSynWhy},
+    {"MTU", "?UU??", "", ""},
+    {"MaxConnectionsPer1_0Server", "UUUUU", kWinInetUse, ""},
+    {"MaxConnectionsPerServer", "UUUUU", kWinInetUse, ""},
     // Written under names or keys no Microsoft reference lists: the receive window
     // under Tcpip (AFD reads it), MSS per interface, "EnableICMPRedirects" (Windows
     // reads EnableICMPRedirect), and the NWLink (IPX) cache.
@@ -87,8 +88,8 @@ ValueVerdict VerdictFor(const std::string& valueName, WindowsGeneration generati
   for (const Row& row : kRows) {
     if (!EqualNoCase(valueName, row.name)) continue;
     switch (row.uses[column]) {
-      case 'U': return {ValueUse::Used, row.why};
-      case 'N': return {ValueUse::NotUsed, row.why};
+      case 'U': return {ValueUse::Used, row.usedFor};
+      case 'N': return {ValueUse::NotUsed, row.notUsedWhy};
       default: return {};
     }
   }

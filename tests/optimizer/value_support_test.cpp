@@ -28,6 +28,8 @@ TEST_CASE("only what Microsoft documents as unused is greyed: SYN protection fro
   }
   CHECK(VerdictText(VerdictFor("SackOpts", WindowsGeneration::Win8To11), WindowsGeneration::Win8To11) ==
         "not documented for Windows 8 to 11");
+  CHECK(VerdictText(VerdictFor("SYNAttackProtect", WindowsGeneration::Win2000Xp), WindowsGeneration::Win2000Xp) ==
+        "used");
   CHECK(VerdictText(VerdictFor("synattackprotect", WindowsGeneration::Vista7), WindowsGeneration::Vista7)
             .rfind("not used: ", 0) == 0);
 }
