@@ -237,6 +237,8 @@ Section "Uninstall"
   RMDir "${SHORTCUTS}"
 
   DeleteRegValue HKCU "${RUN_KEY}" "Quorvane"
+  ; Vista and later start Quorvane at logon from this task; on 95 to XP there is none.
+  nsExec::Exec '"$SYSDIR\schtasks.exe" /Delete /TN Quorvane /F'
   DeleteRegKey HKLM "${SETTINGS_KEY}"
   DeleteRegKey /ifempty HKLM "SOFTWARE\Kestavo"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

@@ -3,13 +3,22 @@
 #include "common/SystemError.h"
 #include "optimizer/Adapters.h"
 #include "optimizer/BackupFiles.h"
+#include "optimizer/OutcomeNotes.h"
 #include "optimizer/RegRootKey.h"
 #include "optimizer/TcpSettings.h"
+#include "optimizer/ValueSupport.h"
 #include "registry/SetKeyValue.h"
 #include "system/ProgramFolder.h"
 #include "system/mdlOSVersion.h"
 
 namespace quorvane {
+
+std::string AppliedHomeNote(const std::string& what, const ApplyResult& result) {
+  std::string note = AppliedNote(what, result.backupPath, result.failures.size());
+  const size_t unused = CountNotUsed(result.writes, GenerationOf(RunningRelease));
+  if (unused) note += " " + NoEffectNote(unused, ReleaseName(RunningRelease));
+  return note;
+}
 
 ApplyResult ApplySettings() { return ApplySettings(BackupsFolder()); }
 

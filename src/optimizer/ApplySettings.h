@@ -31,4 +31,9 @@ ApplyResult ApplySettings();
 // The same with the backup folder given (tests, benchmarks).
 ApplyResult ApplySettings(const std::string& backupFolder);
 
+// The home line after an apply of what (a mode's name, or the advanced wizard's
+// settings): what was applied, the backup, and how many of the values the running
+// Windows does not use.
+std::string AppliedHomeNote(const std::string& what, const ApplyResult& result);
+
 }  // namespace quorvane

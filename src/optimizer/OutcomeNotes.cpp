@@ -21,6 +21,12 @@ std::string AppliedNote(const std::string& what, const std::string& backupPath, 
   return what + " applied." + backup + kRestartAdvice;
 }
 
+std::string NoEffectNote(size_t count, const std::string& windows) {
+  if (count == 0) return "";
+  return std::to_string(count) + (count == 1 ? " of these values has" : " of these values have") +
+         " no effect on " + windows + ".";
+}
+
 std::string RestoredNote(const std::string& fileName, size_t notWritten, bool notRestored) {
   if (notRestored) return "Backup " + fileName + " was not restored; nothing was written.";
   if (notWritten) return "Backup " + fileName + " restored only in part: " + Values(notWritten) + " could not be written.";

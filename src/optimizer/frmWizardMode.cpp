@@ -3,9 +3,9 @@
 #include "common/ProgramName.h"
 #include "optimizer/ApplySettings.h"
 #include "optimizer/ModeDescription.h"
-#include "optimizer/OutcomeNotes.h"
 #include "optimizer/TcpSettings.h"
 #include "system/Effects.h"
+#include "system/mdlOSVersion.h"
 
 namespace quorvane {
 
@@ -18,13 +18,27 @@ frmWizardMode::frmWizardMode()
     optMode.Add(i, frameOptimizationMode, TwipsRect{left, top, 2000, 240}, kModeCaptions[i], i == 0);
   }
   optMode.Handle(&OptionButton::Click, [this](int index) { optMode_Click(index); });
+  // Two columns of six rows, each name and value a label of its own; the right
+  // names' column is wide enough for "Keep Alive Interval", each value column for
+  // "Windows default".
+  constexpr int kTop = 1290, kRowHeight = 207, kValueWidth = 1215;
+  constexpr int kNameLeft[kModeGridColumns] = {120, 2280}, kNameWidth[kModeGridColumns] = {870, 1530};
+  for (int i = 0; i < kModeGridCells; ++i) {
+    const int column = i % kModeGridColumns, top = kTop + (i / kModeGridColumns) * kRowHeight;
+    lblGridName.Add(i, frameOptimizationMode, TwipsRect{kNameLeft[column], top, kNameWidth[column], kRowHeight});
+    lblGridValue.Add(i, frameOptimizationMode,
+                     TwipsRect{kNameLeft[column] + kNameWidth[column], top, kValueWidth, kRowHeight});
+  }
   cmdOptimize.Click = [this] { cmdOptimize_Click(); };
 }
 
 void frmWizardMode::Form_Load() {
   Host().SkinToolWindow(*this);
-  // A size smaller than the skin's, so the widest row with its tab stops fits.
-  lblModeDescrip.SetFont(FontChoice{.face = "Tahoma", .points = 7});
+  // A size smaller than the skin's, so the grid and its note fit the frame.
+  const FontChoice small{.face = "Tahoma", .points = 7};
+  lblGridName.ForEach([&small](SkinLabel& label) { label.SetFont(small); });
+  lblGridValue.ForEach([&small](SkinLabel& label) { label.SetFont(small); });
+  lblGridNote.SetFont(small);
   CurrentSettings = ModePresets[0];
   BuildModeDescription();
 }
@@ -54,10 +68,22 @@ void frmWizardMode::cmdOptimize_Click() {
   }
   if (result.status == ApplyStatus::NotAllWritten)
     CurrentEffects().ShowMessageBox(hWnd(), WriteFailureMessage(result.failures), kProgramName, MB_OK | MB_ICONERROR);
-  Host().ShowHomeNote(AppliedNote(kModeCaptions[mode], result.backupPath, result.failures.size()));
+  Host().ShowHomeNote(AppliedHomeNote(kModeCaptions[mode], result));
   Host().returnHome();
 }
 
-void frmWizardMode::BuildModeDescription() { lblModeDescrip.SetCaption(BuildModeDescriptionText(CurrentSettings)); }
+void frmWizardMode::BuildModeDescription() {
+  const WindowsGeneration generation = GenerationOf(RunningRelease);
+  const std::vector<ModeGridCell> cells = ModeGridCells(CurrentSettings);
+  for (int i = 0; i < static_cast<int>(cells.size()); ++i) {
+    // The skin draws a disabled label in its quiet colour: greyed, still readable.
+    const bool used = !FieldNotUsed(cells[i].field, generation);
+    lblGridName(i).SetCaption(cells[i].name);
+    lblGridValue(i).SetCaption(cells[i].value);
+    lblGridName(i).SetEnabled(used);
+    lblGridValue(i).SetEnabled(used);
+  }
+  lblGridNote.SetCaption(ModeGridNote(generation, ReleaseName(RunningRelease)));
+}
 
 }  // namespace quorvane

@@ -17,7 +17,7 @@ class frmWizardMode : public ToolForm {
 
   void optMode_Click(int index);
   void cmdOptimize_Click();
-  // Composes the description of CurrentSettings into lblModeDescrip.
+  // Shows CurrentSettings in the value grid, greying what this Windows does not use.
   void BuildModeDescription();
   // The index of the mode option that is set (0 when none is).
   int SelectedMode() const;
@@ -25,7 +25,11 @@ class frmWizardMode : public ToolForm {
   ControlArray<OptionButton> optMode{"optMode"};
   Frame frameWizardMode{*this, "frameWizardMode", {0, 0, 5340, 3585}, "Wizard Mode"};
   Frame frameOptimizationMode{frameWizardMode, "frameOptimizationMode", {105, 195, 5145, 2925}, "Optimization Modes"};
-  SkinLabel lblModeDescrip{frameOptimizationMode, "lblModeDescrip", {120, 1290, 4905, 1545}, "Modes Description"};
+  // The value grid: a name and a value label per cell, each in its own column,
+  // so no text can run into its neighbour's at any dpi; below it the note.
+  ControlArray<SkinLabel> lblGridName{"lblGridName"};
+  ControlArray<SkinLabel> lblGridValue{"lblGridValue"};
+  SkinLabel lblGridNote{frameOptimizationMode, "lblGridNote", {120, 2535, 4905, 360}};
   CommandButton cmdOptimize{frameWizardMode, "cmdOptimize", {998, 3180, 3465, 315}, "Optimize &Now"};
 
  protected:

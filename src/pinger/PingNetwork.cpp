@@ -13,7 +13,9 @@ class SystemPingNetwork : public PingNetwork {
   int32_t SendEcho(const std::string& address, EchoReply& reply, uint32_t timeoutMs) override {
     return SendEchoRequest(address, reply, timeoutMs);
   }
-  std::optional<std::string> DefaultGateway() override { return FindDefaultGateway(); }
+  std::vector<std::string> NameServers() override { return FindNameServers(); }
+  std::optional<std::string> DefaultRouteNextHop() override { return FindDefaultGateway(); }
+  std::vector<std::string> LocalAddresses() override { return FindLocalAddresses(); }
 };
 
 PingNetwork* g_installed = nullptr;
@@ -26,5 +28,10 @@ PingNetwork& CurrentPingNetwork() {
 }
 
 void SetPingNetwork(PingNetwork* network) { g_installed = network; }
+
+std::optional<AutomaticHost> FindAutomaticHost() {
+  PingNetwork& network = CurrentPingNetwork();
+  return ChooseAutomaticHost(network.NameServers(), network.DefaultRouteNextHop(), network.LocalAddresses());
+}
 
 }  // namespace quorvane

@@ -1,7 +1,8 @@
 // The steps of a ping that reach the network: the name lookup and the echo,
 // which block for up to the time-out and so run off the interface thread, and
-// the default gateway, the host of the automatic mode. Tests install their own
-// (an echo that takes seconds, a made-up gateway) so nothing leaves loopback.
+// what automatic mode chooses its host from (the name servers, the default
+// route's next hop, this machine's addresses). Tests install their own (an echo
+// that takes seconds, made-up name servers and routes) so nothing leaves loopback.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "pinger/AutomaticHost.h"
 #include "pinger/EchoReply.h"
 
 namespace quorvane {
@@ -25,9 +27,16 @@ class PingNetwork {
   // worker thread.
   virtual int32_t SendEcho(const std::string& address, EchoReply& reply, uint32_t timeoutMs) = 0;
 
-  // The dotted address of the machine's default gateway, nothing when there is
-  // none (or the system cannot say). Called on the interface thread.
-  virtual std::optional<std::string> DefaultGateway() = 0;
+  // The name servers Windows was given, first first, as dotted text. Called on
+  // the interface thread, as are the two below.
+  virtual std::vector<std::string> NameServers() = 0;
+
+  // The next hop of the default route, nothing when there is none (or the system
+  // cannot say).
+  virtual std::optional<std::string> DefaultRouteNextHop() = 0;
+
+  // This machine's own IPv4 addresses.
+  virtual std::vector<std::string> LocalAddresses() = 0;
 };
 
 // The network in force: the system's unless a test installed another.
@@ -35,5 +44,9 @@ PingNetwork& CurrentPingNetwork();
 
 // Installs a network for tests; nullptr goes back to the system's.
 void SetPingNetwork(PingNetwork* network);
+
+// What automatic mode pings now, chosen from the network in force; nothing when
+// there is no host beyond this machine.
+std::optional<AutomaticHost> FindAutomaticHost();
 
 }  // namespace quorvane

@@ -27,9 +27,10 @@ std::string TimeOfDay() {
   return text;
 }
 
-// "localhost (127.0.0.1): reply in 3 ms at 14:03:11".
-std::string DescribePing(const std::string& host, const PingResult& result) {
-  std::string text = host;
+// "localhost (127.0.0.1): reply in 3 ms at 14:03:11", "Automatic: 203.0.113.53, your
+// name server: reply ...": the host as shown, its address when the host was a name.
+std::string DescribePing(const std::string& shown, const std::string& host, const PingResult& result) {
+  std::string text = shown;
   if (!result.address.empty() && result.address != host) text += " (" + result.address + ")";
   switch (result.outcome) {
     case PingOutcome::Reply: text += ": reply in " + std::to_string(result.roundTripMs) + " ms"; break;
@@ -155,7 +156,8 @@ void frmNetPingerSettings::optManual_Click() {
 }
 
 std::string frmNetPingerSettings::ManualDefaultHost() {
-  return CurrentPingNetwork().DefaultGateway().value_or(kFallbackManualHost);
+  const std::optional<AutomaticHost> automatic = FindAutomaticHost();
+  return automatic ? automatic->address : kFallbackManualHost;
 }
 
 void frmNetPingerSettings::cmdSave_Click() {
@@ -187,17 +189,17 @@ std::optional<PingResult> frmNetPingerSettings::PingSavedHost() {
   std::string host = pingHostName_;
   std::string shownHost = host;
   if (pingsGateway_) {
-    const std::optional<std::string> gateway = CurrentPingNetwork().DefaultGateway();
-    if (!gateway) {
-      lblPingStatus.SetCaption("No default gateway: ping skipped at " + TimeOfDay());
+    const std::optional<AutomaticHost> automatic = FindAutomaticHost();
+    if (!automatic) {
+      lblPingStatus.SetCaption(std::string(kNoAutomaticHostText) + " at " + TimeOfDay());
       return std::nullopt;
     }
-    host = *gateway;
-    shownHost = "Default gateway " + host;
+    host = automatic->address;
+    shownHost = AutomaticHostLabel(*automatic);
   }
   lblPingStatus.SetCaption("Pinging " + shownHost + "...");
   const PingResult result = PingHostWithResult(host, kEchoTimeoutMs);
-  lblPingStatus.SetCaption(DescribePing(shownHost, result));
+  lblPingStatus.SetCaption(DescribePing(shownHost, host, result));
   return result;
 }
 

@@ -1,7 +1,7 @@
 // The net pinger: a timer that pings a host every few minutes so that an idle
 // dial-up or broadband line is not dropped, with the controls to switch it on,
-// choose the host (the default gateway in automatic mode) and the interval,
-// ping at once and save the settings. Loaded hidden at start-up, so the timer
+// choose the host (in automatic mode a name server or gateway beyond this
+// machine) and the interval, ping at once and save the settings. Loaded hidden at start-up, so the timer
 // runs from program start when the pinger is enabled.
 #pragma once
 
@@ -31,7 +31,7 @@ class frmNetPingerSettings : public ToolForm {
   // Automatic mode pings every 6 ticks, and its list shows that entry.
   static constexpr int AutoPingIntervalIndex = 5;
   static constexpr const char* kAutomaticHostText = "Automatic";
-  // The manual mode's host when there is no default gateway.
+  // The manual mode's host when automatic mode has none.
   static constexpr const char* kFallbackManualHost = "127.0.0.1";
 
   frmNetPingerSettings();
@@ -54,7 +54,7 @@ class frmNetPingerSettings : public ToolForm {
   void tmrPinger_Timer();
 
   // What the timer and "Ping &Now" ping: set only when settings are loaded or
-  // saved. In automatic mode the host is the default gateway at each ping.
+  // saved. In automatic mode the host is chosen at each ping.
   const std::string& PingHostName() const { return pingHostName_; }
   int PingPeriodTicks() const { return pingPeriodTicks_; }
   int PingTickCount() const { return pingTickCount_; }
@@ -81,10 +81,10 @@ class frmNetPingerSettings : public ToolForm {
   void Form_Load() override;
 
  private:
-  // The host and the period the controls stand for; automatic mode pings the
-  // gateway every AutoPingIntervalIndex + 1 ticks.
+  // The host and the period the controls stand for; automatic mode pings its
+  // host every AutoPingIntervalIndex + 1 ticks.
   void DeriveHostAndPeriod();
-  // One ping of the saved host (the gateway now, in automatic mode), shown in
+  // One ping of the saved host (automatic mode's host now), shown in
   // the status line; the caller marks it in flight. Nothing when skipped.
   std::optional<PingResult> PingSavedHost();
   void PlayPingSound();

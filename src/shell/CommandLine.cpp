@@ -9,6 +9,7 @@
 #include "optimizer/BackupFiles.h"
 #include "optimizer/TcpSettings.h"
 #include "optimizer/WriteFailures.h"
+#include "shell/StatusCommand.h"
 #include "system/ProgramFolder.h"
 #include "system/mdlOSVersion.h"
 
@@ -163,6 +164,7 @@ int RunCommand(const CommandRequest& request, CommandOutput& out) {
     case CommandAction::Restore: return Restore(request.file, out);
     case CommandAction::Export: return Export(request.file, request.target, out);
     case CommandAction::List: return List(out);
+    case CommandAction::Status: return PrintStatus(out);
     case CommandAction::Invalid:
     case CommandAction::None:
       break;

@@ -6,6 +6,7 @@
 //   quorvane.exe /restore <file>      restore a backup (name in Backups, or a path)
 //   quorvane.exe /export <file> <reg> a backup as a REGEDIT4 file
 //   quorvane.exe /list                the backups with their dates and times
+//   quorvane.exe /status              each managed value, what it holds, what Windows does with it
 //   quorvane.exe /?                   usage
 #pragma once
 

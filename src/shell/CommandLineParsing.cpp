@@ -79,6 +79,7 @@ CommandRequest ParseCommandLine(const std::vector<std::string>& arguments) {
   if (name == "?" || name == "help" || name == "h") return noArguments(CommandAction::Usage);
   if (name == "backup") return noArguments(CommandAction::Backup);
   if (name == "list") return noArguments(CommandAction::List);
+  if (name == "status") return noArguments(CommandAction::Status);
   if (name == "optimize") {
     if (extra != 1) return Invalid("/optimize takes one mode, one of " + ModeList() + ".");
     for (int i = 0; i < kModePresetCount; ++i) {
@@ -118,6 +119,7 @@ std::vector<std::string> UsageLines() {
       "  /restore <file>             restore a backup: its name in the Backups folder, or a path",
       "  /export <file> <file.reg>   write a backup as a REGEDIT4 file that regedit imports",
       "  /list                       list the backups with their dates and times",
+      "  /status                     each value Quorvane manages, what it holds and what Windows does with it",
       "  /?                          show this help",
       "Exit status: 0 done, 1 bad arguments, 2 backup not written (nothing changed),",
       "  3 backup from another Windows version, 4 restore failed (nothing written),",

@@ -7,7 +7,7 @@
 
 namespace quorvane {
 
-enum class CommandAction { None, Usage, Optimize, Backup, Restore, Export, List, Invalid };
+enum class CommandAction { None, Usage, Optimize, Backup, Restore, Export, List, Status, Invalid };
 
 struct CommandRequest {
   CommandAction action = CommandAction::None;

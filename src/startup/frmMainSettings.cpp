@@ -1,9 +1,8 @@
 #include "startup/frmMainSettings.h"
 
 #include "common/ProgramName.h"
-#include "common/SystemError.h"
 #include "registry/AppSettings.h"
-#include "startup/RunEntry.h"
+#include "startup/LogonStart.h"
 #include "system/Effects.h"
 
 namespace quorvane {
@@ -25,7 +24,7 @@ void frmMainSettings::Form_Load() {
 void frmMainSettings::LoadMainSettings() {
   settings_.Load();
   // Rewritten at every start-up, so a program moved to another folder keeps starting.
-  if (chkRunMainProgram.Value() == kChecked) WriteRunEntry();
+  if (chkRunMainProgram.Value() == kChecked) SetStartAtLogon(true);
 }
 
 bool frmMainSettings::SaveMainSettings() {
@@ -33,11 +32,10 @@ bool frmMainSettings::SaveMainSettings() {
   if (outcome.refused) return false;
   std::string problem = DescribeSaveFailures(outcome.failures);
   const bool runAtLogon = chkRunMainProgram.Value() == kChecked;
-  const LONG run = runAtLogon ? WriteRunEntry() : RemoveRunEntry();
-  if (run != ERROR_SUCCESS) {
+  if (const std::string logon = SetStartAtLogon(runAtLogon); !logon.empty()) {
     if (!problem.empty()) problem += "\r\n";
     problem += std::string(runAtLogon ? "Windows could not be told to start " : "Windows could not be told to stop starting ") +
-               kProgramName + ": " + SystemErrorText(run);
+               kProgramName + ": " + logon;
   }
   if (problem.empty()) return true;
   CurrentEffects().ShowMessageBox(hWnd(), problem, kProgramName, MB_OK | MB_ICONEXCLAMATION);

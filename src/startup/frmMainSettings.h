@@ -1,5 +1,6 @@
 // The start-up options: whether Windows starts the program at logon (the user's
-// Run entry, kept in step) and whether the program starts hidden in the tray.
+// Run entry, or the scheduled task on Vista and later, kept in step) and whether
+// the program starts hidden in the tray.
 #pragma once
 
 #include "ui/Buttons.h"
@@ -17,7 +18,7 @@ class frmMainSettings : public ToolForm, public StartupOptionsWindow {
   bool RunProgramInTray() const override { return chkRunProgramMini.Value() == kChecked; }
 
   void LoadMainSettings();
-  // False when a setting or the Run entry could not be written; the user was told why.
+  // False when a setting or the start at logon could not be written; the user was told why.
   bool SaveMainSettings();
   void SetModified(bool modified) {
     settings_.SetModified(modified);

@@ -83,6 +83,50 @@ class Win32Effects : public Effects {
     static const auto play = LibraryFunction<BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD)>("winmm.dll", "PlaySoundA");
     if (play) play(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
   }
+
+  ProgramRun RunProgram(const std::string& programPath, const std::string& arguments) override {
+    ProgramRun run;
+    HANDLE readEnd = nullptr, ownWriteEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &ownWriteEnd, nullptr, 0)) {
+      run.error = GetLastError();
+      return run;
+    }
+    KernelHandle reader(readEnd), ownWriter(ownWriteEnd);
+    // Only the child's end is inherited (DuplicateHandle: SetHandleInformation is not on the 95 family).
+    if (!DuplicateHandle(GetCurrentProcess(), ownWriteEnd, GetCurrentProcess(), &writeEnd, 0, TRUE,
+                         DUPLICATE_SAME_ACCESS)) {
+      run.error = GetLastError();
+      return run;
+    }
+    ownWriter.reset();
+    KernelHandle writer(writeEnd);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    PROCESS_INFORMATION process{};
+    std::string line = "\"" + programPath + "\" " + arguments;
+    // The program by its full path: never one found by searching the folders.
+    if (!CreateProcessA(programPath.c_str(), line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &process)) {
+      run.error = GetLastError();
+      return run;
+    }
+    run.started = true;
+    KernelHandle thread(process.hThread), started(process.hProcess);
+    writer.reset();  // the child's end alone keeps the pipe open, so reading ends with it
+    char buffer[512];
+    DWORD got = 0;
+    while (ReadFile(reader.get(), buffer, sizeof buffer, &got, nullptr) && got) run.output.append(buffer, got);
+    WaitForSingleObject(started.get(), INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(started.get(), &code);
+    run.exitCode = code;
+    // Console programs write in the OEM code page.
+    if (!run.output.empty()) OemToCharBuffA(run.output.data(), run.output.data(), static_cast<DWORD>(run.output.size()));
+    return run;
+  }
 };
 
 Effects* g_installed = nullptr;

@@ -1,6 +1,6 @@
 // The one seam for what a test must neither do for real nor wait on: ending the
 // process, restarting Windows, starting another program, opening a document
-// through the shell, the standard message box and sounds. The program uses the
+// through the shell, running a system tool, the standard message box and sounds. The program uses the
 // Win32 implementation; tests install one that records each call and answers.
 #pragma once
 
@@ -9,6 +9,15 @@
 #include <string>
 
 namespace quorvane {
+
+// How a program run to its end went: started, else the system's error; its exit
+// code and what it wrote to its output and error streams.
+struct ProgramRun {
+  bool started = false;
+  unsigned long error = 0;
+  unsigned long exitCode = 0;
+  std::string output;
+};
 
 class Effects {
  public:
@@ -43,6 +52,10 @@ class Effects {
 
   // Plays a WAV file asynchronously by file name.
   virtual void PlaySoundFile(const std::string& path) = 0;
+
+  // Runs a console program given by its full path, without a window, and waits for
+  // it to end (system tools such as schtasks.exe).
+  virtual ProgramRun RunProgram(const std::string& programPath, const std::string& arguments) = 0;
 };
 
 // The command line for a program: its full path in quotes, then the arguments.

@@ -6,8 +6,11 @@ namespace quorvane {
 
 int16_t OSVersionId = kOsIdNotDetected;
 std::string OSName;
+WindowsRelease RunningRelease;
 
-int GetWindowsVersion() {
+namespace {
+
+OSVERSIONINFOA AskVersion() {
   OSVERSIONINFOA info{};
   info.dwOSVersionInfoSize = sizeof info;  // 148 bytes, the ANSI record
   // Asked for the old record on purpose; the result is not checked: a failure
@@ -16,6 +19,13 @@ int GetWindowsVersion() {
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
   GetVersionExA(&info);
 #pragma GCC diagnostic pop
+  return info;
+}
+
+}  // namespace
+
+int GetWindowsVersion() {
+  const OSVERSIONINFOA info = AskVersion();
   return ClassifyWindowsVersion(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion);
 }
 
@@ -24,6 +34,15 @@ void SetOperatingSystem(int16_t osVersionId) {
   OSName = OSNameFor(osVersionId);
 }
 
-void detectOperatingSystem() { SetOperatingSystem(static_cast<int16_t>(GetWindowsVersion() + 1)); }
+void detectOperatingSystem() {
+  const OSVERSIONINFOA info = AskVersion();
+  // 9x keeps its version in the low word of the build number.
+  const unsigned long build = info.dwPlatformId == kPlatformNt ? info.dwBuildNumber : info.dwBuildNumber & 0xFFFF;
+  RunningRelease = {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, build};
+  SetOperatingSystem(static_cast<int16_t>(
+      ClassifyWindowsVersion(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion) + 1));
+}
+
+void SetRunningRelease(const WindowsRelease& release) { RunningRelease = release; }
 
 }  // namespace quorvane

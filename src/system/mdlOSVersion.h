@@ -5,12 +5,15 @@
 #include <string>
 
 #include "system/OsFamily.h"
+#include "system/WindowsRelease.h"
 
 namespace quorvane {
 
 // Set only by detectOperatingSystem (and by tests); read everywhere else.
 extern int16_t OSVersionId;
 extern std::string OSName;
+// The release behind OSVersionId, for what differs within a family (Vista to 11).
+extern WindowsRelease RunningRelease;
 
 // Asks GetVersionEx and classifies the answer (0..7, see WindowsVersion).
 int GetWindowsVersion();
@@ -20,5 +23,8 @@ void detectOperatingSystem();
 
 // Sets both values for a given number (used by detection and by tests).
 void SetOperatingSystem(int16_t osVersionId);
+
+// Sets RunningRelease alone (tests).
+void SetRunningRelease(const WindowsRelease& release);
 
 }  // namespace quorvane

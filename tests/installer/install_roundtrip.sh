@@ -84,6 +84,10 @@ for desktop in "this desktop" "another desktop"; do
   wait "$running"
 done
 
+# Started with the option on, the program keeps its logon task (Wine reports Windows 7 or later).
+task="$WINEPREFIX/drive_c/windows/system32/Tasks/Quorvane"
+expect_file "logon task kept by the running copy" "$task"
+
 # --- another program holding Quorvane's names stops nothing; the backups are deleted
 # on request, never through a link planted in the Backups folder ---
 wine "$probe" squat >/dev/null 2>&1 &
@@ -108,6 +112,7 @@ expect_gone "shortcuts" "$shortcuts"
 expect_eq "uninstall entry" "$(wine reg query "$uninstall" >/dev/null 2>&1 && echo present || echo gone)" "gone"
 expect_eq "settings key" "$(wine reg query "$settings" >/dev/null 2>&1 && echo present || echo gone)" "gone"
 expect_eq "Run value" "$(reg_data "$run" Quorvane)" "missing"
+expect_gone "logon task" "$task"
 expect_eq "other Run values" "$(reg_data "$run" Neighbour)" 'C:\neighbour.exe'
 
 wineserver -k >/dev/null 2>&1

@@ -155,8 +155,9 @@ TEST_CASE("the default gateway is the next hop of the host's default route (look
     }
     std::fclose(routes);
   }
-  CAPTURE(expected.value_or("none"));
-  CHECK(FindDefaultGateway() == expected);
+  // Compared without printing either: the machine's gateway is never shown.
+  const bool same = FindDefaultGateway() == expected;
+  CHECK(same);
 }
 
 namespace {

@@ -1,6 +1,6 @@
 // The net pinger window on its own, from a first start (no stored settings),
-// with recording effects and a network seam that sends nothing: its echoes
-// and gateway are made up, and it counts what a ping asked of it.
+// with recording effects and a network seam that sends nothing: its echoes,
+// name servers, route and addresses are made up, and it counts what a ping asked of it.
 #pragma once
 
 #include <windows.h>
@@ -31,7 +31,9 @@ class FakePingNetwork : public quorvane::PingNetwork {
     DeleteCriticalSection(&lock_);
   }
 
-  std::optional<std::string> gateway;
+  std::optional<std::string> gateway;     // the default route's next hop
+  std::vector<std::string> nameServers;
+  std::vector<std::string> localAddresses;
   std::map<std::string, std::string> names;  // name -> its address
   DWORD echoMs = 0;                          // how long each echo takes
   bool answers = true;
@@ -61,7 +63,9 @@ class FakePingNetwork : public quorvane::PingNetwork {
     LeaveCriticalSection(&lock_);
     return answers ? 7 : -11010;
   }
-  std::optional<std::string> DefaultGateway() override { return gateway; }
+  std::vector<std::string> NameServers() override { return nameServers; }
+  std::optional<std::string> DefaultRouteNextHop() override { return gateway; }
+  std::vector<std::string> LocalAddresses() override { return localAddresses; }
 
  private:
   CRITICAL_SECTION lock_;

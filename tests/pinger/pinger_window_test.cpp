@@ -75,7 +75,7 @@ TEST_CASE("Save writes the six values and is the only way to start or stop the t
   CHECK(PingerHarness::Enabled(h.window.cmdSave));
   CHECK_FALSE(h.window.tmrPinger.Running());
 
-  PingerHarness::Click(h.window.optManual);  // the gateway's address is the manual default
+  PingerHarness::Click(h.window.optManual);  // automatic mode's host is the manual default
   CHECK(testing::WindowTextOf(h.window.txtPingHost.hWnd()) == "192.0.2.1");
   SendMessageA(h.window.txtPingHost.hWnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("127.0.0.1"));
   h.window.cmbPingInterval.SetListIndex(59);
@@ -176,7 +176,49 @@ TEST_CASE("Ping Now pings the saved host, not unsaved text, and sounds only afte
   h.window.cmdPingNow_Click();
   h.TickPeriods(1);
   CHECK(h.network.echoes == 2);
-  CHECK(h.Status().find("No default gateway: ping skipped at ") == 0);
+  CHECK(h.Status().find("Automatic: no name server or gateway beyond this machine, nothing pinged at ") == 0);
+}
+
+// Only through the seam: the addresses are the test's, and each echo is 127.0.0.1.
+TEST_CASE("automatic mode pings a name server beyond this machine, else the gateway, and names it") {
+  struct Case {
+    std::vector<std::string> nameServers;
+    std::optional<std::string> nextHop;
+    std::vector<std::string> local;
+    const char* status;  // the status line's start; empty: nothing sent
+  };
+  const Case cases[] = {
+      // Loopback and this machine's own name servers are passed over.
+      {{"127.0.0.53", "198.51.100.7"}, "127.0.0.1", {"198.51.100.7"},
+       "Automatic: 127.0.0.1, your default gateway: reply in 7 ms at "},
+      {{}, "198.51.100.7", {"198.51.100.7"}, ""},  // dial-up: the next hop is this machine
+      {{"0.0.0.0", "not.an.address"}, std::nullopt, {}, ""},
+  };
+  for (const Case& c : cases) {
+    CAPTURE(c.status);
+    PingerHarness h;
+    h.network.nameServers = c.nameServers;
+    h.network.gateway = c.nextHop;
+    h.network.localAddresses = c.local;
+    PingerHarness::Store("chkDoPinging", "1");
+    h.Load();
+    h.window.cmdPingNow_Click();
+    if (*c.status) {
+      CHECK(h.network.echoed == std::vector<std::string>{"127.0.0.1"});
+      CHECK(h.Status().find(c.status) == 0);
+    } else {
+      CHECK(h.network.echoes == 0);
+      CHECK(h.Status().find("Automatic: no name server or gateway beyond this machine") == 0);
+    }
+  }
+}
+
+TEST_CASE("the first name server that is not loopback and not this machine's wins over the gateway") {
+  const auto host = ChooseAutomaticHost({" 127.0.0.1", "192.0.2.10", "203.0.113.53", "198.51.100.1"}, "192.0.2.1",
+                                        {"192.0.2.10"});
+  REQUIRE(host);
+  CHECK(*host == AutomaticHost{"203.0.113.53", AutomaticHostKind::NameServer});
+  CHECK(AutomaticHostLabel(*host) == "Automatic: 203.0.113.53, your name server");
 }
 
 TEST_CASE("the keyboard reaches every control, and Alt+N and Alt+S work") {

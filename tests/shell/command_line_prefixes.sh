@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs quorvane.exe's command-line mode the way an administrator would, in Wine
-# prefixes of its own that report Windows 98, Windows XP and Windows 7, and checks
+# prefixes of its own that report Windows 98, Windows XP, 7 and 10, and checks
 # what it wrote with Wine's own reg.exe and on disk.
 #   command_line_prefixes.sh QUORVANE_EXE BASE_PREFIX WORK_FOLDER
 set -uo pipefail
@@ -160,6 +160,20 @@ quorvane /optimize
 expect_eq "winxp missing mode" "$rc" 1
 expect_has "winxp missing mode" "$out" '"Automatic-A", "Automatic-B"'
 
+# /status reads only: each value, what it holds, what this Windows does with it.
+# The last restore left only the values the first backup held.
+before=$(wine reg query "$params" 2>/dev/null)
+quorvane /status
+expect_eq "winxp /status status" "$rc" 0
+expect_has "winxp /status" "$out" 'The values Quorvane manages on Windows XP:'
+expect_has "winxp /status" "$out" 'HKLM\System\CurrentControlSet\Services\Tcpip\Parameters'
+status_line() { grep -F "  $1 =" <<<"$out" | head -1; }
+expect_eq "winxp /status SYN" "$(status_line SYNAttackProtect)" '  SYNAttackProtect = not set: used'
+expect_eq "winxp /status TTL" "$(status_line DefaultTTL)" '  DefaultTTL = "64" (REG_SZ): used'
+expect_eq "winxp /status binary" "$(status_line TcpWindowSize)" '  TcpWindowSize = [01 02] (type 3): used'
+expect_has "winxp /status" "$out" '  MaxConnectionsPerServer = not set: used only by programs that use WinINet'
+expect_eq "winxp /status wrote nothing" "$(wine reg query "$params" 2>/dev/null)" "$before"
+
 # --- Windows 7: newer than XP, still the NT layout ---
 wine reg add 'HKCU\Software\Wine' /v Version /d win7 /f >/dev/null 2>&1
 quorvane /optimize "Automatic-E"
@@ -168,6 +182,19 @@ expect_has "win7 /optimize output" "$out" 'on Windows NT 5.2 or later.'
 expect_eq "win7 TcpWindowSize" "$(reg_value "$params" TcpWindowSize)" "REG_DWORD 0x3ebc0"
 latest=$(ls "$backups" | grep -E '^[0-9]{3}\.BCK$' | sort | tail -1)
 expect_eq "win7 backup system line" "$(sed -n 3p "$backups/$latest" | tr -d '\r')" "8"
+quorvane /status
+expect_eq "win7 /status status" "$rc" 0
+expect_has "win7 /status" "$out" 'The values Quorvane manages on Windows 7:'
+expect_has "win7 /status" "$out" '  SYNAttackProtect = 2 (REG_DWORD): not used: SYN-flood protection is always on'
+expect_has "win7 /status" "$out" '  TcpWindowSize = 256960 (REG_DWORD): not documented for Windows Vista and 7'
+
+# --- Windows 10: the same layout, the same answers, named for what it is ---
+wine reg add 'HKCU\Software\Wine' /v Version /d win10 /f >/dev/null 2>&1
+quorvane /status
+expect_eq "win10 /status status" "$rc" 0
+expect_has "win10 /status" "$out" 'The values Quorvane manages on Windows 10:'
+expect_has "win10 /status" "$out" '  SYNAttackProtect = 2 (REG_DWORD): not used: SYN-flood protection is always on'
+expect_has "win10 /status" "$out" '  SackOpts = 1 (REG_DWORD): not documented for Windows 8 to 11'
 end_prefix
 
 checks_summary

@@ -16,6 +16,8 @@
 #include "dialogs/MsgBoxFlags.h"
 #include "optimizer/OutcomeNotes.h"
 #include "optimizer/TcpSettings.h"
+#include "optimizer/ModeDescription.h"
+#include "optimizer/frmWizardMode.h"
 #include "registry/AppSettings.h"
 #include "shell/InstallToolWindows.h"
 #include "shell/frmMain.h"
@@ -235,4 +237,31 @@ TEST_CASE("the home line holds the longest note the program writes") {
   }
   SelectObject(dc, previous);
   ReleaseDC(h.main->Flash.hWnd(), dc);
+}
+
+// Each cell of the wizard's grid is a label of its own; its longest text
+// ("Keep Alive Interval", "Windows default") must fit it on one line.
+TEST_CASE("the wizard's value grid: every name and value fits its own column on one line") {
+  MainWindowAtDpi h({"shipped files", FileState::Shipped, FileState::Shipped});
+  auto& wizard = static_cast<frmWizardMode&>(h.main->ToolWindowSlots[ToolWindow::WizardMode]);
+  h.main->showToolWindow(wizard);
+  TcpSettings removed = ModePresets[0];
+  removed.MSS = removed.MTU = removed.RWIN = removed.TTL = removed.KeepAliveTime = removed.KeepAliveInterval =
+      removed.NDICacheSize = removed.MaxConn10 = removed.MaxConn11 = kWindowsDefault;
+  removed.SYNProtect = static_cast<int16_t>(kWindowsDefault);
+  CurrentSettings = removed;
+  wizard.BuildModeDescription();
+  for (int i = 0; i < kModeGridCells; ++i) {
+    for (Label* label : {static_cast<Label*>(&wizard.lblGridName(i)), static_cast<Label*>(&wizard.lblGridValue(i))}) {
+      CAPTURE(label->Caption());
+      RECT needed{0, 0, 0, 0};
+      HDC dc = GetDC(label->hWnd());
+      HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(label->Send(WM_GETFONT)));
+      DrawTextA(dc, label->Caption().c_str(), -1, &needed, DT_CALCRECT | DT_SINGLELINE);
+      SelectObject(dc, previous);
+      ReleaseDC(label->hWnd(), dc);
+      CHECK(needed.right <= label->PixelBounds().width);
+      CHECK(needed.bottom <= label->PixelBounds().height);
+    }
+  }
 }

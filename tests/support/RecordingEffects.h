@@ -3,6 +3,8 @@
 #pragma once
 
 #include <deque>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -70,6 +72,24 @@ class RecordingEffects : public quorvane::Effects {
     return answer;
   }
   void PlaySoundFile(const std::string& path) override { sounds.push_back(path); }
+
+  // Programs run to their end, with the content of the file named after "/XML "
+  // as it was during the run; each answered by runAnswer.
+  struct RunCall {
+    std::string program, arguments, xmlFile;
+  };
+  std::vector<RunCall> runs;
+  quorvane::ProgramRun runAnswer{true, 0, 0, ""};
+  quorvane::ProgramRun RunProgram(const std::string& program, const std::string& arguments) override {
+    RunCall call{program, arguments, {}};
+    if (size_t at = arguments.find("/XML \""); at != std::string::npos) {
+      const size_t start = at + 6, end = arguments.find('"', start);
+      std::ifstream file(arguments.substr(start, end - start), std::ios::binary);
+      call.xmlFile.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+    runs.push_back(call);
+    return runAnswer;
+  }
 
   // The save dialog's answer: the path chosen, or empty for Cancel.
   std::string saveFileAnswer;

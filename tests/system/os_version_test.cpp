@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "system/OsFamily.h"
+#include "system/WindowsRelease.h"
 #include "system/mdlOSVersion.h"
 
 using namespace quorvane;
@@ -64,4 +65,29 @@ TEST_CASE("detection under Wine matches what GetVersionEx reports") {
   CHECK(OSVersionId == ClassifyWindowsVersion(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion) + 1);
   CHECK(OSName == OSNameFor(OSVersionId));
   CHECK(OSVersionId >= 1);
+}
+
+TEST_CASE("the release names and generations within the NT family: Windows 11 by its build") {
+  struct Case {
+    WindowsRelease release;
+    const char* name;
+    WindowsGeneration generation;
+    bool nt6;
+  };
+  const Case cases[] = {
+      {{kPlatformWindows, 4, 10, 2222}, "Windows 98", WindowsGeneration::Win9x, false},
+      {{kPlatformNt, 4, 0, 1381}, "Windows NT 4.0", WindowsGeneration::Nt4, false},
+      {{kPlatformNt, 5, 2, 3790}, "Windows Server 2003", WindowsGeneration::Win2000Xp, false},
+      {{kPlatformNt, 6, 0, 6002}, "Windows Vista", WindowsGeneration::Vista7, true},
+      {{kPlatformNt, 6, 3, 9600}, "Windows 8.1", WindowsGeneration::Win8To11, true},
+      {{kPlatformNt, 10, 0, 19045}, "Windows 10", WindowsGeneration::Win8To11, true},
+      {{kPlatformNt, 10, 0, 22000}, "Windows 11", WindowsGeneration::Win8To11, true},
+      {{}, "", WindowsGeneration::Unknown, false},
+  };
+  for (const Case& c : cases) {
+    CAPTURE(c.name);
+    CHECK(ReleaseName(c.release) == c.name);
+    CHECK(GenerationOf(c.release) == c.generation);
+    CHECK(IsNt6OrLater(c.release) == c.nt6);
+  }
 }

@@ -3,13 +3,15 @@
 #include "optimizer/advanced/frmAdvancedMode.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "common/NumberText.h"
 #include "common/ProgramName.h"
 #include "optimizer/ApplySettings.h"
-#include "optimizer/OutcomeNotes.h"
 #include "optimizer/TcpSettings.h"
+#include "optimizer/ValueSupport.h"
 #include "system/Effects.h"
+#include "system/mdlOSVersion.h"
 
 namespace quorvane {
 
@@ -42,6 +44,7 @@ frmAdvancedMode::frmAdvancedMode()
   lblSYNExplain.SetFont(small);
   lblNDIDescription.SetFont(small);
   lblRWINExplain.SetFont(small);
+  lblSYNNotUsed.SetFont(small);
 }
 
 Frame& frmAdvancedMode::AddPage(int index) {
@@ -61,7 +64,21 @@ void frmAdvancedMode::Form_Load() {
   cmbNDI.SetListIndex(0);
 }
 
+void frmAdvancedMode::ShowValuesNotUsed() {
+  // Of the pages' values only SYN protection is documented as unused anywhere
+  // (docs/windows-values.md); it is still written, so a backup restores alike.
+  const std::string line = FieldNotUsedLine(TcpField::SYN, GenerationOf(RunningRelease), ReleaseName(RunningRelease));
+  const bool used = line.empty();
+  for (Control* control : std::initializer_list<Control*>{&lblSYNLevel0, &lblSYNLevel1, &lblSYNLevel2})
+    control->SetVisible(used);
+  for (Control* control : std::initializer_list<Control*>{&lblSYNRecom, &txtSYNValue, &updwnDescision})
+    control->SetEnabled(used);
+  lblSYNNotUsed.SetCaption(line);
+  lblSYNNotUsed.SetVisible(!used);
+}
+
 void frmAdvancedMode::ShowPage(int k) {
+  ShowValuesNotUsed();
   if (Frame* page = frmWizardPages.Find(k)) page->BringToFront();
   ShowWizardPage(k);
 }
@@ -188,7 +205,7 @@ void frmAdvancedMode::ApplyAndReturnHome() {
   }
   if (result.status == ApplyStatus::NotAllWritten)
     CurrentEffects().ShowMessageBox(hWnd(), WriteFailureMessage(result.failures), kProgramName, MB_OK | MB_ICONERROR);
-  Host().ShowHomeNote(AppliedNote("Your advanced settings", result.backupPath, result.failures.size()));
+  Host().ShowHomeNote(AppliedHomeNote("Your advanced settings", result));
   Host().returnHome();
 }
 

@@ -119,6 +119,8 @@ class frmAdvancedMode : public ToolForm {
   Label lblSYNRecom{page6, "lblSYNRecom", {120, 1665, 2400, 255}, "What will be your decision?"};
   TextBox txtSYNValue{page6, "txtSYNValue", {2580, 1635, 600, 285}, "2"};
   UpDown updwnDescision{txtSYNValue, "updwnDescision", 0, 2};
+  // In the levels' place where this Windows does not use the value.
+  SkinLabel lblSYNNotUsed{page6, "lblSYNNotUsed", {120, 990, 5100, 585}};
   Label lblNDIDescription{page6, "lblNDIDescription", {120, 2010, 5100, 570}, kNDIDescription};
   Label lblNDIRec{page6, "lblNDIRec", {120, 2670, 2400, 255}, "NDI recommended Value"};
   ComboBox cmbNDI{page6, "cmbNDI", {2580, 2625, 900, 300}, {"0", "2", "4", "8", "16", "32", "64"}};
@@ -135,6 +137,8 @@ class frmAdvancedMode : public ToolForm {
   Frame& AddPage(int index);
   bool AddConnectionTypes();
 
+  // Greys the values the running Windows does not use and says why.
+  void ShowValuesNotUsed();
   // Makes page k the one visible page (frame k in front first).
   void ShowPage(int k);
   void ShowWizardPage(int k);

@@ -126,3 +126,20 @@ TEST_CASE("a cable connection recommends a receive window of 256960") {
   CHECK(WindowTextOf(h.wizard.txtRWIN.hWnd()) == "256960");
   CHECK(CurrentSettings.RWIN == 256960);
 }
+
+TEST_CASE("the SYN page greys the level on Windows 10 and says why; on XP it offers the levels") {
+  struct Case {
+    WindowsRelease release;
+    bool offered;
+  };
+  for (const Case& c : {Case{{2, 5, 1, 2600}, true}, Case{{2, 10, 0, 19045}, false}}) {
+    CAPTURE(c.offered);
+    WizardHarness h;
+    SetRunningRelease(c.release);
+    h.GoTo(6);
+    CHECK((IsWindowEnabled(h.wizard.txtSYNValue.hWnd()) != FALSE) == c.offered);
+    CHECK((IsWindowVisible(h.wizard.lblSYNLevel2.hWnd()) != FALSE) == c.offered);
+    CHECK((IsWindowVisible(h.wizard.lblSYNNotUsed.hWnd()) != FALSE) == !c.offered);
+    CHECK(WindowTextOf(h.wizard.lblSYNNotUsed.hWnd()).empty() == c.offered);
+  }
+}

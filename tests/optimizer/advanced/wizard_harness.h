@@ -16,6 +16,7 @@
 #include "support/RecordingEffects.h"
 #include "system/ProgramFolder.h"
 #include "system/mdlOSVersion.h"
+#include "system/mdlOSVersion.h"
 #include "ui/ui_test_support.h"
 
 namespace testing {
@@ -33,6 +34,7 @@ struct WizardHarness {
     main.Load();
     quorvane::OverrideProgramFolder(programFolder.path());
     quorvane::SetOperatingSystem(quorvane::kOsIdWinXp);
+    quorvane::SetRunningRelease({2, 5, 1, 2600});
     quorvane::CurrentSettings = quorvane::ModePresets[0];
     main.Show();
     main.Flash_FSCommand("IDC_FS_advancedmode", "");
