@@ -41,8 +41,11 @@ FileRead ReadBoundedFileText(const std::string& path, size_t maxBytes, std::stri
 }
 
 bool WriteNewFileText(const std::string& path, const std::string& text, std::string* error) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  // CREATE_NEW already fails on a link in the path's place; NT is also told not
+  // to follow one. The 95 family has no reparse points and is not told.
+  const DWORD noFollow = (GetVersion() & 0x80000000u) ? 0 : FILE_FLAG_OPEN_REPARSE_POINT;
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL | noFollow,
+                              nullptr));
   if (!file) {
     const DWORD status = GetLastError();
     *error = "The file " + path + " cannot be created: " + SystemErrorText(status);

@@ -61,7 +61,11 @@ ExportWrite WriteExportFile(const std::string& path, const std::string& text, bo
     // the file's place instead of writing through it.
     const std::string temporary = path + ".~" + std::to_string(GetCurrentProcessId()) + ".tmp";
     if (!WriteNewFileText(temporary, text, error)) return ExportWrite::Failed;
-    if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    bool moved = MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+    // The 95 family has no MoveFileEx, and no links either.
+    if (!moved && GetLastError() == ERROR_CALL_NOT_IMPLEMENTED)
+      moved = DeleteFileA(path.c_str()) && MoveFileA(temporary.c_str(), path.c_str());
+    if (!moved) {
       *error = "The file " + path + " cannot be replaced: " + SystemErrorText(GetLastError());
       DeleteFileA(temporary.c_str());
       return ExportWrite::Failed;
