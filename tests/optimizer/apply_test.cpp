@@ -124,7 +124,7 @@ TEST_CASE("9x apply writes texts, leaves SYN and ICMP out, and reaches every ada
   CHECK(ReadText(HKEY_LOCAL_MACHINE, NetTransKey("0001"), "MaxMSS") == "536");
 
   SUBCASE("an unrecognised Windows takes the 9x layout") {
-    UsePreset(7, kOsIdWin32);
+    UsePreset(6, kOsIdWin32);  // Automatic-G: TTL 32
     ApplySettings(folder.path());
     CHECK(ReadText(HKEY_LOCAL_MACHINE, kMstcp, "DefaultTTL") == "32");
   }
