@@ -89,7 +89,7 @@ void RunRestoreCase(const std::string& folder, RestoreSamples* samples) {
   samples->writes = plan.writes.size();
 
   RestoreResult result;
-  samples->restore.push_back(TimeMicroseconds([&] { result = RestoreBackupFile(backup.path, kNtOsVersionId); }));
+  samples->restore.push_back(TimeMicroseconds([&] { result = RestoreBackupFile(backup.path, kNtOsVersionId, folder); }));
   if (result.outcome != RestoreOutcome::Restored ||
       static_cast<size_t>(result.valuesWritten + result.valuesRemoved) != plan.writes.size())
     Fail("a restore failed: " + result.error);

@@ -54,7 +54,9 @@ bool PrefixState::Capture(const std::string& folder, std::string* error) {
 }
 
 bool PrefixState::PutBack(std::string* error) const {
-  RestoreResult restored = RestoreBackupFile(backupPath_, kNtOsVersionId);
+  // The restore backs up what it replaces into the same folder.
+  RestoreResult restored =
+      RestoreBackupFile(backupPath_, kNtOsVersionId, backupPath_.substr(0, backupPath_.find_last_of('\\')));
   // The restore writes into (and so recreates) the keys; they go afterwards.
   for (const std::string& entry : newKeys_) DeleteKeyTree(RootOf(entry), entry.substr(1));
   if (restored.outcome != RestoreOutcome::Restored) {

@@ -2,11 +2,15 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "common/NumberText.h"
 #include "common/SystemError.h"
+#include "common/TextCase.h"
 #include "common/UniqueHandle.h"
 #include "optimizer/Adapters.h"
 #include "optimizer/BackupExport.h"
+#include "optimizer/ExportTarget.h"
 #include "optimizer/RegRootKey.h"
 #include "registry/CRegister.h"
 #include "registry/SetKeyValue.h"
@@ -17,6 +21,13 @@ namespace {
 
 bool EnsureFolder(const std::string& folder, std::string* error) {
   DWORD attributes = GetFileAttributesA(folder.c_str());
+  // A link (symbolic link or junction) would put the backups, and their numbers,
+  // wherever whoever made it chose.
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    *error = "The backup folder " + folder + " is a link to another place. Backups are written only into a "
+             "real folder beside the program: remove the link, and Quorvane makes the folder.";
+    return false;
+  }
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
   if (CreateDirectoryA(folder.c_str(), nullptr)) return true;
   *error = "The backup folder " + folder + " cannot be created: " + SystemErrorText(GetLastError());
@@ -65,27 +76,6 @@ std::string BackupText(int osVersionId, const std::vector<std::string>& adapters
   return text;
 }
 
-// Writes the text to a new file (CREATE_NEW) or one that may replace another
-// (CREATE_ALWAYS); a file left half written is removed.
-bool WriteWholeFile(const std::string& path, const std::string& text, DWORD disposition, std::string* error) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) {
-    *error = "The file " + path + " cannot be created: " + SystemErrorText(GetLastError());
-    return false;
-  }
-  DWORD written = 0;
-  // Not flushed: the registry writes this file guards are not flushed either, so
-  // forcing the file to disk first would buy nothing after a crash.
-  if (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
-      written != text.size()) {
-    *error = "The file " + path + " cannot be written: " + SystemErrorText(GetLastError());
-    file.reset();
-    DeleteFileA(path.c_str());
-    return false;
-  }
-  return true;
-}
-
 // The next free name in a folder that exists.
 std::string NextPathInFolder(const std::string& folder, std::string* error) {
   std::string name = BackupFileName(NextBackupNumber(BackupFileNames(folder)));
@@ -123,7 +113,7 @@ BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder,
 
   const std::string temporary =
       folder + "\\~backup-" + std::to_string(GetCurrentProcessId()) + ".tmp";
-  if (!WriteWholeFile(temporary, text, CREATE_NEW, &result.error)) return result;
+  if (!WriteNewFileText(temporary, text, &result.error)) return result;
 
   // Another writer may take the number between choosing and renaming: choose again.
   for (int attempt = 0; attempt < 8; ++attempt) {
@@ -146,21 +136,102 @@ BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder,
   return result;
 }
 
-RestoreResult RestoreBackupFile(const std::string& path, int osVersionId) {
-  RestoreResult result;
-  std::string text;
-  if (!ReadFileText(path, &text, &result.error)) return result;
+namespace {
 
+// Reads a backup: a file larger than any backup is damaged, not read.
+FileRead ReadBackupText(const std::string& path, std::string* text, std::string* error) {
+  return ReadBoundedFileText(path, kMaxBackupFileBytes, text, error);
+}
+
+bool KeyExists(RegRoot root, const std::string& path) {
+  RegKey key;
+  return key.Open(ToHkey(root), path, KEY_READ) == ERROR_SUCCESS;
+}
+
+// The value line the write would leave, to compare with what the registry holds.
+std::string ItemAfter(Layout layout, const RestoreWrite& write) {
+  if (write.value) return FormatNumberItem(*write.value);
+  return ValueItemFor(layout, write.typed);
+}
+
+// The adapters whose values the restore writes, with this machine's, for its
+// backup: the backup covers every value the restore changes.
+std::vector<std::string> AdaptersToBackUp(const RestorePlan& plan) {
+  std::vector<std::string> adapters = EnumerateAdapters(plan.layout);
+  for (const RestoreWrite& write : plan.writes) {
+    auto name = AdapterNameOfKey(plan.layout, write.key);
+    if (!name) continue;
+    const bool listed = std::any_of(adapters.begin(), adapters.end(),
+                                    [&name](const std::string& a) { return EqualNoCase(a, *name); });
+    if (!listed) adapters.push_back(*name);
+  }
+  return adapters;
+}
+
+}  // namespace
+
+RestorePreview PrepareRestore(const std::string& path, int osVersionId) {
+  RestorePreview preview;
+  std::string text;
+  switch (ReadBackupText(path, &text, &preview.error)) {
+    case FileRead::Read: break;
+    case FileRead::TooLarge: preview.outcome = RestoreOutcome::TooLarge; return preview;
+    case FileRead::Failed: return preview;
+  }
   RestorePlan plan = PlanRestore(text, osVersionId);
-  result.fileOsVersionId = plan.fileOsVersionId;
+  preview.fileOsVersionId = plan.fileOsVersionId;
   if (plan.check == RestoreCheck::OtherSystem) {
-    result.outcome = RestoreOutcome::OtherSystem;
-    return result;
+    preview.outcome = RestoreOutcome::OtherSystem;
+    return preview;
   }
   if (plan.check == RestoreCheck::Failed) {
-    result.error = plan.error;
+    preview.error = plan.error;
+    return preview;
+  }
+  // Adapters come and go with the hardware: one that is not here is not made
+  // up. The fixed keys may be created, as an apply creates them.
+  std::vector<RestoreWrite> writes;
+  CRegister registry;
+  for (RestoreWrite& write : plan.writes) {
+    if (AdapterNameOfKey(plan.layout, write.key) && !KeyExists(write.root, write.key)) {
+      // Removing from a key that is not there leaves it as the backup had it.
+      if (!write.value && !write.typed) continue;
+      const std::string where = std::string(RootName(write.root)) + "\\" + write.key;
+      if (std::find(preview.skippedKeys.begin(), preview.skippedKeys.end(), where) == preview.skippedKeys.end())
+        preview.skippedKeys.push_back(where);
+      continue;
+    }
+    RegKey key;
+    registry.OpenForReading(ToHkey(write.root), write.key, &key);
+    if (CurrentValueItem(plan.layout, key.get(), write.valueName) != ItemAfter(plan.layout, write))
+      ++preview.valuesToChange;
+    writes.push_back(std::move(write));
+  }
+  plan.writes = std::move(writes);
+  preview.plan = std::move(plan);
+  preview.outcome = RestoreOutcome::Restored;
+  return preview;
+}
+
+RestoreResult RunRestore(const RestorePreview& preview, int osVersionId, const std::string& backupFolder) {
+  RestoreResult result;
+  result.outcome = preview.outcome;
+  result.fileOsVersionId = preview.fileOsVersionId;
+  result.error = preview.error;
+  result.skippedKeys = preview.skippedKeys;
+  if (preview.outcome != RestoreOutcome::Restored) return result;
+
+  const RestorePlan& plan = preview.plan;
+  // What is there now goes into a backup first, as before an apply: a restore
+  // can be undone like any other change.
+  const BackupWriteResult backup = WriteBackupFile(osVersionId, backupFolder, AdaptersToBackUp(plan));
+  if (!backup.written) {
+    result.outcome = RestoreOutcome::BackupFailed;
+    result.error = backup.error;
     return result;
   }
+  result.backupPath = backup.path;
+
   const DWORD type = plan.layout == Layout::Win9x ? REG_SZ : REG_DWORD;
   for (const RestoreWrite& write : plan.writes) {
     const bool remove = !write.value && !write.typed;
@@ -180,17 +251,27 @@ RestoreResult RestoreBackupFile(const std::string& path, int osVersionId) {
   return result;
 }
 
-ExportResult ExportBackupFile(const std::string& backupPath, const std::string& regPath) {
+RestoreResult RestoreBackupFile(const std::string& path, int osVersionId, const std::string& backupFolder) {
+  return RunRestore(PrepareRestore(path, osVersionId), osVersionId, backupFolder);
+}
+
+ExportResult ExportBackupFile(const std::string& backupPath, const std::string& regPath, bool replace) {
   ExportResult result;
   std::string text;
-  if (!ReadFileText(backupPath, &text, &result.error)) return result;
+  switch (ReadBackupText(backupPath, &text, &result.error)) {
+    case FileRead::Read: break;
+    case FileRead::TooLarge: result.tooLarge = true; return result;
+    case FileRead::Failed: return result;
+  }
   RestorePlan plan = PlanBackupFile(text);
   if (plan.check != RestoreCheck::Restorable) {
     result.error = plan.error;
     return result;
   }
   result.backupReadable = true;
-  result.exported = WriteWholeFile(regPath, RegeditExportText(plan), CREATE_ALWAYS, &result.error);
+  const ExportWrite written = WriteExportFile(regPath, RegeditExportText(plan), replace, &result.error);
+  result.exported = written == ExportWrite::Written;
+  result.targetExists = written == ExportWrite::Exists;
   return result;
 }
 

@@ -13,7 +13,8 @@
 namespace quorvane {
 
 // The full path of the next backup file in the folder (created when missing), or
-// empty with *error set when the folder cannot be made or 999.BCK exists.
+// empty with *error set when the folder cannot be made, is a link to another
+// place, or 999.BCK exists.
 std::string NextBackupPath(const std::string& folder, std::string* error);
 
 struct BackupWriteResult {
@@ -32,30 +33,59 @@ BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder);
 BackupWriteResult WriteBackupFile(int osVersionId, const std::string& folder,
                                   const std::vector<std::string>& adapters);
 
+// A backup is a few kilobytes; a file larger than this is damaged, not read.
+constexpr size_t kMaxBackupFileBytes = 1024 * 1024;
+
 // NotAllWritten: every write was attempted and some failed (failures).
-enum class RestoreOutcome { Restored, NotAllWritten, OtherSystem, Failed };
+// TooLarge: the file is larger than any backup (damaged). BackupFailed: the
+// backup of what the restore would change could not be written; nothing changed.
+enum class RestoreOutcome { Restored, NotAllWritten, OtherSystem, Failed, TooLarge, BackupFailed };
+
+// A backup read and checked for a restore on this machine; nothing written yet.
+struct RestorePreview {
+  RestoreOutcome outcome = RestoreOutcome::Failed;  // Restored: ready to restore
+  int fileOsVersionId = 0;
+  std::string error;  // for Failed and TooLarge
+  // Only writes into keys that exist, or into the fixed keys of the layout.
+  RestorePlan plan;
+  // Adapter keys the file names that are not on this machine: never created.
+  std::vector<std::string> skippedKeys;
+  // Writes that change what the registry holds now.
+  int valuesToChange = 0;
+};
+
+RestorePreview PrepareRestore(const std::string& path, int osVersionId);
 
 struct RestoreResult {
   RestoreOutcome outcome = RestoreOutcome::Failed;
   int fileOsVersionId = 0;
-  std::string error;  // for Failed
+  std::string error;       // for Failed, TooLarge and BackupFailed
+  std::string backupPath;  // what was there before, backed up first
   int valuesWritten = 0;
   int valuesRemoved = 0;
+  std::vector<std::string> skippedKeys;
   std::vector<WriteFailure> failures;
 };
 
-// Checks the whole file first; writes nothing unless every line is sound and the
-// file comes from a system with the same number.
-RestoreResult RestoreBackupFile(const std::string& path, int osVersionId);
+// Backs up, into backupFolder, the values a ready preview changes, exactly as an
+// apply does, then writes them; when the backup cannot be taken nothing is written.
+RestoreResult RunRestore(const RestorePreview& preview, int osVersionId, const std::string& backupFolder);
+
+// Both steps: the file checked whole first, written only when every line is
+// sound and it comes from a system with the same number.
+RestoreResult RestoreBackupFile(const std::string& path, int osVersionId, const std::string& backupFolder);
 
 struct ExportResult {
   bool backupReadable = false;  // false: the backup is missing or damaged (error says why)
-  bool exported = false;        // false with a readable backup: the .reg file could not be written
+  bool tooLarge = false;        // the backup is larger than any backup (damaged)
+  bool exported = false;        // false with a readable backup: the .reg file was not written
+  bool targetExists = false;    // not written because the file exists and replace was not given
   std::string error;
 };
 
-// Writes the backup, of any system, as a REGEDIT4 file (replacing one there).
-ExportResult ExportBackupFile(const std::string& backupPath, const std::string& regPath);
+// Writes the backup, of any system, as a REGEDIT4 file; an existing file only
+// with replace (ExportTarget.h).
+ExportResult ExportBackupFile(const std::string& backupPath, const std::string& regPath, bool replace);
 
 struct BackupListing {
   std::string fileName;

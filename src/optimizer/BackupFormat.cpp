@@ -39,6 +39,8 @@ uint32_t DwordBits(const std::string& fourBytes) {
   return bits;
 }
 
+bool IsBackupValueType(uint32_t type) { return type == 0 || type == 1 || type == 3 || type == 4; }
+
 std::string FormatTypedItem(const TypedValue& value) {
   static const char kHex[] = "0123456789abcdef";
   std::string item = "#REG:" + std::to_string(value.type) + ":";
@@ -305,6 +307,9 @@ RestorePlan PlanFile(std::string_view fileText, std::optional<int> currentOsVers
       if (valueLine.rfind("#REG:", 0) == 0) {
         write.typed = ParseTypedItem(valueLine);
         if (!write.typed) return fail("expected a typed value, as #REG:<type>:<hex bytes>#");
+        if (!IsBackupValueType(write.typed->type))
+          return fail("the value type " + std::to_string(write.typed->type) +
+                      " is not one a backup holds (number, text, binary or empty)");
       } else if (valueLine != kNullItem) {
         auto number = ParseWholeNumber(valueLine);
         if (!number && !IsDigitRun(valueLine)) return fail("expected a whole number or " + std::string(kNullItem));

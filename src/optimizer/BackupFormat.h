@@ -55,6 +55,10 @@ std::string FormatTimeItem(const BackupTime& time);
 // The bits of a REG_DWORD's four bytes, least significant first.
 uint32_t DwordBits(const std::string& fourBytes);
 
+// The types a typed item may carry: none (0, an empty value), text (1), binary (3)
+// and number (4). A value of any other type is nothing this program writes.
+bool IsBackupValueType(uint32_t type);
+
 // "#REG:<type>:<data in hex>#".
 std::string FormatTypedItem(const TypedValue& value);
 std::optional<TypedValue> ParseTypedItem(std::string_view line);
@@ -98,8 +102,8 @@ struct RestorePlan {
   std::string error;  // for Failed: what is wrong, naming the line
 };
 
-// Reads a whole backup file and checks every item, number and name before any
-// write is planned. The file ends after a complete record (the three fixed ones
+// Reads a whole backup file and checks every item, number, name and value type
+// before any write is planned. The file ends after a complete record (the three fixed ones
 // at least), or at an empty key line after them; a file cut short anywhere else,
 // or whose last line has no line end, is incomplete and fails.
 RestorePlan PlanRestore(std::string_view fileText, int currentOsVersionId);

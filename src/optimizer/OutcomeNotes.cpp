@@ -27,10 +27,26 @@ std::string NoEffectNote(size_t count, const std::string& windows) {
          " no effect on " + windows + ".";
 }
 
-std::string RestoredNote(const std::string& fileName, size_t notWritten, bool notRestored) {
+std::string RestoreQuestion(const std::string& fileName, int valuesToChange, const std::string& backupPath,
+                            const std::vector<std::string>& skippedKeys) {
+  std::string question = "Restore backup " + fileName + "? ";
+  question += valuesToChange ? "It changes " + Values(static_cast<size_t>(valuesToChange)) + "."
+                             : "It changes no value: the registry holds what the backup holds.";
+  question += "\r\n\r\nWhat is there now is backed up first, as " + FileName(backupPath) + ".";
+  if (!skippedKeys.empty()) {
+    question += "\r\n\r\nNot on this machine, so left out:";
+    for (const std::string& key : skippedKeys) question += "\r\n" + key;
+  }
+  return question;
+}
+
+std::string RestoredNote(const std::string& fileName, const std::string& backupPath, size_t notWritten,
+                         bool notRestored) {
   if (notRestored) return "Backup " + fileName + " was not restored; nothing was written.";
-  if (notWritten) return "Backup " + fileName + " restored only in part: " + Values(notWritten) + " could not be written.";
-  return "Backup " + fileName + " restored." + kRestartAdvice;
+  const std::string before = " What was there before is in " + FileName(backupPath) + ".";
+  if (notWritten)
+    return "Backup " + fileName + " restored only in part: " + Values(notWritten) + " could not be written." + before;
+  return "Restored " + fileName + "." + before + kRestartAdvice;
 }
 
 }  // namespace quorvane

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace quorvane {
 
@@ -15,8 +16,14 @@ std::string AppliedNote(const std::string& what, const std::string& backupPath, 
 // values have no effect on Windows 10."; empty for none.
 std::string NoEffectNote(size_t count, const std::string& windows);
 
-// After a restore of the file: how many writes failed; notRestored when the file
-// was refused and nothing was written.
-std::string RestoredNote(const std::string& fileName, size_t notWritten, bool notRestored);
+// The question before restoring the file: how many values it changes, the
+// backup taken first, and the adapter keys skipped as not on this machine.
+std::string RestoreQuestion(const std::string& fileName, int valuesToChange, const std::string& backupPath,
+                            const std::vector<std::string>& skippedKeys);
+
+// After a restore of the file: where the values before it are, how many writes
+// failed; notRestored when nothing was written.
+std::string RestoredNote(const std::string& fileName, const std::string& backupPath, size_t notWritten,
+                         bool notRestored);
 
 }  // namespace quorvane

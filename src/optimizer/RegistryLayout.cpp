@@ -90,26 +90,32 @@ const char* AdapterParentKey(Layout layout) {
 std::vector<PlannedWrite> PlanApplyWrites(const TcpSettings& s, Layout layout,
                                           const std::vector<std::string>& adapters) {
   std::vector<PlannedWrite> plan;
-  auto add = [&plan](RegRoot root, std::string key, std::string name, int32_t value, bool remove) {
-    plan.push_back({root, std::move(key), std::move(name), value, remove});
-  };
-  const RegRoot hklm = RegRoot::LocalMachine;
+  // Windows default removes everything, the fixed values and the flags too.
+  const bool removeAll = IsWindowsDefaultSet(s);
   const bool defaultWindow = s.RWIN == kWindowsDefault;
   const bool defaultMtu = s.MTU == kWindowsDefault;
+  auto add = [&plan, removeAll](RegRoot root, std::string key, std::string name, int32_t value, bool remove) {
+    plan.push_back({root, std::move(key), std::move(name), value, remove || removeAll});
+  };
+  // A number of kWindowsDefault is removed.
+  auto number = [&add](RegRoot root, std::string key, std::string name, int32_t value) {
+    add(root, std::move(key), std::move(name), value, value == kWindowsDefault);
+  };
+  const RegRoot hklm = RegRoot::LocalMachine;
 
   if (layout == Layout::Win9x) {
     add(hklm, kMstcpKey, "SackOpts", 1, false);
     add(hklm, kMstcpKey, "Tcp1323Opts", 1, false);
-    add(hklm, kMstcpKey, "DefaultTTL", s.TTL, false);
+    number(hklm, kMstcpKey, "DefaultTTL", s.TTL);
     add(hklm, kMstcpKey, "DefaultRcvWindow", s.RWIN, defaultWindow);
     add(hklm, kMstcpKey, "GlobalMaxTcpWindowSize", s.RWIN, defaultWindow);
     add(hklm, kMstcpKey, "PMTUBlackHoleDetect", RegFlag(s.BlackHoleDetect), false);
     add(hklm, kMstcpKey, "PMTUDiscovery", RegFlag(s.PMTUDiscovery), false);
-    add(hklm, kMstcpKey, "KeepAliveTime", s.KeepAliveTime, false);
-    add(hklm, kMstcpKey, "KeepAliveInterval", s.KeepAliveInterval, false);
-    add(RegRoot::CurrentUser, kIe9xKey, "MaxConnectionsPer1_0Server", s.MaxConn10, false);
-    add(RegRoot::CurrentUser, kIe9xKey, "MaxConnectionsPerServer", s.MaxConn11, false);
-    add(hklm, kNdiCacheKey, "", s.NDICacheSize, false);
+    number(hklm, kMstcpKey, "KeepAliveTime", s.KeepAliveTime);
+    number(hklm, kMstcpKey, "KeepAliveInterval", s.KeepAliveInterval);
+    number(RegRoot::CurrentUser, kIe9xKey, "MaxConnectionsPer1_0Server", s.MaxConn10);
+    number(RegRoot::CurrentUser, kIe9xKey, "MaxConnectionsPerServer", s.MaxConn11);
+    number(hklm, kNdiCacheKey, "", s.NDICacheSize);
     for (const std::string& adapter : adapters) {
       add(hklm, NetTransKey(adapter), "MaxMTU", s.MTU, defaultMtu);
       add(hklm, NetTransKey(adapter), "MaxMSS", s.MSS, defaultMtu);
@@ -119,24 +125,24 @@ std::vector<PlannedWrite> PlanApplyWrites(const TcpSettings& s, Layout layout,
     add(hklm, kTcpipParametersKey, "Tcp1323Opts", 1, false);
     add(hklm, kTcpipParametersKey, "TcpMaxDupAcks", 2, false);
     add(hklm, kTcpipParametersKey, "DefaultReceiveWindow", 8192, false);
-    add(hklm, kTcpipParametersKeyLower, "DefaultTTL", s.TTL, false);
+    number(hklm, kTcpipParametersKeyLower, "DefaultTTL", s.TTL);
     add(hklm, kTcpipParametersKeyLower, "GlobalMaxTcpWindowSize", s.RWIN, defaultWindow);
     add(hklm, kTcpipParametersKeyLower, "TcpWindowSize", s.RWIN, defaultWindow);
     add(hklm, kTcpipParametersKeyLower, "EnablePMTUBHDetect", RegFlag(s.BlackHoleDetect), false);
     add(hklm, kTcpipParametersKeyLower, "EnablePMTUDiscovery", RegFlag(s.PMTUDiscovery), false);
-    add(hklm, kTcpipParametersKeyLower, "KeepAliveTime", s.KeepAliveTime, false);
-    add(hklm, kTcpipParametersKeyLower, "KeepAliveInterval", s.KeepAliveInterval, false);
-    add(hklm, kTcpipParametersKeyLower, "SYNAttackProtect", s.SYNProtect, false);
+    number(hklm, kTcpipParametersKeyLower, "KeepAliveTime", s.KeepAliveTime);
+    number(hklm, kTcpipParametersKeyLower, "KeepAliveInterval", s.KeepAliveInterval);
+    number(hklm, kTcpipParametersKeyLower, "SYNAttackProtect", s.SYNProtect);
     add(hklm, kTcpipParametersKeyLower, "EnableICMPRedirects", RegFlag(s.ICMPRedirect), false);
-    add(RegRoot::CurrentUser, kIeNtKey, "MaxConnectionsPer1_0Server", s.MaxConn10, false);
-    add(RegRoot::CurrentUser, kIeNtKey, "MaxConnectionsPerServer", s.MaxConn11, false);
+    number(RegRoot::CurrentUser, kIeNtKey, "MaxConnectionsPer1_0Server", s.MaxConn10);
+    number(RegRoot::CurrentUser, kIeNtKey, "MaxConnectionsPerServer", s.MaxConn11);
     for (const std::string& name : adapters) {
       add(hklm, InterfaceKey(name), "MTU", s.MTU, defaultMtu);
       add(hklm, ServiceKey(name), "MTU", s.MTU, defaultMtu);
       add(hklm, InterfaceKey(name), "MSS", s.MSS, defaultMtu);
       add(hklm, ServiceKey(name), "MSS", s.MSS, defaultMtu);
     }
-    add(hklm, kNdiCacheKey, "", s.NDICacheSize, false);
+    number(hklm, kNdiCacheKey, "", s.NDICacheSize);
   }
   return plan;
 }
@@ -176,23 +182,28 @@ std::optional<RegRoot> CheckRecordKey(Layout layout, int recordIndex, const std:
     case 2: return expect(kNdiCacheKey, RegRoot::LocalMachine);
     default: break;
   }
-  auto nameBetween = [&keyLine](const std::string& prefix, const std::string& suffix) {
-    if (!StartsWithNoCase(keyLine, prefix) || !EndsWithNoCase(keyLine, suffix) ||
-        keyLine.size() < prefix.size() + suffix.size())
-      return false;
-    return IsSingleKeyName(keyLine.substr(prefix.size(), keyLine.size() - prefix.size() - suffix.size()));
-  };
+  if (AdapterNameOfKey(layout, keyLine)) return RegRoot::LocalMachine;
   if (win9x) {
-    if (nameBetween(std::string(kNetTransKey) + "\\", "")) return RegRoot::LocalMachine;
     *why = "expected an adapter key below \"" + std::string(kNetTransKey) + "\"";
   } else {
-    if (nameBetween(std::string(kInterfacesKey) + "\\", "") ||
-        nameBetween(kServicesPrefix, kAdapterServiceSuffix))
-      return RegRoot::LocalMachine;
     *why = "expected an interface key below \"" + std::string(kInterfacesKey) +
            "\" or an adapter key \"" + kServicesPrefix + "<name>" + kAdapterServiceSuffix + "\"";
   }
   return std::nullopt;
+}
+
+std::optional<std::string> AdapterNameOfKey(Layout layout, const std::string& key) {
+  auto nameBetween = [&key](const std::string& prefix, const std::string& suffix) -> std::optional<std::string> {
+    if (!StartsWithNoCase(key, prefix) || !EndsWithNoCase(key, suffix) || key.size() < prefix.size() + suffix.size())
+      return std::nullopt;
+    std::string name = key.substr(prefix.size(), key.size() - prefix.size() - suffix.size());
+    if (!IsSingleKeyName(name)) return std::nullopt;
+    return name;
+  };
+  if (layout == Layout::Win9x) return nameBetween(std::string(kNetTransKey) + "\\", "");
+  if (layout != Layout::Nt) return std::nullopt;
+  if (auto name = nameBetween(std::string(kInterfacesKey) + "\\", "")) return name;
+  return nameBetween(kServicesPrefix, kAdapterServiceSuffix);
 }
 
 bool IsRecordValueName(Layout layout, int recordIndex, const std::string& valueName) {

@@ -57,6 +57,10 @@ int FirstRecordPairCount(Layout layout);
 // or nothing with *why set.
 std::optional<RegRoot> CheckRecordKey(Layout layout, int recordIndex, const std::string& keyLine,
                                       std::string* why);
+// The adapter or interface an adapter record's key names ("{T1}" for
+// "...\Interfaces\{T1}"); nothing for any other key.
+std::optional<std::string> AdapterNameOfKey(Layout layout, const std::string& key);
+
 bool IsRecordValueName(Layout layout, int recordIndex, const std::string& valueName);
 
 }  // namespace quorvane

@@ -43,7 +43,19 @@ void InitModePresets() {
   ModePresets[4] = Preset(1460, 1500, 256960, 64,  7200000, 20, 20);
   ModePresets[5] = Preset(1452, 1492, 255552, 64,  7200000, 20, 20);
   ModePresets[6] = Preset(1460, 1500, 256960, 32,  6400000, 20, 20);
-  ModePresets[7] = Preset(1500, 1500, 8192,   32,  3600000, 2,  4);
+  // Not values: Windows' own, whatever they are on the Windows it runs on.
+  ModePresets[7] = Preset(D, D, D, D, D, D, D);
+  ModePresets[7].KeepAliveInterval = D;
+  ModePresets[7].SYNProtect = D;
+  ModePresets[7].NDICacheSize = D;
+  ModePresets[7].PMTUDiscovery = false;
+}
+
+bool IsWindowsDefaultSet(const TcpSettings& s) {
+  constexpr int32_t D = kWindowsDefault;
+  return s.MSS == D && s.MTU == D && s.RWIN == D && s.TTL == D && s.KeepAliveTime == D &&
+         s.KeepAliveInterval == D && s.SYNProtect == D && s.NDICacheSize == D && s.MaxConn10 == D &&
+         s.MaxConn11 == D;
 }
 
 }  // namespace quorvane

@@ -6,7 +6,8 @@
 
 namespace quorvane {
 
-// -1 in MTU, MSS or RWIN asks for the Windows default: the values are removed.
+// -1 in a number asks for the Windows default: its values are removed, and
+// Windows falls back to its built-in value.
 constexpr int32_t kWindowsDefault = -1;
 
 struct TcpSettings {
@@ -38,6 +39,10 @@ extern const char* const kModeCaptions[kModePresetCount];
 
 // Fills ModePresets 0 to 7 once at start-up.
 void InitModePresets();
+
+// The "Windows default" set: every number is kWindowsDefault, and the apply
+// removes every value it writes, the flags and the fixed ones too.
+bool IsWindowsDefaultSet(const TcpSettings& settings);
 
 // A true/false field as the registry number: 1 for true, 0 otherwise.
 inline int32_t RegFlag(bool field) { return field ? 1 : 0; }

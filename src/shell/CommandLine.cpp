@@ -86,9 +86,17 @@ int Backup(CommandOutput& out) {
   return kExitSuccess;
 }
 
+void PrintSkippedKeys(const std::vector<std::string>& keys, CommandOutput& out) {
+  if (keys.empty()) return;
+  out.Print("Not on this machine, so skipped (" + std::to_string(keys.size()) + "):");
+  for (const std::string& key : keys) out.Print("  " + key);
+}
+
 int Restore(const std::string& given, CommandOutput& out) {
   const std::string path = ResolveBackupPath(given);
-  RestoreResult result = RestoreBackupFile(path, OSVersionId);
+  RestoreResult result = RestoreBackupFile(path, OSVersionId, BackupsFolder());
+  if (!result.backupPath.empty()) out.Print("Backup: " + result.backupPath + " (the values before the restore)");
+  PrintSkippedKeys(result.skippedKeys, out);
   switch (result.outcome) {
     case RestoreOutcome::Restored:
       out.Print("Restored " + path + ": " + std::to_string(result.valuesWritten) + " values written, " +
@@ -103,6 +111,14 @@ int Restore(const std::string& given, CommandOutput& out) {
       out.PrintError("Nothing was restored: " + path + " was made on " +
                      SystemName(result.fileOsVersionId) + "; this is " + SystemName(OSVersionId) + ".");
       return kExitOtherSystem;
+    case RestoreOutcome::BackupFailed:
+      out.PrintError("Nothing was restored: the values there now could not be backed up first.");
+      out.PrintError(result.error);
+      return kExitBackupFailed;
+    case RestoreOutcome::TooLarge:
+      out.PrintError("Nothing was restored from " + path + ".");
+      out.PrintError(result.error);
+      return kExitFileTooLarge;
     case RestoreOutcome::Failed:
       break;
   }
@@ -111,20 +127,20 @@ int Restore(const std::string& given, CommandOutput& out) {
   return kExitRestoreFailed;
 }
 
-int Export(const std::string& given, const std::string& target, CommandOutput& out) {
-  const std::string path = ResolveBackupPath(given);
-  ExportResult result = ExportBackupFile(path, target);
+int Export(const CommandRequest& request, CommandOutput& out) {
+  const std::string path = ResolveBackupPath(request.file);
+  ExportResult result = ExportBackupFile(path, request.target, request.replace);
   if (!result.backupReadable) {
     out.PrintError("Nothing was exported from " + path + ".");
     out.PrintError(result.error);
-    return kExitRestoreFailed;
+    return result.tooLarge ? kExitFileTooLarge : kExitRestoreFailed;
   }
   if (!result.exported) {
     out.PrintError("The export was not written.");
     out.PrintError(result.error);
-    return kExitBackupFailed;
+    return result.targetExists ? kExitExportExists : kExitBackupFailed;
   }
-  out.Print("Exported " + path + " to " + target + ".");
+  out.Print("Exported " + path + " to " + request.target + ".");
   return kExitSuccess;
 }
 
@@ -162,7 +178,7 @@ int RunCommand(const CommandRequest& request, CommandOutput& out) {
     case CommandAction::Optimize: return Optimize(request.modeIndex, out);
     case CommandAction::Backup: return Backup(out);
     case CommandAction::Restore: return Restore(request.file, out);
-    case CommandAction::Export: return Export(request.file, request.target, out);
+    case CommandAction::Export: return Export(request, out);
     case CommandAction::List: return List(out);
     case CommandAction::Status: return PrintStatus(out);
     case CommandAction::Invalid:

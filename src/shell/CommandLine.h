@@ -4,7 +4,7 @@
 //   quorvane.exe /optimize "<mode>"   back up, then apply one of the eight wizard modes
 //   quorvane.exe /backup              write a backup only
 //   quorvane.exe /restore <file>      restore a backup (name in Backups, or a path)
-//   quorvane.exe /export <file> <reg> a backup as a REGEDIT4 file
+//   quorvane.exe /export <file> <reg> [/y]  a backup as a REGEDIT4 file
 //   quorvane.exe /list                the backups with their dates and times
 //   quorvane.exe /status              each managed value, what it holds, what Windows does with it
 //   quorvane.exe /?                   usage
@@ -24,6 +24,8 @@ enum ExitStatus : int {
   kExitOtherSystem = 3,
   kExitRestoreFailed = 4,
   kExitNotAllWritten = 5,  // some values were not written (the backup stays)
+  kExitFileTooLarge = 6,   // the backup is larger than any backup: damaged
+  kExitExportExists = 7,   // the .reg file exists and /y was not given
 };
 
 // Where the mode writes; the console in the program, a string in tests.

@@ -99,11 +99,19 @@ CommandRequest ParseCommandLine(const std::vector<std::string>& arguments) {
     return request;
   }
   if (name == "export") {
-    if (extra != 2 || arguments[1].empty() || arguments[2].empty())
-      return Invalid("/export takes a backup file (its name in the Backups folder or a path) and the .reg file to write.");
+    std::vector<std::string> files;
+    for (size_t i = 1; i < arguments.size(); ++i) {
+      if (EqualNoCase(arguments[i], "/y") || EqualNoCase(arguments[i], "-y"))
+        request.replace = true;
+      else
+        files.push_back(arguments[i]);
+    }
+    if (files.size() != 2 || files[0].empty() || files[1].empty())
+      return Invalid("/export takes a backup file (its name in the Backups folder or a path) and the .reg file "
+                     "to write; /y replaces that file if it exists.");
     request.action = CommandAction::Export;
-    request.file = arguments[1];
-    request.target = arguments[2];
+    request.file = files[0];
+    request.target = files[1];
     return request;
   }
   return Invalid("Unknown switch " + first + ".");
@@ -117,13 +125,17 @@ std::vector<std::string> UsageLines() {
       "                              " + ModeList(),
       "  /backup                     back up the TCP/IP settings only",
       "  /restore <file>             restore a backup: its name in the Backups folder, or a path",
-      "  /export <file> <file.reg>   write a backup as a REGEDIT4 file that regedit imports",
+      "  /export <file> <file.reg> [/y]",
+      "                              write a backup as a REGEDIT4 file that regedit imports;",
+      "                              /y replaces an existing file.reg",
       "  /list                       list the backups with their dates and times",
       "  /status                     each value Quorvane manages, what it holds and what Windows does with it",
       "  /?                          show this help",
       "Exit status: 0 done, 1 bad arguments, 2 backup not written (nothing changed),",
       "  3 backup from another Windows version, 4 restore failed (nothing written),",
-      "  5 some values were not written (the message names them; the backup stays).",
+      "  5 some values were not written (the message names them; the backup stays),",
+      "  6 the backup file is larger than any backup (damaged; nothing written),",
+      "  7 /export: the .reg file exists (add /y to replace it).",
   };
 }
 

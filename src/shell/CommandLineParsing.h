@@ -14,6 +14,7 @@ struct CommandRequest {
   int modeIndex = -1;     // Optimize: the preset
   std::string file;       // Restore, Export: the backup as given
   std::string target;     // Export: the .reg file
+  bool replace = false;   // Export: /y given, an existing .reg file may be replaced
   std::string error;      // Invalid: what was wrong
 };
 

@@ -10,10 +10,14 @@ inline constexpr int kDefaultDpi = 96;
 
 // Rounds to the nearest pixel, halves away from zero, so that a negative
 // position (a control placed partly outside its container) mirrors a positive one.
-constexpr int TwipsToPixels(int twips, int dpi = kDefaultDpi) {
-  long long scaled = static_cast<long long>(twips) * dpi;
+constexpr long long RoundTwipsToPixels(long long twips, int dpi) {
+  long long scaled = twips * dpi;
   long long half = kTwipsPerInch / 2;
-  return static_cast<int>(scaled >= 0 ? (scaled + half) / kTwipsPerInch : -((-scaled + half) / kTwipsPerInch));
+  return scaled >= 0 ? (scaled + half) / kTwipsPerInch : -((-scaled + half) / kTwipsPerInch);
+}
+
+constexpr int TwipsToPixels(int twips, int dpi = kDefaultDpi) {
+  return static_cast<int>(RoundTwipsToPixels(twips, dpi));
 }
 
 constexpr int PixelsToTwips(int pixels, int dpi = kDefaultDpi) {
@@ -21,8 +25,9 @@ constexpr int PixelsToTwips(int pixels, int dpi = kDefaultDpi) {
 }
 
 // A length drawn in pixels at 96 dpi, grown to the same size in inches at `dpi`.
+// Worked in 64 bits: the caller keeps the result itself within an int.
 constexpr int ScaleDesignPixels(int pixels, int dpi) {
-  return TwipsToPixels(pixels * (kTwipsPerInch / kDefaultDpi), dpi);
+  return static_cast<int>(RoundTwipsToPixels(static_cast<long long>(pixels) * (kTwipsPerInch / kDefaultDpi), dpi));
 }
 
 // Twips per pixel as classic forms report them (Screen.TwipsPerPixelX).

@@ -1,10 +1,12 @@
-// A scene file as the movie and the splash read it, and the hit tests a mouse
-// makes on what it accepts: each button is hit at its own top left corner when
-// that lies on the scene.
+// A scene file as the movie and the splash read it, grown to the larger-font
+// resolutions (UBSan catches an overflow), and the hit tests a mouse makes on
+// what it accepts: each button is hit at its own top left corner when that lies
+// on the scene.
 #include <cstdio>
 #include <cstdlib>
 
 #include "shell/movie/MovieScene.h"
+#include "shell/movie/MovieSceneScale.h"
 
 using namespace quorvane;
 
@@ -29,7 +31,10 @@ void CheckPage(const MovieScene& scene, const MoviePage& page) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   MovieParseResult result = ParseMovieScene({reinterpret_cast<const char*>(data), size});
   if (!result.scene) return 0;
-  CheckPage(*result.scene, result.scene->shared);
-  for (const MoviePage& page : result.scene->pages) CheckPage(*result.scene, page);
+  for (int dpi : {96, 120, 144, 192}) {
+    const MovieScene scene = ScaleMovieScene(*result.scene, dpi);
+    CheckPage(scene, scene.shared);
+    for (const MoviePage& page : scene.pages) CheckPage(scene, page);
+  }
   return 0;
 }

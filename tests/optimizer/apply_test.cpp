@@ -124,7 +124,7 @@ TEST_CASE("9x apply writes texts, leaves SYN and ICMP out, and reaches every ada
   CHECK(ReadText(HKEY_LOCAL_MACHINE, NetTransKey("0001"), "MaxMSS") == "536");
 
   SUBCASE("an unrecognised Windows takes the 9x layout") {
-    UsePreset(7, kOsIdWin32);
+    UsePreset(6, kOsIdWin32);  // Automatic-G: TTL 32
     ApplySettings(folder.path());
     CHECK(ReadText(HKEY_LOCAL_MACHINE, kMstcp, "DefaultTTL") == "32");
   }
@@ -178,7 +178,7 @@ const std::optional<testing::RawValue> kHeldValues[] = {
     testing::RawValue{REG_SZ, ""},
     testing::RawValue{REG_BINARY, ""},
     testing::RawValue{REG_BINARY, std::string("\x01\x00\xff", 3)},
-    testing::RawValue{REG_EXPAND_SZ, Sz("%SystemRoot%")},
+    testing::RawValue{REG_NONE, ""},
 };
 constexpr size_t kHeldCount = sizeof kHeldValues / sizeof kHeldValues[0];
 
@@ -207,7 +207,7 @@ TEST_CASE("backup, apply, restore gives back every value exactly, type and data,
       REQUIRE(applied.status == ApplyStatus::Applied);
       REQUIRE(TcpipRegistry::Take(layout) != before);
 
-      RestoreResult restored = RestoreBackupFile(applied.backupPath, os);
+      RestoreResult restored = RestoreBackupFile(applied.backupPath, os, folder.path());
       CHECK(restored.error == "");
       CHECK(restored.outcome == RestoreOutcome::Restored);
       CHECK(TcpipRegistry::Take(layout) == before);
@@ -216,16 +216,21 @@ TEST_CASE("backup, apply, restore gives back every value exactly, type and data,
 }
 
 TEST_CASE("a backup the restore would refuse is not written, and nothing is applied") {
-  TcpipRegistry tcpip;
-  tcpip.SetAdapters(Layout::Nt, {"{A\"B}"});  // a quote cannot stand in a text item
-  const testing::Snapshot before = TcpipRegistry::Take(Layout::Nt);
-  TempFolder folder("Unrestorable");
-  UsePreset(3, kOsIdWinXp);
-  ApplyResult result = ApplySettings(folder.path());
-  CHECK(result.status == ApplyStatus::BackupFailed);
-  CHECK(result.error.find("restores") != std::string::npos);
-  CHECK(folder.Files().empty());
-  CHECK(TcpipRegistry::Take(Layout::Nt) == before);
+  // A quote cannot stand in a text item; a restore writes no type but number, text, binary, empty.
+  for (bool oddType : {false, true}) {
+    CAPTURE(oddType);
+    TcpipRegistry tcpip;
+    tcpip.SetAdapters(Layout::Nt, {oddType ? "{A}" : "{A\"B}"});
+    if (oddType) testing::WriteRaw(HKEY_LOCAL_MACHINE, InterfaceKey("{A}"), "MTU", REG_EXPAND_SZ, Sz("%SystemRoot%"));
+    const testing::Snapshot before = TcpipRegistry::Take(Layout::Nt);
+    TempFolder folder("Unrestorable");
+    UsePreset(3, kOsIdWinXp);
+    ApplyResult result = ApplySettings(folder.path());
+    CHECK(result.status == ApplyStatus::BackupFailed);
+    CHECK(result.error.find("restores") != std::string::npos);
+    CHECK(folder.Files().empty());
+    CHECK(TcpipRegistry::Take(Layout::Nt) == before);
+  }
 }
 
 TEST_CASE("writes denied by the registry are counted and named; the backup stays") {
@@ -246,7 +251,7 @@ TEST_CASE("writes denied by the registry are counted and named; the backup stays
   CHECK(ReadDword(HKEY_LOCAL_MACHINE, InterfaceKey("{A}"), "MTU") == 576u);  // the rest went in
   CHECK(GetFileAttributesA(applied.backupPath.c_str()) != INVALID_FILE_ATTRIBUTES);
 
-  RestoreResult restored = RestoreBackupFile(applied.backupPath, kOsIdWinXp);
+  RestoreResult restored = RestoreBackupFile(applied.backupPath, kOsIdWinXp, folder.path());
   CHECK(restored.outcome == RestoreOutcome::NotAllWritten);
   CHECK(restored.failures.size() == 2);
   CHECK_FALSE(ReadDword(HKEY_LOCAL_MACHINE, InterfaceKey("{A}"), "MTU"));  // removed again, as it was
@@ -265,7 +270,7 @@ TEST_CASE("older backups holding plain numbers restore those numbers, 0 included
                "\"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\"\r\n"
                "\"MaxConnectionsPer1_0Server\"\r\n0\r\n\"MaxConnectionsPerServer\"\r\n0\r\n"
                "\"System\\CurrentControlSet\\Services\\VxD\\NWLink\\Ndi\\params\\cachesize\"\r\n\"\"\r\n0\r\n");
-  RestoreResult result = RestoreBackupFile(folder / "001.BCK", 3);
+  RestoreResult result = RestoreBackupFile(folder / "001.BCK", 3, folder.path());
   CHECK(result.outcome == RestoreOutcome::Restored);
   CHECK(result.valuesWritten == 13);
   CHECK(ReadText(HKEY_LOCAL_MACHINE, kMstcp, "DefaultTTL") == "128");

@@ -186,19 +186,19 @@ TEST_CASE("restoring reports missing files, other systems and bad lines without 
   TempFolder folder("RestoreChecks");
   testing::WriteDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL", 99);
 
-  RestoreResult missing = RestoreBackupFile(folder / "404.BCK", 7);
+  RestoreResult missing = RestoreBackupFile(folder / "404.BCK", 7, folder.path());
   CHECK(missing.outcome == RestoreOutcome::Failed);
   CHECK(missing.error.find("cannot be opened") != std::string::npos);
 
   const std::string header9x = "#2026-12-08#\r\n#07:30:00#\r\n2\r\n";
   folder.Touch("9x.BCK", header9x + "\"System\\CurrentControlSet\\Services\\VxD\\MSTCP\"\r\n\"DefaultTTL\"\r\n64\r\n");
-  RestoreResult other = RestoreBackupFile(folder / "9x.BCK", 6);
+  RestoreResult other = RestoreBackupFile(folder / "9x.BCK", 6, folder.path());
   CHECK(other.outcome == RestoreOutcome::OtherSystem);
   CHECK(other.fileOsVersionId == 2);
 
   folder.Touch("bad.BCK", "#2026-12-08#\r\n#07:30:00#\r\n7\r\n\"System\\CurrentControlSet\\Services\\Tcpip\\Parameters\"\r\n"
                           "\"DefaultTTL\"\r\n64\r\n\"SackOpts\"\r\n4294967296\r\n");
-  RestoreResult bad = RestoreBackupFile(folder / "bad.BCK", 7);
+  RestoreResult bad = RestoreBackupFile(folder / "bad.BCK", 7, folder.path());
   CHECK(bad.outcome == RestoreOutcome::Failed);
   CHECK(bad.error.rfind("Line 8:", 0) == 0);
   // The good value before the bad one was not written either.
@@ -249,8 +249,75 @@ TEST_CASE("a read that fails part way through a backup restores nothing and says
   // Whole records up to the cut: only the failed read tells that more was to come.
   const size_t cut = text.find("\"SOFTWARE\\Microsoft");
   BreakingPipe pipe(text.substr(0, cut));
-  RestoreResult result = RestoreBackupFile(pipe.name, 7);
+  RestoreResult result = RestoreBackupFile(pipe.name, 7, folder.path());
   CHECK(result.outcome == RestoreOutcome::Failed);
   CHECK(result.error.find("could not be read") != std::string::npos);
   CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 64u);
+}
+
+TEST_CASE("a crafted backup: no adapter key is made up, no other value type is written, no file is too large") {
+  TcpipRegistry tcpip;
+  tcpip.SetAdapters(Layout::Nt, {"{Here}"});
+  TempFolder folder("RestoreCrafted");
+  testing::WriteDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL", 99);
+  BackupWriteResult base = WriteBackupFile(7, folder.path());
+  REQUIRE(base.written);
+  std::string text, error;
+  REQUIRE(ReadFileText(base.path, &text, &error));
+  const std::string interfaces = std::string(kParameters) + "\\Interfaces\\";
+  auto record = [](const std::string& key, const std::string& mtu) {
+    return "\"" + key + "\"\r\n\"MTU\"\r\n" + mtu + "\r\n\"MSS\"\r\n#NULL#\r\n";
+  };
+  struct Case {
+    const char* what;
+    std::string file;
+    RestoreOutcome outcome;
+    std::vector<std::string> skipped;
+  };
+  const Case cases[] = {
+      {"an interface not on this machine", text + record(interfaces + "{Gone}", "576"), RestoreOutcome::Restored,
+       {"HKLM\\" + interfaces + "{Gone}"}},
+      {"an expandable text", text + record(interfaces + "{Here}", "#REG:2:2500#"), RestoreOutcome::Failed, {}},
+      {"larger than any backup", text + std::string(kMaxBackupFileBytes, '\n'), RestoreOutcome::TooLarge, {}},
+  };
+  for (const Case& c : cases) {
+    CAPTURE(std::string(c.what));
+    folder.Touch("crafted.BCK", c.file);
+    testing::WriteDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL", 64);
+    const RestoreResult result = RestoreBackupFile(folder / "crafted.BCK", 7, folder.path());
+    CHECK(result.outcome == c.outcome);
+    CHECK(result.skippedKeys == c.skipped);
+    CHECK_FALSE(testing::KeyExists(HKEY_LOCAL_MACHINE, interfaces + "{Gone}"));
+    CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") ==
+          (c.outcome == RestoreOutcome::Restored ? 99u : 64u));
+  }
+}
+
+TEST_CASE("an export never replaces a file unasked, never writes through a link, and refuses devices") {
+  TempFolder folder("ExportTarget");
+  TcpipRegistry tcpip;
+  BackupWriteResult backup = WriteBackupFile(7, folder.path());
+  REQUIRE(backup.written);
+  folder.Touch("kept.reg", "mine");
+  struct Case {
+    std::string target;
+    bool replace;
+    bool exported, exists;
+  };
+  const Case cases[] = {
+      {folder / "new.reg", false, true, false},     {folder / "kept.reg", false, false, true},
+      {folder / "NUL", true, false, false},         {folder / "com1.reg", true, false, false},
+      {"\\\\?\\" + (folder / "long.reg"), true, false, false}, {folder / "a.reg:stream", true, false, false},
+  };
+  for (const Case& c : cases) {
+    CAPTURE(c.target);
+    const ExportResult result = ExportBackupFile(backup.path, c.target, c.replace);
+    CHECK(result.exported == c.exported);
+    CHECK(result.targetExists == c.exists);
+    CHECK(result.error.empty() == c.exported);
+  }
+  CHECK(FileLines(folder / "kept.reg") == std::vector<std::string>{"mine"});  // left alone
+  CHECK(ExportBackupFile(backup.path, folder / "kept.reg", true).exported);
+  CHECK(FileLines(folder / "kept.reg").at(0) == "REGEDIT4");
+  CHECK(TempFolder::ListFiles(folder.path()).size() == 3);  // the backup, new.reg, kept.reg: no temporary left
 }

@@ -236,6 +236,9 @@ TEST_CASE("any fault anywhere fails the whole file and names its line") {
        "Line 39:"},
       {"a fault after good records", kHeaderNt + NtFirstRecord() + kIeAndNdi + Lines({ifKey, "\"MTU\"", "99999999999"}),
        "Line 41:"},
+      {"an expandable text (a type no backup holds)", kHeaderNt + NtFirstRecord("#REG:2:2500#"), "Line 14:"},
+      {"an unknown type", kHeaderNt + NtFirstRecord() + kIeAndNdi + Lines({ifKey, "\"MTU\"", "#REG:305419896:00#"}),
+       "Line 41:"},
   };
   for (const Case& c : cases) {
     RestorePlan plan = PlanRestore(c.file, 7);

@@ -32,9 +32,9 @@ TEST_CASE("the presets hold the built-in values") {
       {536, 576, 4288, 128, 600000, 16, 8},         {536, 576, -1, 128, 600000, 16, 8},
       {-1, -1, -1, 128, 600000, 16, 8},             {536, 576, 5432, 64, 7200000, 20, 20},
       {1460, 1500, 256960, 64, 7200000, 20, 20},    {1452, 1492, 255552, 64, 7200000, 20, 20},
-      {1460, 1500, 256960, 32, 6400000, 20, 20},    {1500, 1500, 8192, 32, 3600000, 2, 4},
+      {1460, 1500, 256960, 32, 6400000, 20, 20},
   };
-  for (int i = 0; i < kModePresetCount; ++i) {
+  for (int i = 0; i < kModePresetCount - 1; ++i) {
     CAPTURE(kModeCaptions[i]);
     const TcpSettings& p = ModePresets[i];
     CHECK(p.MSS == rows[i].mss);
@@ -51,10 +51,32 @@ TEST_CASE("the presets hold the built-in values") {
     CHECK_FALSE(p.BlackHoleDetect);
     CHECK_FALSE(p.ICMPRedirect);
   }
+  CHECK(IsWindowsDefaultSet(ModePresets[kModePresetCount - 1]));
+  for (int i = 0; i < kModePresetCount - 1; ++i) CHECK_FALSE(IsWindowsDefaultSet(ModePresets[i]));
   CHECK(std::string(kModeCaptions[0]) == "Automatic-A");
   CHECK(std::string(kModeCaptions[7]) == "Windows default");
   CHECK(RegFlag(true) == 1);
   CHECK(RegFlag(false) == 0);
+}
+
+TEST_CASE("Windows default removes every value an apply writes, and only that set does") {
+  for (Layout layout : {Layout::Win9x, Layout::Nt}) {
+    CAPTURE(static_cast<int>(layout));
+    const std::vector<PlannedWrite> every = PlanApplyWrites(Preset(0), layout, {"a"});
+    const std::vector<PlannedWrite> none = PlanApplyWrites(Preset(7), layout, {"a"});
+    REQUIRE(none.size() == every.size());
+    for (size_t i = 0; i < none.size(); ++i) {
+      CAPTURE(none[i].valueName);
+      CHECK(none[i].remove);
+      CHECK(none[i].valueName == every[i].valueName);
+    }
+    // One number at -1 removes that value alone; the flags and fixed values stay.
+    TcpSettings oneDefault = Preset(0);
+    oneDefault.TTL = kWindowsDefault;
+    int removed = 0;
+    for (const PlannedWrite& write : PlanApplyWrites(oneDefault, layout, {"a"})) removed += write.remove;
+    CHECK(removed == 1);
+  }
 }
 
 TEST_CASE("families choose layouts; NT 5.2 and later take the NT layout") {

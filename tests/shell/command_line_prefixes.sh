@@ -44,6 +44,40 @@ mstcp='HKLM\System\CurrentControlSet\Services\VxD\MSTCP'
 nettrans='HKLM\System\CurrentControlSet\Services\Class\NetTrans'
 params='HKLM\SYSTEM\CurrentControlSet\Services\Tcpip\Parameters'
 ie='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
+ndi='HKLM\System\CurrentControlSet\Services\VxD\NWLink\Ndi\params\cachesize'
+ours='SackOpts|Tcp1323Opts|TcpMaxDupAcks|DefaultTTL|DefaultRcvWindow|DefaultReceiveWindow|GlobalMaxTcpWindowSize|TcpWindowSize'
+ours+='|PMTUBlackHoleDetect|EnablePMTUBHDetect|PMTUDiscovery|EnablePMTUDiscovery|KeepAliveTime|KeepAliveInterval'
+ours+='|SYNAttackProtect|EnableICMPRedirects|MaxConnectionsPer1_0Server|MaxConnectionsPerServer|MaxMTU|MaxMSS|MTU|MSS'
+
+# The program's values the keys hold, one "name type data" line each (the
+# NDI cache's is the key's default value).
+program_values() {
+  local key
+  for key in "$@"; do
+    wine reg query "$key" 2>/dev/null | tr -d '\r' | grep -E "^    ($ours)    " | sed "s|^|$key|"
+    [ "$key" != "$ndi" ] || wine reg query "$key" /ve 2>/dev/null | tr -d '\r' | grep -E '^    \(Default\)    REG_' |
+      grep -v 'value not set'
+  done
+}
+
+# "Windows default" leaves none of the program's values; restoring the backup it
+# took brings every one back.
+check_windows_default() {
+  local family=$1
+  shift
+  quorvane /optimize "Automatic-D"
+  local before
+  before=$(program_values "$@")
+  quorvane /optimize "Windows default"
+  expect_eq "$family Windows default status" "$rc" 0
+  expect_eq "$family Windows default leaves none of the values" "$(program_values "$@")" ""
+  local backup
+  backup=$(sed -n 's/^Backup: .*\\//p' <<<"$out")
+  quorvane /restore "$backup"
+  expect_eq "$family restore after Windows default" "$rc" 0
+  expect_has "$family restore names its own backup" "$out" 'Backup: C:\Quorvane\Backups\'
+  expect_eq "$family restore brings every value back" "$(program_values "$@")" "$before"
+}
 
 # --- Windows 98: text values, adapters under NetTrans ---
 new_prefix win98
@@ -70,6 +104,7 @@ expect_eq "win98 DefaultTTL restored" "$(reg_value "$mstcp" DefaultTTL)" "REG_SZ
 expect_eq "win98 MaxMTU removed again" "$(reg_value "$nettrans\\0000" MaxMTU)" "missing"
 expect_eq "win98 IE number comes back a number" "$(reg_value "$ie" MaxConnectionsPerServer)" "REG_DWORD 0x6"
 cp "$backups/001.BCK" "$work/from-win98.BCK"
+check_windows_default win98 "$mstcp" "$ie" "$ndi" "$nettrans\\0000"
 end_prefix
 
 # --- Windows XP: numbers, two keys per interface ---
@@ -77,15 +112,15 @@ new_prefix winxp
 wine reg add "$params\\Interfaces\\{T1}" /f >/dev/null 2>&1
 wine reg add "$params" /v DefaultTTL /t REG_DWORD /d 100 /f >/dev/null 2>&1
 
-quorvane /optimize "windows default"
+quorvane /optimize "automatic-e"
 expect_eq "winxp /optimize status" "$rc" 0
-expect_has "winxp /optimize output" "$out" 'Mode "Windows default" on Windows XP.'
-expect_eq "winxp DefaultTTL" "$(reg_value "$params" DefaultTTL)" "REG_DWORD 0x20"
+expect_has "winxp /optimize output" "$out" 'Mode "Automatic-E" on Windows XP.'
+expect_eq "winxp DefaultTTL" "$(reg_value "$params" DefaultTTL)" "REG_DWORD 0x40"
 expect_eq "winxp DefaultReceiveWindow" "$(reg_value "$params" DefaultReceiveWindow)" "REG_DWORD 0x2000"
 expect_eq "winxp SYNAttackProtect" "$(reg_value "$params" SYNAttackProtect)" "REG_DWORD 0x2"
 expect_eq "winxp interface MTU" "$(reg_value "$params\\Interfaces\\{T1}" MTU)" "REG_DWORD 0x5dc"
-expect_eq "winxp adapter service MSS" "$(reg_value 'HKLM\SYSTEM\CurrentControlSet\Services\{T1}\Parameters\Tcpip' MSS)" "REG_DWORD 0x5dc"
-expect_eq "winxp IE" "$(reg_value "$ie" MaxConnectionsPerServer)" "REG_DWORD 0x4"
+expect_eq "winxp adapter service MSS" "$(reg_value 'HKLM\SYSTEM\CurrentControlSet\Services\{T1}\Parameters\Tcpip' MSS)" "REG_DWORD 0x5b4"
+expect_eq "winxp IE" "$(reg_value "$ie" MaxConnectionsPerServer)" "REG_DWORD 0x14"
 expect_eq "winxp backup system line" "$(sed -n 3p "$backups/001.BCK" | tr -d '\r')" "7"
 
 quorvane /backup
@@ -155,6 +190,36 @@ quorvane /optimize "Automatic-A"
 expect_eq "winxp no number left" "$rc" 2
 expect_eq "winxp untouched when no number is left" "$(reg_value "$params" DefaultTTL)" "REG_SZ 64"
 rm "$backups/999.BCK"
+
+check_windows_default winxp "$params" "$params\\Interfaces\\{T1}" "$ndi" "$ie" \
+  'HKLM\SYSTEM\CurrentControlSet\Services\{T1}\Parameters\Tcpip'
+
+# A file far larger than any backup is damaged: its own status, no exception.
+truncate -s 300M "$backups/huge.BCK"
+quorvane /restore huge.BCK
+expect_eq "winxp restore of a 300 MB file" "$rc" 6
+expect_has "winxp restore of a 300 MB file" "$out" "larger than"
+rm "$backups/huge.BCK"
+
+# An export writes through no link planted in its place, with or without /y.
+winini=$WINEPREFIX/drive_c/windows/win.ini
+winini_before=$(md5sum <"$winini")
+ln -s "$winini" "$WINEPREFIX/drive_c/Quorvane/planted.reg"
+for y in "" /y; do
+  quorvane /export 001.BCK 'C:\Quorvane\planted.reg' $y
+  expect_eq "winxp export onto a link ${y:-without /y}" "$rc" "$([ -z "$y" ] && echo 7 || echo 0)"
+  expect_eq "winxp win.ini untouched ${y:-without /y}" "$(md5sum <"$winini")" "$winini_before"
+done
+
+# A Backups folder that is a link is refused: backups go only into a real folder.
+mv "$backups" "$work/real-backups"
+ln -s "$WINEPREFIX/drive_c/windows/system32" "$backups"
+quorvane /backup
+expect_eq "winxp backup into a linked folder" "$rc" 2
+expect_has "winxp backup into a linked folder" "$out" "is a link"
+expect_eq "winxp nothing written through the link" "$(ls "$WINEPREFIX/drive_c/windows/system32" | grep -c '\.BCK$')" 0
+rm "$backups"
+mv "$work/real-backups" "$backups"
 
 quorvane /optimize
 expect_eq "winxp missing mode" "$rc" 1

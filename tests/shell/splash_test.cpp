@@ -65,3 +65,35 @@ TEST_CASE("the splash is on the screen, painted, as soon as it is started") {
   ReleaseDC(nullptr, screen);
   splash.Dismiss();
 }
+
+TEST_CASE("an oversized splash file, or one of a huge scene, gives a splash no larger than the screen") {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string path = std::string(temp) + "QuorvaneHugeSplash.spl";
+  struct Case {
+    std::string text;
+    bool loads;
+  };
+  const Case cases[] = {
+      {"scene 100000 100000\npage home\nfill 0 0 100000 100000 #ffffff\n", true},
+      {"scene 360 140\npage home\n" + std::string(kMaxSceneFileBytes, '\n'), false},
+  };
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  for (const Case& c : cases) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, c.text.data(), static_cast<DWORD>(c.text.size()), &written, nullptr);
+    CloseHandle(file);
+    SplashControl splash;
+    CHECK(splash.Load(path) == c.loads);
+    CHECK((splash.LoadError().find("larger than") != std::string::npos) == !c.loads);
+    splash.Start(0);
+    RECT r;
+    GetWindowRect(splash.hWnd(), &r);
+    CHECK(r.right - r.left <= work.right - work.left);
+    CHECK(r.bottom - r.top <= work.bottom - work.top);
+    splash.Dismiss();
+  }
+  DeleteFileA(path.c_str());
+}

@@ -122,10 +122,9 @@ void frmBackUp::EnableButtons(bool enabled) {
   cmdExport.SetEnabled(enabled);
 }
 
-bool frmBackUp::ConfirmForFile(const std::string& question, const std::string& path, UINT defaultButton) {
+bool frmBackUp::Confirm(const std::string& question, UINT defaultButton) {
   // Only Yes goes on: No, Escape and the close box all leave the file alone.
-  return CurrentEffects().ShowMessageBox(hWnd(), question + "\r\n\r\n" + FileNameOfPath(path), kProgramName,
-                                         MB_YESNO | MB_ICONWARNING | defaultButton) == IDYES;
+  return CurrentEffects().ShowMessageBox(hWnd(), question, kProgramName, MB_YESNO | MB_ICONWARNING | defaultButton) == IDYES;
 }
 
 void frmBackUp::lstBackUpList_MouseUp(const MouseEventArgs& /*args*/) { EnableButtonsWhenSelected(); }
@@ -179,7 +178,7 @@ std::string frmBackUp::SelectedFilePath() const {
 void frmBackUp::cmdDelete_Click() {
   const std::string path = SelectedFilePath();
   if (path.empty()) return;
-  if (!ConfirmForFile("Do you want to delete this file?", path, MB_DEFBUTTON2)) return;
+  if (!Confirm("Do you want to delete this file?\r\n\r\n" + FileNameOfPath(path), MB_DEFBUTTON2)) return;
   if (!DeleteFileA(path.c_str())) {
     const DWORD error = GetLastError();
     // Gone since the list was filled (deleted elsewhere): say so and show what is there now.
@@ -196,24 +195,45 @@ void frmBackUp::cmdDelete_Click() {
 void frmBackUp::cmdRestore_Click() {
   const std::string path = SelectedFilePath();
   if (path.empty()) return;
-  if (!ConfirmForFile("Do you want to restore these settings?", path, MB_DEFBUTTON1)) return;
-  const RestoreResult result = RestoreBackupFile(path, OSVersionId);
+  const std::string name = FileNameOfPath(path);
+  const RestorePreview preview = PrepareRestore(path, OSVersionId);
+  if (preview.outcome == RestoreOutcome::OtherSystem) {
+    CurrentEffects().ShowMessageBox(hWnd(), "This backup file was taken from another operating system!!",
+                                    kProgramName, MB_OK | MB_ICONERROR);
+    return;
+  }
+  if (preview.outcome != RestoreOutcome::Restored) {
+    CurrentEffects().ShowMessageBox(hWnd(), preview.error, kProgramName, MB_OK | MB_ICONERROR);
+    ShowOutcomeAtHome(RestoredNote(name, "", 0, true));
+    return;
+  }
+  auto notBackedUp = [&](const std::string& why) {
+    CurrentEffects().ShowMessageBox(hWnd(), "Backup " + name + " was not restored: what is there now could not "
+                                            "be backed up first.\r\n\r\n" + why,
+                                    kProgramName, MB_OK | MB_ICONERROR);
+  };
+  // The number the backup taken first will have; with none left, nothing is asked.
+  std::string error;
+  const std::string nextBackup = NextBackupPath(BackupsFolder(), &error);
+  if (nextBackup.empty()) return notBackedUp(error);
+  if (!Confirm(RestoreQuestion(name, preview.valuesToChange, nextBackup, preview.skippedKeys), MB_DEFBUTTON1))
+    return;
+  const RestoreResult result = RunRestore(preview, OSVersionId, BackupsFolder());
   switch (result.outcome) {
-    case RestoreOutcome::OtherSystem:
-      CurrentEffects().ShowMessageBox(hWnd(), "This backup file was taken from another operating system!!",
-                                      kProgramName, MB_OK | MB_ICONERROR);
-      return;
-    case RestoreOutcome::Failed:
-      CurrentEffects().ShowMessageBox(hWnd(), result.error, kProgramName, MB_OK);
-      break;
+    case RestoreOutcome::BackupFailed: notBackedUp(result.error); break;
     case RestoreOutcome::NotAllWritten:
       CurrentEffects().ShowMessageBox(hWnd(), WriteFailureMessage(result.failures), kProgramName,
                                       MB_OK | MB_ICONERROR);
       break;
-    case RestoreOutcome::Restored: break;
+    default: break;
   }
-  Host().ShowHomeNote(RestoredNote(FileNameOfPath(path), result.failures.size(),
-                                         result.outcome == RestoreOutcome::Failed));
+  intializeList();  // the backup taken first is listed
+  ShowOutcomeAtHome(RestoredNote(name, result.backupPath, result.failures.size(),
+                                 result.outcome == RestoreOutcome::BackupFailed));
+}
+
+void frmBackUp::ShowOutcomeAtHome(const std::string& note) {
+  Host().ShowHomeNote(note);
   // The movie goes to its home page but stays behind this window.
   Host().SetMovieVariable("_root.home", "true");
 }
@@ -222,13 +242,18 @@ void frmBackUp::cmdExport_Click() {
   const std::string path = SelectedFilePath();
   if (path.empty()) return;
   std::string target = FileNameOfPath(path).substr(0, FileNameOfPath(path).rfind('.')) + ".reg";
+  // The dialog asks before replacing a file that exists: its Yes is the replace.
   if (!CurrentEffects().ChooseSaveFile(hWnd(), "Export " + FileNameOfPath(path),
                                        "Registration files (*.reg)|*.reg|All files (*.*)|*.*", "reg", &target))
     return;
-  const ExportResult result = ExportBackupFile(path, target);
-  if (!result.exported)
+  const ExportResult result = ExportBackupFile(path, target, true);
+  if (!result.exported) {
     CurrentEffects().ShowMessageBox(hWnd(), "The backup was not exported.\r\n\r\n" + result.error, kProgramName,
                                     MB_OK | MB_ICONERROR);
+    return;
+  }
+  CurrentEffects().ShowMessageBox(hWnd(), "Backup " + FileNameOfPath(path) + " was exported to " + target + ".",
+                                  kProgramName, MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace quorvane

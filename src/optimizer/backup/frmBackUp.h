@@ -59,8 +59,10 @@ class frmBackUp : public ToolForm, public BackupListWindow {
  private:
   void EnableButtonsWhenSelected();
   void EnableButtons(bool enabled);
-  // Asks the question about the selected file; true only on an explicit Yes.
-  bool ConfirmForFile(const std::string& question, const std::string& path, UINT defaultButton);
+  // The home page's line after a restore, the movie sent home behind this window.
+  void ShowOutcomeAtHome(const std::string& note);
+  // Asks the question; true only on an explicit Yes.
+  bool Confirm(const std::string& question, UINT defaultButton);
   // The Backups folder path of the selected row's file; empty when none is selected.
   std::string SelectedFilePath() const;
   // The value a row sorts by in the current sort column; 0 for an unknown row.

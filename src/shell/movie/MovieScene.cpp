@@ -66,10 +66,18 @@ bool Tokenize(std::string_view line, std::vector<Token>* tokens, std::string* er
   return true;
 }
 
+// A whole number within kMaxSceneNumber either side of zero.
 bool ParseInt(const std::string& text, int* value) {
   const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, *value);
-  return ec == std::errc() && ptr == end;
+  int parsed = 0;
+  auto [ptr, ec] = std::from_chars(text.data(), end, parsed);
+  if (ec != std::errc() || ptr != end || parsed < -kMaxSceneNumber || parsed > kMaxSceneNumber) return false;
+  *value = parsed;
+  return true;
+}
+
+std::string NumberRange() {
+  return " from -" + std::to_string(kMaxSceneNumber) + " to " + std::to_string(kMaxSceneNumber);
 }
 
 bool ParseColour(const std::string& text, MovieColour* colour) {
@@ -173,7 +181,7 @@ class SceneParser {
   bool Rect(const std::vector<std::string>& values, MovieRect* rect) {
     if (!ParseInt(values[0], &rect->x) || !ParseInt(values[1], &rect->y) || !ParseInt(values[2], &rect->width) ||
         !ParseInt(values[3], &rect->height))
-      return Fail("a position and size are four whole numbers");
+      return Fail("a position and size are four whole numbers" + NumberRange());
     if (rect->width <= 0 || rect->height <= 0) return Fail("a width or height is not positive");
     return true;
   }
@@ -188,7 +196,7 @@ class SceneParser {
   bool Number(const std::map<std::string, Token>& named, const char* key, int* value) {
     auto found = named.find(key);
     if (found == named.end()) return true;
-    if (!ParseInt(found->second.value, value)) return Fail("\"" + found->second.value + "\" is not a whole number");
+    if (!ParseInt(found->second.value, value)) return Fail("\"" + found->second.value + "\" is not a whole number" + NumberRange());
     return true;
   }
 
@@ -210,7 +218,7 @@ class SceneParser {
     if (!Split(2, &values, &named, {"font", "home"})) return false;
     if (!ParseInt(values[0], &scene_.width) || !ParseInt(values[1], &scene_.height) || scene_.width <= 0 ||
         scene_.height <= 0)
-      return Fail("the scene's size is two positive whole numbers");
+      return Fail("the scene's size is two positive whole numbers up to " + std::to_string(kMaxSceneNumber));
     if (named.count("font")) scene_.fontFace = named["font"].value;
     if (named.count("home")) scene_.homePage = named["home"].value;
     return true;

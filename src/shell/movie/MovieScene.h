@@ -3,6 +3,7 @@
 // parsing, no <windows.h>.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,6 +11,14 @@
 #include <vector>
 
 namespace quorvane {
+
+// Every number of a scene file (a place, a size, a radius, a text size) lies
+// within this many pixels either side of zero: far beyond any screen, and small
+// enough that growing it to any dpi up to 9600 stays inside an int.
+inline constexpr int kMaxSceneNumber = 100000;
+
+// A scene file is a few kilobytes; a larger one is damaged, and not read.
+inline constexpr std::size_t kMaxSceneFileBytes = 256 * 1024;
 
 struct MovieColour {
   uint8_t r = 0, g = 0, b = 0;

@@ -7,7 +7,7 @@ namespace quorvane {
 MovieScene LoadSceneFile(const std::string& path, MovieScene (*fallback)(), std::string* error) {
   std::string text;
   error->clear();
-  if (!ReadFileText(path, &text, error)) return fallback();
+  if (ReadBoundedFileText(path, kMaxSceneFileBytes, &text, error) != FileRead::Read) return fallback();
   MovieParseResult parsed = ParseMovieScene(text);
   if (parsed.scene) return std::move(*parsed.scene);
   *error = path + ", " + parsed.error;

@@ -1,5 +1,7 @@
 #include "shell/splash/SplashControl.h"
 
+#include <algorithm>
+
 #include "shell/movie/MovieSceneFile.h"
 
 namespace quorvane {
@@ -31,10 +33,11 @@ void SplashControl::Start(int /*mode*/) {
   params.className = "QuorvaneSplash";
   params.style = WS_POPUP;
   params.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
-  params.width = scene_.width;
-  params.height = scene_.height;
-  params.x = work.left + (work.right - work.left - scene_.width) / 2;
-  params.y = work.top + (work.bottom - work.top - scene_.height) / 2;
+  // Never larger than the screen, whatever the file says.
+  params.width = std::min<int>(scene_.width, work.right - work.left);
+  params.height = std::min<int>(scene_.height, work.bottom - work.top);
+  params.x = work.left + (work.right - work.left - params.width) / 2;
+  params.y = work.top + (work.bottom - work.top - params.height) / 2;
   if (!CreateHandle(params)) return;
   ShowWindow(hWnd(), SW_SHOWNOACTIVATE);
   UpdateWindow(hWnd());  // start-up keeps the thread busy: paint now

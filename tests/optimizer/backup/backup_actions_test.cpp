@@ -14,7 +14,8 @@ namespace {
 
 const char* const kParameters = "System\\CurrentControlSet\\Services\\Tcpip\\Parameters";
 const char* const kQuestionDelete = "Do you want to delete this file?";
-const char* const kQuestionRestore = "Do you want to restore these settings?";
+const char* const kQuestionRestore =
+    "Restore backup 001.BCK? It changes 2 values.\r\n\r\nWhat is there now is backed up first, as 004.BCK.";
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -124,7 +125,7 @@ TEST_CASE("restore writes the file's values back and sends the movie home behind
     h.effects.answers = {IDNO, IDCANCEL, 0};
     for (int press = 0; press < 3; ++press) h.Press(h.backup.cmdRestore);
     REQUIRE(h.effects.messageBoxes.size() == 3);
-    CHECK(h.effects.messageBoxes[0].text == std::string(kQuestionRestore) + "\r\n\r\n001.BCK");
+    CHECK(h.effects.messageBoxes[0].text == kQuestionRestore);
     CHECK(h.effects.messageBoxes[0].caption == "Quorvane");
     CHECK(h.effects.messageBoxes[0].style == (MB_YESNO | MB_ICONWARNING));
     CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 64u);
@@ -139,11 +140,26 @@ TEST_CASE("restore writes the file's values back and sends the movie home behind
     CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 128u);
     CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "KeepAliveTime") == 7200000u);
     CHECK(h.main.Flash.CurrentPage() == "home");
-    CHECK(h.main.Flash.Variable("_root.status") ==
-          "Backup 001.BCK restored. Restart Windows for the change to take effect.");
+    CHECK(h.main.Flash.Variable("_root.status") == "Restored 001.BCK. What was there before is in 004.BCK. "
+                                                   "Restart Windows for the change to take effect.");
     CHECK(h.FrameInFront());
     CHECK(h.backup.Visible());
     CHECK(Exists(written.path));
+    // What was there before comes back from the backup the restore took.
+    h.ClickRowNamed("004.BCK");
+    h.effects.answers = {IDYES};
+    h.Press(h.backup.cmdRestore);
+    CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 64u);
+  }
+
+  SUBCASE("with no backup number left, it says so and asks nothing") {
+    h.WriteBackup("999.BCK", "2004-05-09", "09:00:00", OSVersionId);
+    h.Open();
+    h.ClickRowNamed("001.BCK");
+    h.Press(h.backup.cmdRestore);
+    REQUIRE(h.effects.messageBoxes.size() == 1);
+    CHECK(h.effects.messageBoxes[0].text.find("999.BCK exists") != std::string::npos);
+    CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 64u);
   }
 
   SUBCASE("a value the registry refuses: one message naming it, and the rest restored") {
@@ -169,35 +185,32 @@ TEST_CASE("restore writes the file's values back and sends the movie home behind
 
   SUBCASE("a file from another system: the error, and the registry and the movie as they were") {
     h.ClickRowNamed("002.BCK");
-    h.effects.answers = {IDYES};
     h.Press(h.backup.cmdRestore);
-    REQUIRE(h.effects.messageBoxes.size() == 2);
-    CHECK(h.effects.messageBoxes[1].text == "This backup file was taken from another operating system!!");
-    CHECK(h.effects.messageBoxes[1].caption == std::string(kProgramName));
-    CHECK(h.effects.messageBoxes[1].style == (MB_OK | MB_ICONERROR));
+    REQUIRE(h.effects.messageBoxes.size() == 1);
+    CHECK(h.effects.messageBoxes[0].text == "This backup file was taken from another operating system!!");
+    CHECK(h.effects.messageBoxes[0].caption == std::string(kProgramName));
+    CHECK(h.effects.messageBoxes[0].style == (MB_OK | MB_ICONERROR));
     CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 64u);
     CHECK(h.main.Flash.CurrentPage() == "about");
   }
 
   SUBCASE("a damaged file: its fault is shown, and the movie still goes home") {
     h.ClickRowNamed("003.BCK");
-    h.effects.answers = {IDYES};
     h.Press(h.backup.cmdRestore);
     CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 64u);
-    REQUIRE(h.effects.messageBoxes.size() == 2);
-    CHECK_FALSE(h.effects.messageBoxes[1].text.empty());
-    CHECK(h.effects.messageBoxes[1].caption == std::string(kProgramName));
-    CHECK(h.effects.messageBoxes[1].style == MB_OK);
+    REQUIRE(h.effects.messageBoxes.size() == 1);
+    CHECK_FALSE(h.effects.messageBoxes[0].text.empty());
+    CHECK(h.effects.messageBoxes[0].caption == std::string(kProgramName));
+    CHECK(h.effects.messageBoxes[0].style == (MB_OK | MB_ICONERROR));
     CHECK(h.main.Flash.CurrentPage() == "home");
   }
 
   SUBCASE("a file gone since the refill fails with a message and writes nothing") {
     h.ClickRowNamed("001.BCK");
     DeleteFileA(written.path.c_str());
-    h.effects.answers = {IDYES};
     h.Press(h.backup.cmdRestore);
-    REQUIRE(h.effects.messageBoxes.size() == 2);
-    CHECK_FALSE(h.effects.messageBoxes[1].text.empty());
+    REQUIRE(h.effects.messageBoxes.size() == 1);
+    CHECK_FALSE(h.effects.messageBoxes[0].text.empty());
     CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "DefaultTTL") == 64u);
   }
 }
@@ -220,14 +233,15 @@ TEST_CASE("Export... writes the selected backup as a REGEDIT4 file where the sav
   CHECK(lines[0] == "REGEDIT4");
   CHECK(lines[2] == "[HKEY_LOCAL_MACHINE\\" + std::string(kParameters) + "]");
   CHECK(lines[7] == "\"DefaultTTL\"=dword:00000064");
-  CHECK(h.effects.messageBoxes.empty());
+  REQUIRE(h.effects.messageBoxes.size() == 1);
+  CHECK(h.effects.messageBoxes[0].text == "Backup 001.BCK was exported to " + (h.program / "settings.reg") + ".");
 
   h.WriteBackup("002.BCK", "2004-05-02", "17:05:03", 7, "\"damaged\"\r\n");
   h.Open();
   h.ClickRowNamed("002.BCK");
   h.Press(h.backup.cmdExport);
-  REQUIRE(h.effects.messageBoxes.size() == 1);
-  CHECK(h.effects.messageBoxes[0].text.find("The backup was not exported.") == 0);
+  REQUIRE(h.effects.messageBoxes.size() == 2);
+  CHECK(h.effects.messageBoxes[1].text.find("The backup was not exported.") == 0);
 }
 
 namespace {
