@@ -4,7 +4,7 @@ namespace quorvane {
 
 namespace {
 
-constexpr const char* kRestartAdvice = " Restart Windows for the change to take effect.";
+constexpr const char* kRestartAdvice = " It takes effect after Windows restarts.";
 
 std::string FileName(const std::string& path) {
   const size_t slash = path.find_last_of("\\/");
@@ -16,7 +16,7 @@ std::string Values(size_t count) { return std::to_string(count) + (count == 1 ? 
 }  // namespace
 
 std::string AppliedNote(const std::string& what, const std::string& backupPath, size_t notWritten) {
-  const std::string backup = " Your earlier settings are in backup " + FileName(backupPath) + ".";
+  const std::string backup = " Earlier settings: backup " + FileName(backupPath) + ".";
   if (notWritten) return what + " applied only in part: " + Values(notWritten) + " could not be written." + backup;
   return what + " applied." + backup + kRestartAdvice;
 }

@@ -88,7 +88,7 @@ SettingsBinding::SaveOutcome SettingsBinding::Save() {
   TextBox* refusedBox = nullptr;
   if (const std::string refusal = FirstRefusal(refusedBox); !refusal.empty()) {
     SetModified(true);
-    HWND owner = GetAncestor(saveButton_.hWnd(), GA_ROOT);
+    HWND owner = TopLevelWindowOf(saveButton_.hWnd());
     CurrentEffects().ShowMessageBox(owner, refusal, kProgramName, MB_OK | MB_ICONEXCLAMATION);
     refusedBox->SetFocus();
     refusedBox->SelectAll();

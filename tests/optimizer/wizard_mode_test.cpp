@@ -97,8 +97,8 @@ TEST_CASE("a mode's values show on its click, and Optimize Now applies the mode 
   CHECK(CurrentSettings == ModePresets[7]);
   CHECK(h.Description() == shown);
   CHECK(h.main->Flash.Variable("_root.status") ==
-        "Windows default applied. Your earlier settings are in backup 001.BCK. "
-        "Restart Windows for the change to take effect.");
+        "Windows default applied. Earlier settings: backup 001.BCK. "
+        "It takes effect after Windows restarts.");
 }
 
 TEST_CASE("when the backup cannot be written, the reason is shown and nothing changes") {

@@ -226,7 +226,10 @@ expect_eq "winxp missing mode" "$rc" 1
 expect_has "winxp missing mode" "$out" '"Automatic-A", "Automatic-B"'
 
 # /status reads only: each value, what it holds, what this Windows does with it.
-# The last restore left only the values the first backup held.
+wine reg add "$params" /v DefaultTTL /t REG_SZ /d 64 /f >/dev/null 2>&1
+wine reg add "$params" /v TcpWindowSize /t REG_BINARY /d 0102 /f >/dev/null 2>&1
+wine reg delete "$params" /v SYNAttackProtect /f >/dev/null 2>&1
+wine reg delete "$ie" /v MaxConnectionsPerServer /f >/dev/null 2>&1
 before=$(wine reg query "$params" 2>/dev/null)
 quorvane /status
 expect_eq "winxp /status status" "$rc" 0

@@ -105,8 +105,8 @@ TEST_CASE("pages entered again by Back and Next: Finish applies what their contr
   CHECK(ReadDword(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\VxD\\NWLink\\Ndi\\params\\cachesize", "")
         == 32u);
   CHECK(h.main.Flash.Variable("_root.status") ==
-        "Your advanced settings applied. Your earlier settings are in backup 001.BCK. "
-        "Restart Windows for the change to take effect.");
+        "Your advanced settings applied. Earlier settings: backup 001.BCK. "
+        "It takes effect after Windows restarts.");
 }
 
 TEST_CASE("a backup that cannot be written shows why and leaves the registry as it was") {

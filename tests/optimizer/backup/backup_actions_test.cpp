@@ -141,7 +141,7 @@ TEST_CASE("restore writes the file's values back and sends the movie home behind
     CHECK(testing::ReadDword(HKEY_LOCAL_MACHINE, kParameters, "KeepAliveTime") == 7200000u);
     CHECK(h.main.Flash.CurrentPage() == "home");
     CHECK(h.main.Flash.Variable("_root.status") == "Restored 001.BCK. What was there before is in 004.BCK. "
-                                                   "Restart Windows for the change to take effect.");
+                                                   "It takes effect after Windows restarts.");
     CHECK(h.FrameInFront());
     CHECK(h.backup.Visible());
     CHECK(Exists(written.path));
