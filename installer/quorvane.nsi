@@ -1,8 +1,6 @@
 ; Quorvane's installer. installer/CMakeLists.txt builds it:
 ;   makensis -DVERSION=1.2.3 -DEXE=<quorvane.exe> -DBINDIR=<the data files> -DICON=<quorvane.ico>
 ;            -DWELCOME_BITMAP=<164 x 314 .bmp> -DOUTFILE=<setup.exe> quorvane.nsi
-; With -DAMD64 (and makensis -X"Target amd64-unicode") it installs the 64-bit build,
-; which is what a host that runs 64-bit code only tests.
 ; Silent with /S; the uninstaller too, keeping the backups unless also given /DELETEBACKUPS.
 
 !include MUI2.nsh
@@ -20,11 +18,7 @@
 
 Name "Quorvane"
 OutFile "${OUTFILE}"
-!ifdef AMD64
-InstallDir "$PROGRAMFILES64\Quorvane"
-!else
 InstallDir "$PROGRAMFILES\Quorvane"
-!endif
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 ; Quorvane writes under HKEY_LOCAL_MACHINE and installs for every user.
 RequestExecutionLevel admin
