@@ -1,6 +1,8 @@
 ; Quorvane's installer. installer/CMakeLists.txt builds it:
 ;   makensis -DVERSION=1.2.3 -DEXE=<quorvane.exe> -DBINDIR=<the data files> -DICON=<quorvane.ico>
 ;            -DWELCOME_BITMAP=<164 x 314 .bmp> -DOUTFILE=<setup.exe> quorvane.nsi
+; With -DAMD64 (and makensis -X"Target amd64-unicode") it installs the 64-bit build,
+; which is what a host that runs 64-bit code only tests.
 ; Silent with /S; the uninstaller too, keeping the backups unless also given /DELETEBACKUPS.
 
 !include MUI2.nsh
@@ -18,7 +20,11 @@
 
 Name "Quorvane"
 OutFile "${OUTFILE}"
+!ifdef AMD64
+InstallDir "$PROGRAMFILES64\Quorvane"
+!else
 InstallDir "$PROGRAMFILES\Quorvane"
+!endif
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 ; Quorvane writes under HKEY_LOCAL_MACHINE and installs for every user.
 RequestExecutionLevel admin
@@ -52,20 +58,36 @@ VIAddVersionKey LegalCopyright "Copyright (C) 2026 Kestavo"
 ; $0 = 1 when Quorvane runs from $INSTDIR. Its name alone proves nothing (any
 ; program can take it): it counts only with a process started from
 ; $INSTDIR\quorvane.exe. Clobbers $0 to $9.
+; PROCESSENTRY32: dwSize, 8 more fields, szExeFile[260] (characters of the
+; installer's own size). In a 64-bit installer th32DefaultHeapID is 8 bytes, after
+; 4 of padding.
+; Process32First is the ANSI form; a Unicode installer asks for the W one.
+!if ${NSIS_CHAR_SIZE} > 1
+  !define PROCESS_ENTRY_CHARSET W
+!else
+  !define PROCESS_ENTRY_CHARSET ""
+!endif
+!if ${NSIS_PTR_SIZE} > 4
+  !define PROCESS_ENTRY_NEW '*(i 568, i, i, i, l, i, i, i, i, i, &t260) p .r4'
+  !define PROCESS_ENTRY_READ '*$4(i, i, i .r6, i, l, i, i, i, i, i, &t260 .r7)'
+!else
+  !define PROCESS_ENTRY_NEW '*(i 296, i, i, i, i, i, i, i, i, &t260) p .r4'
+  !define PROCESS_ENTRY_READ '*$4(i, i, i .r6, i, i, i, i, i, i, &t260 .r7)'
+!endif
+
 !macro QUORVANE_RUNS_HERE
   StrCpy $0 0
-  System::Call 'kernel32::OpenMutexA(i 0x00100000, i 0, t "${RUNNING_MUTEX}") p .r1 ?e'
+  System::Call 'kernel32::OpenMutex(i 0x00100000, i 0, t "${RUNNING_MUTEX}") p .r1 ?e'
   Pop $2
   ${If} $1 <> 0
   ${OrIf} $2 = 5 ; held, by a process this one may not open
     System::Call 'kernel32::CloseHandle(p r1)'
-    System::Call 'kernel32::GetLongPathNameA(t "$INSTDIR\quorvane.exe", t .r9, i ${NSIS_MAX_STRLEN})'
+    System::Call 'kernel32::GetLongPathName(t "$INSTDIR\quorvane.exe", t .r9, i ${NSIS_MAX_STRLEN})'
     System::Call 'kernel32::CreateToolhelp32Snapshot(i 2, i 0) p .r3' ; every process
-    ; PROCESSENTRY32: dwSize, 8 more fields, szExeFile[260]
-    System::Call '*(i 296, i, i, i, i, i, i, i, i, &t260) p .r4'
-    System::Call 'kernel32::Process32First(p r3, p r4) i .r5'
+    System::Call '${PROCESS_ENTRY_NEW}'
+    System::Call 'kernel32::Process32First${PROCESS_ENTRY_CHARSET}(p r3, p r4) i .r5'
     ${DoWhile} $5 <> 0
-      System::Call '*$4(i, i, i .r6, i, i, i, i, i, i, &t260 .r7)'
+      System::Call '${PROCESS_ENTRY_READ}'
       ${If} $7 == "quorvane.exe"
         ; Vista and later answer with the least access; XP needs more.
         System::Call 'kernel32::OpenProcess(i 0x1000, i 0, i r6) p .r8'
@@ -73,18 +95,18 @@ VIAddVersionKey LegalCopyright "Copyright (C) 2026 Kestavo"
           System::Call 'kernel32::OpenProcess(i 0x410, i 0, i r6) p .r8'
         ${EndIf}
         StrCpy $7 ""
-        System::Call 'kernel32::QueryFullProcessImageNameA(p r8, i 0, t .r7, *i ${NSIS_MAX_STRLEN}) i .r2'
+        System::Call 'kernel32::QueryFullProcessImageName(p r8, i 0, t .r7, *i ${NSIS_MAX_STRLEN}) i .r2'
         ${If} $2 == "error"
-          System::Call 'psapi::GetModuleFileNameExA(p r8, p 0, t .r7, i ${NSIS_MAX_STRLEN})'
+          System::Call 'psapi::GetModuleFileNameEx(p r8, p 0, t .r7, i ${NSIS_MAX_STRLEN})'
         ${EndIf}
         System::Call 'kernel32::CloseHandle(p r8)'
-        System::Call 'kernel32::GetLongPathNameA(t r7, t .r7, i ${NSIS_MAX_STRLEN})'
+        System::Call 'kernel32::GetLongPathName(t r7, t .r7, i ${NSIS_MAX_STRLEN})'
         ${If} $7 == $9
         ${AndIf} $7 != ""
           StrCpy $0 1
         ${EndIf}
       ${EndIf}
-      System::Call 'kernel32::Process32Next(p r3, p r4) i .r5'
+      System::Call 'kernel32::Process32Next${PROCESS_ENTRY_CHARSET}(p r3, p r4) i .r5'
     ${Loop}
     System::Free $4
     System::Call 'kernel32::CloseHandle(p r3)'
@@ -162,16 +184,16 @@ Function un.LeadsNowhereElse
   Push $R3
   Push $R4
   StrCpy $R0 0
-  System::Call 'kernel32::GetFileAttributesA(t R1) i .R2'
+  System::Call 'kernel32::GetFileAttributes(t R1) i .R2'
   IntOp $R3 $R2 & 0x400 ; FILE_ATTRIBUTE_REPARSE_POINT
   ${If} $R2 <> -1
   ${AndIf} $R3 = 0
     ; No access asked: only the name is looked at. A folder needs backup semantics.
-    System::Call 'kernel32::CreateFileA(t R1, i 0, i 7, p 0, i 3, i 0x02000000, p 0) p .R3'
+    System::Call 'kernel32::CreateFile(t R1, i 0, i 7, p 0, i 3, i 0x02000000, p 0) p .R3'
     ${If} $R3 <> -1
-      System::Call 'kernel32::GetFinalPathNameByHandleA(p R3, t .R4, i ${NSIS_MAX_STRLEN}, i 0) i .R2'
+      System::Call 'kernel32::GetFinalPathNameByHandle(p R3, t .R4, i ${NSIS_MAX_STRLEN}, i 0) i .R2'
       System::Call 'kernel32::CloseHandle(p R3)'
-      System::Call 'kernel32::GetLongPathNameA(t R1, t .R3, i ${NSIS_MAX_STRLEN})'
+      System::Call 'kernel32::GetLongPathName(t R1, t .R3, i ${NSIS_MAX_STRLEN})'
       ${If} $R2 == "error"
       ${OrIf} $R4 == "\\?\$R3"
         StrCpy $R0 1
@@ -199,7 +221,7 @@ Function un.DeleteBackups
   ${EndIf}
   FindFirst $2 $3 "$INSTDIR\Backups\*.BCK"
   ${DoWhile} $3 != ""
-    System::Call 'kernel32::GetFileAttributesA(t "$INSTDIR\Backups\$3") i .r0'
+    System::Call 'kernel32::GetFileAttributes(t "$INSTDIR\Backups\$3") i .r0'
     IntOp $0 $0 & 0x10 ; FILE_ATTRIBUTE_DIRECTORY
     Push "$INSTDIR\Backups\$3"
     Call un.LeadsNowhereElse
