@@ -10,11 +10,10 @@ objdump=$1 exe=$2
 # key, and what only real Windows can confirm, msvcrt.dll among it). Anything else
 # is loaded from the system folder by full path on first use (system/LazyLibrary.h).
 known="advapi32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll user32.dll"
-imported=$("$objdump" -p "$exe" | awk '/DLL Name:/ { print tolower($3) }' | sort -u)
-[ -n "$imported" ] || { echo "check-known-dlls: no imports read from $exe" >&2; exit 1; }
-unknown=$(comm -23 <(echo "$imported") <(tr ' ' '\n' <<<"$known" | sort))
-if [ -n "$unknown" ]; then
-  echo "check-known-dlls: $(basename "$exe") imports DLLs Windows may load from beside it: $(tr '\n' ' ' <<<"$unknown")" >&2
+source "$(dirname "$0")/imported-dlls.sh"
+imported_dlls_outside check-known-dlls "$objdump" "$exe" "$known" || exit 1
+if [ -n "$outside" ]; then
+  echo "check-known-dlls: $(basename "$exe") imports DLLs Windows may load from beside it: $(tr '\n' ' ' <<<"$outside")" >&2
   echo "Load them from the system folder by full path on first use (system/LazyLibrary.h)." >&2
   exit 1
 fi

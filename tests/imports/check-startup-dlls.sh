@@ -6,11 +6,10 @@
 set -euo pipefail
 objdump=$1 exe=$2
 startup="advapi32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll user32.dll"
-imported=$("$objdump" -p "$exe" | awk '/DLL Name:/ { print tolower($3) }' | sort -u)
-[ -n "$imported" ] || { echo "check-startup-dlls: no imports read from $exe" >&2; exit 1; }
-extra=$(comm -23 <(echo "$imported") <(tr ' ' '\n' <<<"$startup" | sort))
-if [ -n "$extra" ]; then
-  echo "check-startup-dlls: $(basename "$exe") imports DLLs start-up does not need: $(tr '\n' ' ' <<<"$extra")" >&2
+source "$(dirname "$0")/imported-dlls.sh"
+imported_dlls_outside check-startup-dlls "$objdump" "$exe" "$startup" || exit 1
+if [ -n "$outside" ]; then
+  echo "check-startup-dlls: $(basename "$exe") imports DLLs start-up does not need: $(tr '\n' ' ' <<<"$outside")" >&2
   echo "Look their functions up on first use (system/LazyLibrary.h)." >&2
   exit 1
 fi
