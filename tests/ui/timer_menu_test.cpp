@@ -8,6 +8,7 @@
 #include "ui/Menu.h"
 #include "ui/MessageLoop.h"
 #include "ui/Timer.h"
+#include "ui/WindowlessTimer.h"
 #include "ui_test_support.h"
 
 using namespace quorvane;
@@ -118,6 +119,29 @@ TEST_CASE("a tick that comes while the same timer's handler still runs is skippe
   CHECK(PumpUntil([&] { return form.alarmTicks >= 3; }));
   form.tmrAlarm.SetEnabled(false);
   CHECK(form.maxAlarmDepth == 1);
+}
+
+TEST_CASE("a window-less timer ticks through the thread's loop, two at once each their own, and stops") {
+  int fast = 0, slow = 0, depth = 0, deepest = 0;
+  WindowlessTimer slowTimer([&] { ++slow; });
+  WindowlessTimer fastTimer([&] {
+    ++fast;
+    deepest = std::max(deepest, ++depth);
+    PumpUntil([] { return false; }, 30);  // handles messages mid-tick, as the alarm does
+    --depth;
+  });
+  fastTimer.Start(10);
+  slowTimer.Start(65535);
+  CHECK(PumpUntil([&] { return fast >= 3; }));
+  CHECK(deepest == 1);
+  CHECK(slow == 0);
+  fastTimer.Stop();
+  CHECK_FALSE(fastTimer.Running());
+  const int ticks = fast;
+  PumpUntil([] { return false; }, 60);
+  CHECK(fast == ticks);
+  slowTimer.Start(0);
+  CHECK_FALSE(slowTimer.Running());
 }
 
 TEST_CASE("a pop-up menu raises the Click of the item chosen; separators, hidden and disabled items are never chosen") {
