@@ -5,7 +5,7 @@
 #include "optimizer/TcpSettings.h"
 #include "shell/CommandLine.h"
 #include "shell/ConsoleOutput.h"
-#include "shell/InstallToolWindows.h"
+#include "shell/ProgramParts.h"
 #include "shell/SingleInstance.h"
 #include "shell/frmMain.h"
 #include "system/mdlOSVersion.h"
@@ -30,7 +30,7 @@ int RunWindowed() {
   // Creating the main window starts everything; unloading it ends the process.
   static frmMain main;
   SetMainWindow(&main);
-  InstallToolWindows(main);
+  InstallProgramParts(main);
   main.Load();
   if (!main.StartedInTray()) main.Show();
   runningCopy.Answer([] { return MainWindow().ComeBackToFront(); });

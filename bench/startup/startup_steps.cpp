@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "../probes/bench_timing.h"
-#include "shell/InstallToolWindows.h"
+#include "shell/ProgramParts.h"
 #include "shell/frmMain.h"
 
 using namespace quorvane;
@@ -71,7 +71,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   steps.Mark("start");
   static frmMain main;
   SetMainWindow(&main);
-  InstallToolWindows(main);
+  InstallProgramParts(main);
   steps.Mark("tool windows constructed");
   main.StartupTrace = [](const std::string& step) { steps.Mark(step); };
   main.Load();

@@ -33,6 +33,11 @@ TcpSettings Preset(int32_t mss, int32_t mtu, int32_t rwin, int32_t ttl, int32_t 
 
 }  // namespace
 
+void StartWorkingSettings() {
+  CurrentSettings = ModePresets[0];
+  CurrentSettings.NDICacheSize = 0;
+}
+
 void InitModePresets() {
   constexpr int32_t D = kWindowsDefault;
   //                          MSS   MTU   RWIN    TTL  KeepAlive  IE1.0 IE1.1

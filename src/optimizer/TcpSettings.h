@@ -39,6 +39,9 @@ extern const char* const kModeCaptions[kModePresetCount];
 
 // Fills ModePresets 0 to 7 once at start-up.
 void InitModePresets();
+// The working set the windows start from: preset 0 with no NDI cache (the
+// advanced wizard's first choice). Once at start-up, after the presets.
+void StartWorkingSettings();
 
 // The "Windows default" set: every number is kWindowsDefault, and the apply
 // removes every value it writes, the flags and the fixed ones too.

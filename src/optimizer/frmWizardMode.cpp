@@ -39,8 +39,8 @@ void frmWizardMode::Form_Load() {
   lblGridName.ForEach([&small](SkinLabel& label) { label.SetFont(small); });
   lblGridValue.ForEach([&small](SkinLabel& label) { label.SetFont(small); });
   lblGridNote.SetFont(small);
-  CurrentSettings = ModePresets[0];
-  BuildModeDescription();
+  // The mode chosen, not the working set: the advanced wizard may have changed that meanwhile.
+  BuildModeDescription(ModePresets[SelectedMode()]);
 }
 
 void frmWizardMode::optMode_Click(int index) {
@@ -72,9 +72,9 @@ void frmWizardMode::cmdOptimize_Click() {
   Host().returnHome();
 }
 
-void frmWizardMode::BuildModeDescription() {
+void frmWizardMode::BuildModeDescription(const TcpSettings& shown) {
   const WindowsGeneration generation = GenerationOf(RunningRelease);
-  const std::vector<ModeGridCell> cells = ModeGridCells(CurrentSettings);
+  const std::vector<ModeGridCell> cells = ModeGridCells(shown);
   for (int i = 0; i < static_cast<int>(cells.size()); ++i) {
     // The skin draws a disabled label in its quiet colour: greyed, still readable.
     const bool used = !FieldNotUsed(cells[i].field, generation);

@@ -2,6 +2,7 @@
 // "Optimize Now". Hosted in the main window.
 #pragma once
 
+#include "optimizer/TcpSettings.h"
 #include "ui/Buttons.h"
 #include "ui/ControlArray.h"
 #include "ui/Form.h"
@@ -17,8 +18,9 @@ class frmWizardMode : public ToolForm {
 
   void optMode_Click(int index);
   void cmdOptimize_Click();
-  // Shows CurrentSettings in the value grid, greying what this Windows does not use.
-  void BuildModeDescription();
+  // Shows the settings (the working set unless told) in the value grid, greying
+  // what this Windows does not use.
+  void BuildModeDescription(const TcpSettings& shown = CurrentSettings);
   // The index of the mode option that is set (0 when none is).
   int SelectedMode() const;
 

@@ -1,11 +1,12 @@
 // The seven tool windows the main window hosts, and the fixed orders in which
-// the program visits them. A window not built yet is stood in for by a plain one
-// saying so, so every command and order works now and each window plugs in here.
+// the program visits them. A window is made, hosted in the main window's frame
+// and loaded the first time it is wanted, so start-up makes none of them: what
+// must run from start-up runs in the engines (shell/ProgramEngines.h).
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
-#include <string>
 
 #include "ui/Form.h"
 #include "ui/ToolWindowHost.h"
@@ -18,7 +19,7 @@ enum class ToolWindow { WizardMode, AdvancedMode, BackUp, NetPingerSettings, Sys
 constexpr int kToolWindowCount = 7;
 using ToolWindowOrder = std::array<ToolWindow, kToolWindowCount>;
 
-// Start-up's load order, and the order of "about", "closeAbout", "main" and "close".
+// The order of "about", "closeAbout", "main" and "close".
 constexpr ToolWindowOrder kLoadOrder = {ToolWindow::WizardMode, ToolWindow::AdvancedMode, ToolWindow::BackUp,
                                         ToolWindow::NetPingerSettings, ToolWindow::SystemStatus,
                                         ToolWindow::RamConfiguration, ToolWindow::MainSettings};
@@ -30,23 +31,35 @@ constexpr ToolWindowOrder kHideOrder = {ToolWindow::WizardMode, ToolWindow::Adva
 // The window's name as the program knows it ("frmWizardMode").
 const char* ToolWindowName(ToolWindow window);
 
+using ToolWindowMaker = std::function<std::unique_ptr<ToolForm>()>;
+
 class ToolWindows {
  public:
   explicit ToolWindows(ToolWindowHost& host);
   ~ToolWindows();
 
-  // Puts a real window in a slot (before the main window loads them); a tool
-  // window gets the host.
+  // What fills a slot: a maker, called the first time the window is wanted, or
+  // a window that exists already (tests), loaded then.
+  void Install(ToolWindow slot, ToolWindowMaker make);
   void Install(ToolWindow slot, ToolForm& window);
-  void Install(ToolWindow slot, Form& window);
-  Form& operator[](ToolWindow slot) const { return *windows_[static_cast<int>(slot)]; }
-  // True while the slot holds the stand-in.
-  bool IsStandIn(ToolWindow slot) const;
+  // The frame the windows are hosted in (the main window's, once it is made).
+  void HostIn(HWND frame) { frame_ = frame; }
+
+  // The window, made, hosted and loaded now if it was not; nullptr for an empty slot.
+  ToolForm* Open(ToolWindow slot);
+  // The window when it is loaded, otherwise nullptr: what hiding, closing and
+  // the question about unsaved changes visit.
+  ToolForm* Loaded(ToolWindow slot) const;
 
  private:
+  struct Slot {
+    ToolWindowMaker make;
+    std::unique_ptr<ToolForm> made;
+    ToolForm* window = nullptr;
+  };
   ToolWindowHost& host_;
-  std::array<Form*, kToolWindowCount> windows_{};
-  std::array<std::unique_ptr<Form>, kToolWindowCount> standIns_;
+  HWND frame_ = nullptr;
+  std::array<Slot, kToolWindowCount> slots_;
 };
 
 }  // namespace quorvane

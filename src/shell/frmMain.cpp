@@ -53,7 +53,7 @@ frmMain::frmMain()
   cmdSystemSettings.Handle(&CommandButton::Click, [this](int index) { cmdSystemSettings_Click(index); });
   cmdRamBooster.Handle(&CommandButton::Click, [this](int index) { cmdRamBooster_Click(index); });
   cmdNetPinger.Handle(&CommandButton::Click, [this](int index) { cmdNetPinger_Click(index); });
-  cmdMainSettings.Click = [this] { showToolWindow(ToolWindowSlots[ToolWindow::MainSettings]); };
+  cmdMainSettings.Click = [this] { showToolWindow(ToolWindow::MainSettings); };
   // "Home Page", "About" and "Help" do nothing.
   // Out of sight beneath the movie, and so out of the keyboard's reach (Tab, "&" letters).
   auto hide = [](CommandButton& button) { button.SetVisible(false); };
@@ -121,17 +121,15 @@ void frmMain::Form_Load() {
   detectOperatingSystem();
   Trace("os " + std::to_string(OSVersionId));
   InitModePresets();
+  StartWorkingSettings();
   Trace("presets");
   // 8. The tray icon.
   Tray1.Show(true);
   Trace("tray");
-  // 9. The tool windows, hidden, each a child of the frame from the start.
-  for (ToolWindow slot : kLoadOrder) {
-    Form& window = ToolWindowSlots[slot];
-    window.HostIn(framChildWindow.hWnd());
-    window.Load();
-    Trace(std::string("load ") + ToolWindowName(slot));
-  }
+  // 9. What runs without a window; the tool windows are made when first shown.
+  ToolWindowSlots.HostIn(framChildWindow.hWnd());
+  if (engines_) engines_->Start(*this);
+  Trace("engines");
   // 10. Straight to the tray when the start-up option says so.
   startedInTray_ = StartsInTray();
   if (startedInTray_) {
@@ -143,8 +141,11 @@ void frmMain::Form_Load() {
   Trace("splash closed");
 }
 
-void frmMain::Form_Unload() {
-  UnloadAll(kHideOrder);
+void frmMain::Form_Unload() { EndProgram(kHideOrder); }
+
+void frmMain::EndProgram(const ToolWindowOrder& order) {
+  UnloadAll(order);
+  if (engines_) engines_->Stop();
   Tray1.Show(false);
   CurrentEffects().EndProcess(0);
 }
@@ -182,8 +183,8 @@ void frmMain::AcceptTaskbarCreated() {
 
 bool frmMain::ChangesSavedOrDropped() {
   for (ToolWindow slot : kHideOrder) {
-    auto* window = dynamic_cast<ToolForm*>(&ToolWindowSlots[slot]);
-    if (!window || !window->IsLoaded() || !window->HasUnsavedChanges()) continue;
+    ToolForm* window = ToolWindowSlots.Loaded(slot);
+    if (!window || !window->HasUnsavedChanges()) continue;
     const int answer = CurrentEffects().ShowMessageBox(hWnd(), "Save the changes to " + window->Caption() + "?",
                                                        kProgramName, MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDCANCEL) return false;
@@ -192,11 +193,7 @@ bool frmMain::ChangesSavedOrDropped() {
   return true;
 }
 
-bool frmMain::StartsInTray() {
-  Form& settings = ToolWindowSlots[ToolWindow::MainSettings];
-  auto* options = dynamic_cast<StartupOptionsWindow*>(&settings);
-  return options && options->RunProgramInTray();
-}
+bool frmMain::StartsInTray() { return engines_ && engines_->StartsInTray(); }
 
 void frmMain::applyAllControls(Form& window) { ApplySkinToAllControls(Skin, window); }
 
@@ -239,20 +236,28 @@ void frmMain::FrameToFront() {
   SetWindowPos(framChildWindow.hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// Windows never made have nothing to hide, show or unload; "closeAbout" shows
+// the made ones in the frame behind the movie, so making the others would show nothing more.
 void frmMain::HideAll(const ToolWindowOrder& order) {
-  for (ToolWindow slot : order) ToolWindowSlots[slot].Hide();
+  for (ToolWindow slot : order)
+    if (ToolForm* window = ToolWindowSlots.Loaded(slot)) window->Hide();
 }
 
 void frmMain::ShowAll(const ToolWindowOrder& order) {
-  for (ToolWindow slot : order) ToolWindowSlots[slot].Show();
+  for (ToolWindow slot : order)
+    if (ToolForm* window = ToolWindowSlots.Loaded(slot)) window->Show();
 }
 
 void frmMain::UnloadAll(const ToolWindowOrder& order) {
-  for (ToolWindow slot : order) ToolWindowSlots[slot].Unload();
+  for (ToolWindow slot : order)
+    if (ToolForm* window = ToolWindowSlots.Loaded(slot)) window->Unload();
 }
 
-void frmMain::showToolWindow(Form& window) {
+void frmMain::showToolWindow(ToolWindow slot) {
   HideAll(kHideOrder);
+  ToolForm* opened = ToolWindowSlots.Open(slot);
+  if (!opened) return;
+  Form& window = *opened;
   if (window.HostWindow() != framChildWindow.hWnd()) window.HostIn(framChildWindow.hWnd());
   window.Show();
   FrameToFront();
@@ -277,9 +282,8 @@ void frmMain::returnHome() {
 void frmMain::ShowHomeNote(const std::string& text) { Flash.SetVariable(kHomeNoteVariable, text); }
 
 void frmMain::ShowBackupManager() {
-  Form& backup = ToolWindowSlots[ToolWindow::BackUp];
-  if (auto* list = dynamic_cast<BackupListWindow*>(&backup)) list->intializeList();
-  showToolWindow(backup);
+  if (auto* list = dynamic_cast<BackupListWindow*>(ToolWindowSlots.Open(ToolWindow::BackUp))) list->intializeList();
+  showToolWindow(ToolWindow::BackUp);
 }
 
 void frmMain::OpenHelpFile() {

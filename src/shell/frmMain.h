@@ -1,12 +1,13 @@
 // The main window: the program's start-up object. Its face is the movie; beneath
 // it lies the frame framChildWindow, where one tool window at a time is shown. It
 // owns the skin, the splash, the tray icon and its menu, and the seven tool
-// windows, and dispatches the movie's commands.
+// windows, starts the engines, and dispatches the movie's commands.
 #pragma once
 
 #include <functional>
 #include <string>
 
+#include "shell/ProgramEngines.h"
 #include "shell/ToolWindows.h"
 #include "shell/movie/MovieControl.h"
 #include "shell/skin/SkinControl.h"
@@ -27,8 +28,11 @@ class frmMain : public Form, public ToolWindowHost {
 
   // Skins every control of a window.
   void applyAllControls(Form& window);
-  // Makes the window the single visible one in the frame, the frame in front.
-  void showToolWindow(Form& window);
+  // Makes the window the single visible one in the frame, the frame in front
+  // (made and loaded first, the first time).
+  void showToolWindow(ToolWindow slot);
+  // What runs from start-up; started at start-up's step 9 (none in some tests).
+  void UseEngines(ProgramEngines& engines) { engines_ = &engines; }
   // ToolWindowHost: what the tool windows ask of the main window. returnHome
   // brings the movie in front, on its home page (the optimizer windows call it
   // after writing).
@@ -77,6 +81,9 @@ class frmMain : public Form, public ToolWindowHost {
   void HideAll(const ToolWindowOrder& order);
   void ShowAll(const ToolWindowOrder& order);
   void UnloadAll(const ToolWindowOrder& order);
+  // The tool windows unloaded in the order, the engines stopped, the tray icon
+  // removed, and the process ended.
+  void EndProgram(const ToolWindowOrder& order);
   void ShowBackupManager();
   bool StartsInTray();
   void OpenHelpFile();
@@ -100,6 +107,7 @@ class frmMain : public Form, public ToolWindowHost {
   void cmdNetPinger_Click(int index);
 
   bool startedInTray_ = false;
+  ProgramEngines* engines_ = nullptr;
 
   // The older buttons, in their designed places (twips), covered by the movie.
   ControlArray<CommandButton> cmdQuorvane{"cmdQuorvane"};

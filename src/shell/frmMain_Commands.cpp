@@ -37,25 +37,22 @@ void frmMain::Flash_FSCommand(const std::string& command, const std::string& /*a
        }},
       {"IDC_FS_close",
        [](frmMain& m) {
-         if (!m.ChangesSavedOrDropped()) return;
-         m.UnloadAll(kLoadOrder);
-         m.Tray1.Show(false);
-         CurrentEffects().EndProcess(0);
+         if (m.ChangesSavedOrDropped()) m.EndProgram(kLoadOrder);
        }},
       {"IDC_FS_tray", [](frmMain& m) { m.hideToTray(); }},
       {"IDC_FS_home", [](frmMain& m) { m.MovieToFront(); }},
-      {"IDC_FS_settings", [](frmMain& m) { m.showToolWindow(m.ToolWindowSlots[ToolWindow::MainSettings]); }},
+      {"IDC_FS_settings", [](frmMain& m) { m.showToolWindow(ToolWindow::MainSettings); }},
       {"IDC_FS_help", [](frmMain& m) { m.OpenHelpFile(); }},
       {"IDC_FS_drag", [](frmMain& m) { m.dragWindow(); }},
       {"IDC_FS_hide", [](frmMain& m) { m.MovieToFront(); }},
-      {"IDC_FS_wizardmode", [](frmMain& m) { m.showToolWindow(m.ToolWindowSlots[ToolWindow::WizardMode]); }},
-      {"IDC_FS_advancedmode", [](frmMain& m) { m.showToolWindow(m.ToolWindowSlots[ToolWindow::AdvancedMode]); }},
+      {"IDC_FS_wizardmode", [](frmMain& m) { m.showToolWindow(ToolWindow::WizardMode); }},
+      {"IDC_FS_advancedmode", [](frmMain& m) { m.showToolWindow(ToolWindow::AdvancedMode); }},
       {"IDC_FS_backupmanager", [](frmMain& m) { m.ShowBackupManager(); }},
       {"IDC_FS_pingsettings",
-       [](frmMain& m) { m.showToolWindow(m.ToolWindowSlots[ToolWindow::NetPingerSettings]); }},
-      {"IDC_FS_systemstatus", [](frmMain& m) { m.showToolWindow(m.ToolWindowSlots[ToolWindow::SystemStatus]); }},
+       [](frmMain& m) { m.showToolWindow(ToolWindow::NetPingerSettings); }},
+      {"IDC_FS_systemstatus", [](frmMain& m) { m.showToolWindow(ToolWindow::SystemStatus); }},
       {"IDC_FS_ramconfiguration",
-       [](frmMain& m) { m.showToolWindow(m.ToolWindowSlots[ToolWindow::RamConfiguration]); }},
+       [](frmMain& m) { m.showToolWindow(ToolWindow::RamConfiguration); }},
       {"IDC_FS_internetproperties", [](frmMain&) { OpenInternetProperties(); }},
       {"IDC_FS_systemproperties", [](frmMain&) { OpenSystemProperties(); }},
       {"IDC_FS_modemsettings", [](frmMain&) { OpenModemSettings(); }},
@@ -81,8 +78,8 @@ void frmMain::Flash_FSCommand(const std::string& command, const std::string& /*a
 void frmMain::cmdQuorvane_Click(int index) {
   switch (index) {
     case 0: PlainMessage("Nothandeled"); break;
-    case 1: showToolWindow(ToolWindowSlots[ToolWindow::WizardMode]); break;
-    case 2: showToolWindow(ToolWindowSlots[ToolWindow::AdvancedMode]); break;
+    case 1: showToolWindow(ToolWindow::WizardMode); break;
+    case 2: showToolWindow(ToolWindow::AdvancedMode); break;
     case 3: ShowBackupManager(); break;
     default: break;
   }
@@ -102,15 +99,15 @@ void frmMain::cmdSystemSettings_Click(int index) {
 void frmMain::cmdRamBooster_Click(int index) {
   switch (index) {
     case 0: PlainMessage("Not handeled yet"); break;
-    case 1: showToolWindow(ToolWindowSlots[ToolWindow::SystemStatus]); break;
-    case 2: showToolWindow(ToolWindowSlots[ToolWindow::RamConfiguration]); break;
+    case 1: showToolWindow(ToolWindow::SystemStatus); break;
+    case 2: showToolWindow(ToolWindow::RamConfiguration); break;
     default: break;
   }
 }
 
 void frmMain::cmdNetPinger_Click(int index) {
   if (index == 0) PlainMessage("Nothandeled");
-  if (index == 1) showToolWindow(ToolWindowSlots[ToolWindow::NetPingerSettings]);
+  if (index == 1) showToolWindow(ToolWindow::NetPingerSettings);
 }
 
 }  // namespace quorvane

@@ -21,11 +21,8 @@ void frmMainSettings::Form_Load() {
   SetModified(false);
 }
 
-void frmMainSettings::LoadMainSettings() {
-  settings_.Load();
-  // Rewritten at every start-up, so a program moved to another folder keeps starting.
-  if (chkRunMainProgram.Value() == kChecked) SetStartAtLogon(true);
-}
+// The start at logon was brought up to date when the program started (StartupOptions).
+void frmMainSettings::LoadMainSettings() { settings_.Load(); }
 
 bool frmMainSettings::SaveMainSettings() {
   const SettingsBinding::SaveOutcome outcome = settings_.Save();

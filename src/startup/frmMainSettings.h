@@ -11,11 +11,9 @@
 
 namespace quorvane {
 
-class frmMainSettings : public ToolForm, public StartupOptionsWindow {
+class frmMainSettings : public ToolForm {
  public:
   frmMainSettings();
-
-  bool RunProgramInTray() const override { return chkRunProgramMini.Value() == kChecked; }
 
   void LoadMainSettings();
   // False when a setting or the start at logon could not be written; the user was told why.

@@ -23,12 +23,16 @@ SettingsBinding::TextRule SettingsBinding::WholeNumber(std::string field, int64_
           [minimum, maximum] { return WholeNumberRangeText(minimum, maximum); }};
 }
 
+std::optional<bool> StoredCheckBoxChecked(const std::string& stored) {
+  if (stored != "0" && stored != "1" && stored != "2") return std::nullopt;
+  return stored != "0";
+}
+
 SettingsBinding& SettingsBinding::Bind(CheckBox& box, std::string defaultText) {
-  // "2" (a grayed box, written by other tools) shows as checked.
   auto load = [&box](const std::string& stored) {
-    if (stored != "0" && stored != "1" && stored != "2") return false;
-    box.SetValue(stored == "0" ? kUnchecked : kChecked);
-    return true;
+    const std::optional<bool> checked = StoredCheckBoxChecked(stored);
+    if (checked) box.SetValue(*checked ? kChecked : kUnchecked);
+    return checked.has_value();
   };
   auto save = [&box] { return std::string(box.Value() == kChecked ? "1" : "0"); };
   Add(box, std::move(defaultText), load, save);

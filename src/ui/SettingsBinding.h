@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,10 @@ class SettingsBinding {
 };
 
 // "The setting chkSound could not be saved: Access denied." for each failure.
+// A check box's stored text: "1" and "2" (a grayed box, written by other tools)
+// check it, "0" clears it, anything else is no value (the default holds).
+std::optional<bool> StoredCheckBoxChecked(const std::string& stored);
+
 std::string DescribeSaveFailures(const std::vector<SettingsBinding::SaveFailure>& failures);
 
 }  // namespace quorvane

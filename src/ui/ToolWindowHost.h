@@ -51,13 +51,6 @@ class BackupListWindow {
   virtual void intializeList() = 0;
 };
 
-// The start-up options say whether the program starts hidden in the tray.
-class StartupOptionsWindow {
- public:
-  virtual ~StartupOptionsWindow() = default;
-  virtual bool RunProgramInTray() const = 0;  // "Run Program In system tray" is checked
-};
-
 // The status window owns the program's one processor-usage sampler; the
 // low-memory alarm borrows it, so each query covers the time since the
 // previous one of either caller.

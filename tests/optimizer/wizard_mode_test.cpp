@@ -34,6 +34,7 @@ struct WizardHarness {
     SetMainWindow(main.get());
     main->ToolWindowSlots.Install(ToolWindow::WizardMode, wizard);
     main->Load();
+    main->ToolWindowSlots.Open(ToolWindow::WizardMode);
     // The test program reports whatever Wine says; the window is tried on XP
     // unless a test says otherwise.
     SetOperatingSystem(kOsIdWinXp);

@@ -175,7 +175,7 @@ TEST_CASE("the default action of a face button presses it as a click does") {
   REQUIRE(wizard > 0);
   CHECK(face.object->accDoDefaultAction(Child(wizard)) == S_OK);
   p.Settle();
-  CHECK(p.main.ToolWindowSlots[ToolWindow::WizardMode].Visible());
+  CHECK(p.main.ToolWindowSlots.Loaded(ToolWindow::WizardMode)->Visible());
   CHECK(GetWindow(p.main.hWnd(), GW_CHILD) == p.main.framChildWindow.hWnd());
   // The buttons the wizard covers are out of sight, and out of the screen reader's list.
   CHECK(FindChild(face.object, "Start the Wizard", ROLE_SYSTEM_PUSHBUTTON) == 0);
@@ -201,9 +201,9 @@ TEST_CASE("a screen reader follows the keyboard across the face") {
 TEST_CASE("skinned controls keep their role, name and state; a chart reads out its figure") {
   testing::RunningProgram& p = TheProgram();
   auto window = [&](ToolWindow slot, const char* control) {
-    p.main.showToolWindow(p.main.ToolWindowSlots[slot]);
+    p.main.showToolWindow(slot);
     p.Settle();
-    return p.main.ToolWindowSlots[slot].FindControl(control)->hWnd();
+    return p.main.ToolWindowSlots.Loaded(slot)->FindControl(control)->hWnd();
   };
   {
     Object check(window(ToolWindow::NetPingerSettings, "chkDoPinging"));

@@ -19,7 +19,7 @@
 #include "optimizer/ModeDescription.h"
 #include "optimizer/frmWizardMode.h"
 #include "registry/AppSettings.h"
-#include "shell/InstallToolWindows.h"
+#include "shell/ProgramParts.h"
 #include "shell/frmMain.h"
 #include "shell/movie/MoviePainter.h"
 #include "startup/frmMainSettings.h"
@@ -73,7 +73,7 @@ struct MainWindowAtDpi {
     SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "0");
     main = std::make_unique<frmMain>();
     SetMainWindow(main.get());
-    InstallToolWindows(*main);
+    InstallProgramParts(*main);
     main->Load();
     main->Show();
     main->Flash.FSCommand = [this](const std::string& command, const std::string&) { commands.push_back(command); };
@@ -152,8 +152,8 @@ TEST_CASE("main window, face and every tool window scale together, whatever data
     for (const RECT& button : reachable) CHECK_FALSE(IntersectRect(&both, &button, &stage));
     for (ToolWindow slot : kLoadOrder) {
       CAPTURE(ToolWindowName(slot));
-      Form& window = main.ToolWindowSlots[slot];
-      main.showToolWindow(window);
+      main.showToolWindow(slot);
+      Form& window = *main.ToolWindowSlots.Loaded(slot);
       CHECK(Inside(ScreenRectOf(window.hWnd()), stage));
       for (Control* control : window.Controls()) {
         if (!control->hWnd() || !IsWindowVisible(control->hWnd())) continue;
@@ -244,8 +244,8 @@ TEST_CASE("the home line holds the longest note the program writes") {
 // ("Keep Alive Interval", "Windows default") must fit it on one line.
 TEST_CASE("the wizard's value grid: every name and value fits its own column on one line") {
   MainWindowAtDpi h({"shipped files", FileState::Shipped, FileState::Shipped});
-  auto& wizard = static_cast<frmWizardMode&>(h.main->ToolWindowSlots[ToolWindow::WizardMode]);
-  h.main->showToolWindow(wizard);
+  h.main->showToolWindow(ToolWindow::WizardMode);
+  auto& wizard = static_cast<frmWizardMode&>(*h.main->ToolWindowSlots.Loaded(ToolWindow::WizardMode));
   TcpSettings removed = ModePresets[0];
   removed.MSS = removed.MTU = removed.RWIN = removed.TTL = removed.KeepAliveTime = removed.KeepAliveInterval =
       removed.NDICacheSize = removed.MaxConn10 = removed.MaxConn11 = kWindowsDefault;

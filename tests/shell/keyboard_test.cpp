@@ -78,7 +78,7 @@ struct Program : testing::RunningProgram {
     }
     return names;
   }
-  Form& Window(ToolWindow slot) { return main.ToolWindowSlots[slot]; }
+  Form& Window(ToolWindow slot) { return *main.ToolWindowSlots.Open(slot); }
   bool InFront(ToolWindow slot) {
     return Window(slot).Visible() && IsWindowVisible(Window(slot).hWnd()) &&
            GetWindow(main.hWnd(), GW_CHILD) == main.framChildWindow.hWnd();

@@ -16,7 +16,7 @@
 #include "optimizer/TcpSettings.h"
 #include "registry/AppSettings.h"
 #include "shell/frmMain.h"
-#include "startup/frmMainSettings.h"
+#include "startup/StartupOptions.h"
 #include "dialogs/balloon_test_support.h"
 #include "support/MovieClicks.h"
 #include "support/RecordingEffects.h"
@@ -79,14 +79,18 @@ struct MainWindowHarness {
     if (main.IsLoaded()) main.Unload();
   }
 
-  Form& Window(ToolWindow slot) { return main.ToolWindowSlots[slot]; }
+  Form& Window(ToolWindow slot) { return *main.ToolWindowSlots.Open(slot); }
+  // Every window made, as after a person opened each once.
+  void OpenAll() {
+    for (ToolWindow slot : kLoadOrder) main.ToolWindowSlots.Open(slot);
+  }
   bool MovieInFront() { return ChildrenInZOrder(main.hWnd()).front() == main.Flash.hWnd(); }
   bool FrameInFront() { return ChildrenInZOrder(main.hWnd()).front() == main.framChildWindow.hWnd(); }
   // The names of the visible tool windows, in load order.
   std::string VisibleWindows() {
     std::string names;
     for (ToolWindow slot : kLoadOrder)
-      if (Window(slot).Visible()) names += std::string(names.empty() ? "" : " ") + ToolWindowName(slot);
+      if (main.ToolWindowSlots.Loaded(slot) && Window(slot).Visible()) names += std::string(names.empty() ? "" : " ") + ToolWindowName(slot);
     return names;
   }
   void Command(const std::string& command) { main.Flash_FSCommand(command, ""); }
@@ -157,32 +161,23 @@ TEST_CASE("the face is drawn before the main window shows; shown, each window pa
   CHECK(g_paints[movie] == 1);
 }
 
-TEST_CASE("start-up runs its eleven steps in order, each tool window a child of the frame") {
+TEST_CASE("start-up runs its eleven steps in order and makes no tool window; one made later is a child of the frame") {
   MainWindowHarness h;
   h.main.Load();
   const std::string os = "step os " + std::to_string(OSVersionId);
   CHECK(h.Steps() == Log{"step splash", "step size", "step stacking", "step movie", "step skin", os,
-                         "step presets", "step tray",
-                         "frmWizardMode loaded", "step load frmWizardMode",
-                         "frmAdvancedMode loaded", "step load frmAdvancedMode",
-                         "frmBackUp loaded", "step load frmBackUp",
-                         "frmNetPingerSettings loaded", "step load frmNetPingerSettings",
-                         "frmSystemStatus loaded", "step load frmSystemStatus",
-                         "frmRamConfiguration loaded", "step load frmRamConfiguration",
-                         "frmMainSettings loaded", "step load frmMainSettings",
-                         "step splash closed"});
+                         "step presets", "step tray", "step engines", "step splash closed"});
   CHECK_FALSE(h.main.StartedInTray());
   CHECK_FALSE(h.main.Splash.Showing());
   CHECK(h.main.Tray1.IsVisible());
   CHECK(h.MovieInFront());
   CHECK(h.main.Flash.CurrentPage() == "home");
   CHECK(ModePresets[3].RWIN == 5432);
-  // Hosted from the start: "closeAbout" shows them inside the frame, not on the desktop.
-  for (ToolWindow slot : kLoadOrder) {
-    CAPTURE(ToolWindowName(slot));
-    CHECK(GetParent(h.Window(slot).hWnd()) == h.main.framChildWindow.hWnd());
-    CHECK_FALSE(h.Window(slot).Visible());
-  }
+  for (ToolWindow slot : kLoadOrder) CHECK_FALSE(h.main.ToolWindowSlots.Loaded(slot));
+  // Hosted from the start: it never shows on the desktop, hidden until shown.
+  CHECK(GetParent(h.Window(ToolWindow::BackUp).hWnd()) == h.main.framChildWindow.hWnd());
+  CHECK_FALSE(h.Window(ToolWindow::BackUp).Visible());
+  CHECK(h.log.back() == "frmBackUp loaded");
   RECT window;
   GetWindowRect(h.main.hWnd(), &window);
   CHECK(window.right - window.left == 714);
@@ -196,9 +191,15 @@ TEST_CASE("start-up runs its eleven steps in order, each tool window a child of 
 }
 
 TEST_CASE("with \"Run Program In system tray\" set, start-up ends hidden in the tray") {
+  // The saved option, read at start-up by the engine that keeps it.
+  struct OptionsOnly : ProgramEngines {
+    void Start(ToolWindowHost&) override { options.Start(); }
+    void Stop() override {}
+    bool StartsInTray() const override { return options.RunsInTray(); }
+    StartupOptions options;
+  } engines;
   MainWindowHarness h;
-  frmMainSettings options;  // the window that keeps the option
-  h.main.ToolWindowSlots.Install(ToolWindow::MainSettings, options);
+  h.main.UseEngines(engines);
   SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "1");
   h.main.Load();
   CHECK(h.main.StartedInTray());
@@ -238,7 +239,7 @@ TEST_CASE("commands show one tool window at a time and stack the movie and the f
   h.log.clear();
   h.Command("IDC_FS_backupmanager");
   CHECK(h.VisibleWindows() == "frmBackUp");
-  CHECK(h.log == Log{"frmBackUp list"});  // the list is refreshed first
+  CHECK(h.log == (Log{"frmBackUp loaded", "frmBackUp list"}));  // made, then its list refreshed before it shows
 
   h.Command("IDC_FS_hide");
   CHECK(h.MovieInFront());
@@ -351,6 +352,7 @@ TEST_CASE("every closing path unloads the tool windows in its order and removes 
   SUBCASE("IDC_FS_close ends the process at once") {
     MainWindowHarness h;
     h.main.Load();
+    h.OpenAll();
     h.log.clear();
     h.Command("IDC_FS_close");
     CHECK(h.log == loadOrderUnloads);
@@ -361,6 +363,7 @@ TEST_CASE("every closing path unloads the tool windows in its order and removes 
   SUBCASE("IDC_FS_restart asks first, No the default; only Yes asks Windows to restart") {
     MainWindowHarness h;
     h.main.Load();
+    h.OpenAll();
     h.log.clear();
     for (int answer : {IDNO, IDCANCEL}) {
       h.effects.answers = {answer};
@@ -386,6 +389,7 @@ TEST_CASE("every closing path unloads the tool windows in its order and removes 
       CAPTURE(outcome.name);
       MainWindowHarness h;
       h.main.Load();
+      h.OpenAll();
       h.main.Show();
       h.log.clear();
       h.effects.restartSucceeds = outcome.windowsTakesIt;
@@ -432,6 +436,7 @@ TEST_CASE("every closing path unloads the tool windows in its order and removes 
       CAPTURE(name);
       MainWindowHarness h;
       h.main.Load();
+      h.OpenAll();
       h.main.Show();
       h.log.clear();
       close(h);
@@ -477,6 +482,7 @@ TEST_CASE("closing with unsaved changes asks to save them: Yes saves, No drops, 
       CAPTURE(answer.button);
       MainWindowHarness h;
       h.main.Load();
+      h.OpenAll();
       h.main.Show();
       h.windows[3]->unsaved = true;  // frmNetPingerSettings, in load order
       h.windows[3]->saveWorks = answer.saveWorks;
@@ -492,6 +498,7 @@ TEST_CASE("closing with unsaved changes asks to save them: Yes saves, No drops, 
   // Windows ending the session does not wait for an answer.
   MainWindowHarness h;
   h.main.Load();
+  h.OpenAll();
   h.windows[3]->unsaved = true;
   CHECK(SendMessageA(h.main.hWnd(), WM_QUERYENDSESSION, 0, 0) == TRUE);
   SendMessageA(h.main.hWnd(), WM_ENDSESSION, TRUE, 0);
@@ -559,16 +566,14 @@ TEST_CASE("the tray icon's left click brings the hidden window back; NT hides to
   }
 }
 
-TEST_CASE("windows not built yet are stood in for, and every command still works") {
+TEST_CASE("a slot left empty makes its commands do nothing, and the program still closes") {
   testing::RecordingEffects effects;
   frmMain main;
   SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "0");
   main.Load();
-  for (ToolWindow slot : kLoadOrder) CHECK(main.ToolWindowSlots.IsStandIn(slot));
-  main.Flash_FSCommand("IDC_FS_backupmanager", "");
-  CHECK(main.ToolWindowSlots[ToolWindow::BackUp].Visible());
-  main.Flash_FSCommand("IDC_FS_closeAbout", "");
-  main.Flash_FSCommand("IDC_FS_about", "");
+  for (const char* command : {"IDC_FS_backupmanager", "IDC_FS_wizardmode", "IDC_FS_closeAbout", "IDC_FS_about"})
+    main.Flash_FSCommand(command, "");
+  CHECK_FALSE(main.ToolWindowSlots.Loaded(ToolWindow::BackUp));
   main.Unload();
   CHECK(effects.endedProcesses == std::vector<UINT>{0});
 }

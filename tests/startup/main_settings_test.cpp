@@ -6,6 +6,7 @@
 #include "startup/LogonTask.h"
 #include "startup/LogonTaskXml.h"
 #include "startup/RunEntry.h"
+#include "startup/StartupOptions.h"
 #include "startup/frmMainSettings.h"
 #include "support/RecordingEffects.h"
 #include "support/RegistryFixture.h"
@@ -86,7 +87,7 @@ TEST_CASE("start-up options: first run, saving on, saving off, and off with no e
   CHECK(testing::ReadText(HKEY_CURRENT_USER, kRunKey, "Neighbour") == "C:\\Other\\other.exe");
 }
 
-TEST_CASE("with the option on, loading rewrites the Run entry for where the program now is, quoted when it has a blank") {
+TEST_CASE("with the option on, start-up rewrites the Run entry for where the program now is, quoted when it has a blank") {
   Fixture f;
   const std::string exe = ProgramPath().substr(ProgramPath().find_last_of('\\') + 1);
   struct Case {
@@ -101,10 +102,10 @@ TEST_CASE("with the option on, loading rewrites the Run entry for where the prog
   for (const Case& c : cases) {
     CAPTURE(c.folder);
     OverrideProgramFolder(c.folder);
-    frmMainSettings window;
-    window.Load();
+    StartupOptions options;
+    options.Start();
     CHECK(f.RunEntry() == c.entry);
-    CHECK_FALSE(window.Modified());
+    CHECK(options.LogonProblem().empty());
   }
 }
 
@@ -118,7 +119,9 @@ TEST_CASE("a stored 1 or 2 checks a box; any other text leaves it unchecked") {
     frmMainSettings window;
     window.Load();
     CHECK(window.chkRunProgramMini.Value() == value);
-    CHECK(window.RunProgramInTray() == (value == kChecked));
+    StartupOptions options;  // what start-up reads, with no window
+    options.Start();
+    CHECK(options.RunsInTray() == (value == kChecked));
   }
 }
 
@@ -170,7 +173,7 @@ TEST_CASE("the logon task's definition: this user's logon, highest run level, th
 TEST_CASE("on Vista and later the option keeps the scheduled task and removes a leftover Run value") {
   struct Case {
     const char* what;
-    const char* stored;  // the option as saved before the window loads
+    const char* stored;  // the option as saved before the program starts
     bool click;          // the box clicked and saved
     const char* arguments;
   };
@@ -184,13 +187,15 @@ TEST_CASE("on Vista and later the option keeps the scheduled task and removes a 
     Fixture f(kWindows10);
     testing::WriteText(HKEY_CURRENT_USER, kRunKey, kRunValueName, "C:\\Old\\quorvane.exe");
     SaveAppSetting(kMainSettingsSection, "chkRunMainProgram", c.stored);
+    StartupOptions options;
+    options.Start();
     frmMainSettings window;
     window.Load();
     if (c.click) {
       Click(window.chkRunMainProgram);
       Click(window.cmdSave);
     }
-    // The last run is the save's (loading with the option on registers first).
+    // The last run is the save's (start-up with the option on registers first).
     REQUIRE_FALSE(f.effects.runs.empty());
     const testing::RecordingEffects::RunCall& run = f.effects.runs.back();
     CHECK(run.program == SchtasksPath());

@@ -9,7 +9,7 @@
 
 #include "optimizer/tcpip_fixture.h"
 #include "registry/AppSettings.h"
-#include "shell/InstallToolWindows.h"
+#include "shell/ProgramParts.h"
 #include "shell/frmMain.h"
 #include "support/RecordingEffects.h"
 #include "system/ProgramFolder.h"
@@ -34,7 +34,7 @@ struct RunningProgram {
       CopyFileA(DataFile(file).c_str(), (folder / file).c_str(), FALSE);
     OverrideProgramFolder(folder.path());
     SetMainWindow(&main);
-    InstallToolWindows(main);
+    InstallProgramParts(main);
     main.Load();
     SetOperatingSystem(kOsIdWinXp);
     main.Show();

@@ -30,6 +30,7 @@ frmAdvancedMode::frmAdvancedMode()
   chkBlackHoleValue.Click = [this] { chkBlackHoleValue_Click(); };
   chkMTUDisconver.Click = [this] { chkMTUDisconver_Click(); };
   chkICMPValue.Click = [this] { chkICMPValue_Click(); };
+  cmbNDI.SetListIndex(0);  // shown as chosen; the working set starts with it (StartWorkingSettings)
   cmbNDI.Click = [this] { cmbNDI_Click(); };
   txtSYNValue.Change = [this] { txtSYNValue_Change(); };
   txtMultiplier.Change = [this] { txtMultiplier_Change(); };
@@ -61,7 +62,6 @@ bool frmAdvancedMode::AddConnectionTypes() {
 void frmAdvancedMode::Form_Load() {
   Host().SkinToolWindow(*this);
   ShowPage(0);
-  cmbNDI.SetListIndex(0);
 }
 
 void frmAdvancedMode::ShowValuesNotUsed() {

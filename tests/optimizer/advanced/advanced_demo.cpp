@@ -34,7 +34,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   main.Load();
   CurrentSettings = ModePresets[0];
   main.Show();
-  main.showToolWindow(wizard);
+  main.showToolWindow(ToolWindow::AdvancedMode);
   for (int i = 0; i < page; ++i) SendMessageA(wizard.cmdNextPage.hWnd(), BM_CLICK, 0, 0);
   SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, EndDemo);
   return RunMessageLoop();

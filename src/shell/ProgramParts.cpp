@@ -1,0 +1,55 @@
+#include "shell/ProgramParts.h"
+
+#include <memory>
+
+#include "common/ProgramName.h"
+#include "memory/frmRamConfiguration.h"
+#include "memory/frmSystemStatus.h"
+#include "optimizer/advanced/frmAdvancedMode.h"
+#include "optimizer/backup/frmBackUp.h"
+#include "optimizer/frmWizardMode.h"
+#include "pinger/frmNetPingerSettings.h"
+#include "startup/StartupOptions.h"
+#include "startup/frmMainSettings.h"
+
+namespace quorvane {
+
+namespace {
+
+class Engines : public ProgramEngines {
+ public:
+  void Start(ToolWindowHost& host) override {
+    startupOptions.Start();
+    // No message box at start-up, which may be straight to the tray: the home line says it.
+    if (!startupOptions.LogonProblem().empty())
+      host.ShowHomeNote(std::string("Windows could not be told to start ") + kProgramName + ": " +
+                        startupOptions.LogonProblem());
+  }
+  void Stop() override {}
+  bool StartsInTray() const override { return startupOptions.RunsInTray(); }
+
+  StartupOptions startupOptions;
+};
+
+template <typename Window, typename... Engine>
+ToolWindowMaker MakerOf(Engine&... engine) {
+  return [&engine...] { return std::make_unique<Window>(engine...); };
+}
+
+}  // namespace
+
+void InstallProgramParts(frmMain& main) {
+  // They live as long as the program, as the main window does.
+  static Engines engines;
+  main.UseEngines(engines);
+  ToolWindows& slots = main.ToolWindowSlots;
+  slots.Install(ToolWindow::WizardMode, MakerOf<frmWizardMode>());
+  slots.Install(ToolWindow::AdvancedMode, MakerOf<frmAdvancedMode>());
+  slots.Install(ToolWindow::BackUp, MakerOf<frmBackUp>());
+  slots.Install(ToolWindow::NetPingerSettings, MakerOf<frmNetPingerSettings>());
+  slots.Install(ToolWindow::SystemStatus, MakerOf<frmSystemStatus>());
+  slots.Install(ToolWindow::RamConfiguration, MakerOf<frmRamConfiguration>());
+  slots.Install(ToolWindow::MainSettings, MakerOf<frmMainSettings>());
+}
+
+}  // namespace quorvane
