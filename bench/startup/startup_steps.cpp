@@ -3,12 +3,16 @@
 // reports, from the process's creation until the shown window has handled every
 // message waiting. One line per step: "step<TAB>milliseconds", then "#" lines
 // with the number of child windows made and the platform's price of one.
+// With --first-shows, then each tool window's first show, from the movie's
+// command until the shown window has handled every message waiting (painted):
+// "show<TAB>window<TAB>milliseconds".
 // scripts/bench-startup.sh runs it several times and prints the medians.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../probes/bench_timing.h"
@@ -63,6 +67,29 @@ double BareChildWindowMs() {
   return elapsed / (2 * kCount);
 }
 
+void HandleWaitingMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+// Each tool window shown for the first time, by the command the face sends.
+void PrintFirstShows(frmMain& main) {
+  const std::pair<const char*, const char*> commands[] = {
+      {"IDC_FS_wizardmode", "wizard"},         {"IDC_FS_advancedmode", "advanced wizard"},
+      {"IDC_FS_backupmanager", "backup manager"}, {"IDC_FS_pingsettings", "pinger"},
+      {"IDC_FS_systemstatus", "system status"},   {"IDC_FS_ramconfiguration", "RAM booster"},
+      {"IDC_FS_settings", "start-up options"}};
+  for (const auto& [command, name] : commands) {
+    const double start = NowMs();
+    main.Flash_FSCommand(command, "");
+    HandleWaitingMessages();
+    std::printf("show\t%s\t%.3f\n", name, NowMs() - start);
+  }
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -72,17 +99,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   static frmMain main;
   SetMainWindow(&main);
   InstallProgramParts(main);
-  steps.Mark("tool windows constructed");
+  steps.Mark("parts installed");
   main.StartupTrace = [](const std::string& step) { steps.Mark(step); };
   main.Load();
   steps.Mark("load returned");
   if (!main.StartedInTray()) main.Show();
   steps.Mark("window shown");
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+  HandleWaitingMessages();
   steps.Mark("messages handled (idle)");
 
   // The windows start-up made: the main window's and its tool windows' controls.
@@ -95,7 +118,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   for (size_t i = 1; i < stamps.size(); ++i)
     std::printf("%s\t%.3f\n", stamps[i].step.c_str(), stamps[i].ms - stamps[i - 1].ms);
   std::printf("#child windows of the main window\t%d\n#a bare child window, ms\t%.3f\n", childWindows, bareChild);
+  if (std::strstr(GetCommandLineA(), "--first-shows")) PrintFirstShows(main);
   std::fflush(stdout);
+  MSG message;
   if (!std::strstr(GetCommandLineA(), "--exit")) {  // bench_startup times it as it times the program
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
       TranslateMessage(&message);
