@@ -328,3 +328,19 @@ TEST_CASE("Manual brings back the last saved manual host and interval; the defau
   CHECK(testing::WindowTextOf(h.window.txtPingHost.hWnd()) == "127.0.0.2");
   CHECK(h.window.cmbPingInterval.ListIndex() == 9);
 }
+
+TEST_CASE("a window made after the engine pinged shows that ping, and the engine's settings, at once") {
+  testing::EngineHarness h;
+  h.network.gateway = "127.0.0.1";
+  h.engine.Start();
+  h.engine.PingNow();
+  NetPingerSettings unstored = h.engine.Settings();  // as after a Save the registry refused
+  unstored.enabled = true;
+  h.engine.Apply(unstored, false);
+  frmNetPingerSettings window(h.engine);
+  testing::ShowQuietly(window);
+  CHECK(window.chkDoPinging.Value() == kChecked);
+  CHECK(testing::WindowTextOf(window.lblPingStatus.hWnd())
+            .starts_with("Automatic: 127.0.0.1, your default gateway: reply in 7 ms at "));
+  window.Unload();
+}
