@@ -23,8 +23,6 @@ struct NetPingerSettings {
 
   // Ticks (minutes) from one ping to the next.
   int PeriodTicks() const;
-
-  bool operator==(const NetPingerSettings&) const = default;
 };
 
 // The manual host and interval, which Manual brings back after a switch to Automatic.
