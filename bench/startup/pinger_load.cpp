@@ -26,8 +26,12 @@ namespace {
 
 double TimeMainLoad(bool withPinger) {
   frmMain main;
-  frmNetPingerSettings pinger;
-  if (withPinger) main.ToolWindowSlots.Install(ToolWindow::NetPingerSettings, pinger);
+  NetPinger engine;
+  frmNetPingerSettings pinger(engine);
+  if (withPinger) {
+    engine.Start();
+    main.ToolWindowSlots.Install(ToolWindow::NetPingerSettings, pinger);
+  }
   const double start = NowMs();
   main.Load();
   const double elapsed = NowMs() - start;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "ui/MessageLoop.h"
 
 namespace quorvane {
@@ -55,6 +57,13 @@ DWORD WINAPI RunOnce(LPVOID work) {
   return 0;
 }
 
+// What the waits under way wait for, innermost last: the worker's done event
+// or a thread of its own. Touched by the interface thread only.
+std::vector<HANDLE>& WorkUnderWay() {
+  static std::vector<HANDLE> handles;
+  return handles;
+}
+
 bool QuitRequested() {
   MSG message;
   return PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
@@ -63,6 +72,7 @@ bool QuitRequested() {
 // Handles the thread's messages until the object (one that stays signalled)
 // is signalled; once the program is quitting, just waits.
 void WaitHandlingMessages(HANDLE object) {
+  WorkUnderWay().push_back(object);
   for (;;) {
     // Each wake-up empties the queue, so waiting for input that is new since
     // the last look misses nothing.
@@ -72,6 +82,7 @@ void WaitHandlingMessages(HANDLE object) {
   }
   // The work uses the caller's objects: it always ends before the caller goes on.
   WaitForSingleObject(object, INFINITE);
+  WorkUnderWay().pop_back();
 }
 
 }  // namespace
@@ -90,6 +101,13 @@ void RunOffInterfaceThread(const std::function<void()>& work) {
   }
   WaitHandlingMessages(thread);
   CloseHandle(thread);
+}
+
+bool WaitForOffInterfaceWork(uint32_t timeoutMs) {
+  const std::vector<HANDLE>& handles = WorkUnderWay();
+  if (handles.empty()) return true;
+  const DWORD woken = WaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), TRUE, timeoutMs);
+  return woken < WAIT_OBJECT_0 + handles.size();
 }
 
 }  // namespace quorvane

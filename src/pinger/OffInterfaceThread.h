@@ -3,6 +3,7 @@
 // move and answer during a time-out of seconds; returns when the work is done.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 namespace quorvane {
@@ -12,5 +13,11 @@ namespace quorvane {
 // program is asked to quit meanwhile, messages are left for the main loop and
 // the call just waits for the work. Work whose thread cannot start runs here.
 void RunOffInterfaceThread(const std::function<void()>& work);
+
+// Waits, handling no messages, for the work of every RunOffInterfaceThread
+// under way on this thread's stack to end; true when it all ended within the
+// time. For the program's end, which may come from a handler run during the
+// wait: the process then ends with no worker inside a lookup or an echo.
+bool WaitForOffInterfaceWork(uint32_t timeoutMs);
 
 }  // namespace quorvane

@@ -34,7 +34,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "0");
   testing::DeleteKeyTree(HKEY_LOCAL_MACHINE, kNetPingerSection);  // a first start
   frmMain main;
-  frmNetPingerSettings pinger;
+  NetPinger engine;
+  engine.Start();
+  frmNetPingerSettings pinger(engine);
   main.ToolWindowSlots.Install(ToolWindow::NetPingerSettings, pinger);
   main.Load();
   main.Show();

@@ -13,7 +13,9 @@ TEST_CASE("end to end: IDC_FS_pingsettings, manual mode, 127.0.0.1, Save, Ping N
   testing::RecordingEffects effects;
   testing::DeleteKeyTree(HKEY_LOCAL_MACHINE, kNetPingerSection);
   SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "0");
-  frmNetPingerSettings pinger;
+  NetPinger engine;
+  engine.Start();
+  frmNetPingerSettings pinger(engine);
   {
     frmMain main;
     main.ToolWindowSlots.Install(ToolWindow::NetPingerSettings, pinger);
@@ -29,7 +31,7 @@ TEST_CASE("end to end: IDC_FS_pingsettings, manual mode, 127.0.0.1, Save, Ping N
     PingerHarness::Click(pinger.optManual);
     SendMessageA(pinger.txtPingHost.hWnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("127.0.0.1"));
     PingerHarness::Click(pinger.cmdSave);
-    CHECK(pinger.tmrPinger.Running());
+    CHECK(engine.Ticker().Running());
     PingerHarness::Click(pinger.cmdPingNow);
     const std::string status = testing::WindowTextOf(pinger.lblPingStatus.hWnd());
     CAPTURE(status);

@@ -1,6 +1,7 @@
-// The net pinger window on its own, from a first start (no stored settings),
-// with recording effects and a network seam that sends nothing: its echoes,
-// name servers, route and addresses are made up, and it counts what a ping asked of it.
+// The net pinger's engine, and its window on its own, from a first start (no
+// stored settings), with recording effects and a network seam that sends
+// nothing: its echoes, name servers, route and addresses are made up, and it
+// counts what a ping asked of it.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "pinger/NetPinger.h"
 #include "pinger/PingNetwork.h"
 #include "pinger/frmNetPingerSettings.h"
 #include "registry/AppSettings.h"
@@ -41,6 +43,7 @@ class FakePingNetwork : public quorvane::PingNetwork {
   // Echoes begun, and the most that were under way at once.
   LONG echoes = 0;
   LONG mostAtOnce = 0;
+  LONG UnderWay() const { return underWay_; }
   std::vector<std::string> echoed;
 
   std::vector<std::string> LookUpHost(const std::string& name) override {
@@ -72,31 +75,42 @@ class FakePingNetwork : public quorvane::PingNetwork {
   LONG underWay_ = 0;
 };
 
-class PingerHarness {
+class EngineHarness {
  public:
-  PingerHarness() { DeleteKeyTree(HKEY_LOCAL_MACHINE, quorvane::kNetPingerSection); }
-  ~PingerHarness() {
-    if (window.IsLoaded()) window.Unload();
-    DeleteKeyTree(HKEY_LOCAL_MACHINE, quorvane::kNetPingerSection);
-  }
+  EngineHarness() { DeleteKeyTree(HKEY_LOCAL_MACHINE, quorvane::kNetPingerSection); }
+  ~EngineHarness() { DeleteKeyTree(HKEY_LOCAL_MACHINE, quorvane::kNetPingerSection); }
 
   // Stored values, as an earlier run (or another tool) left them.
   static void Store(const std::string& name, const std::string& value) {
     quorvane::SaveAppSetting(quorvane::kNetPingerSection, name, value);
   }
-  void Load() { ShowQuietly(window); }
+
+  RecordingEffects effects;
+  FakePingNetwork network;
+  quorvane::NetPinger engine;
+};
+
+// The program starts the engine; the window is loaded later.
+class PingerHarness : public EngineHarness {
+ public:
+  ~PingerHarness() {
+    if (window.IsLoaded()) window.Unload();
+  }
+
+  void Load() {
+    engine.Start();
+    ShowQuietly(window);
+  }
 
   static void Click(quorvane::Control& control) { SendMessageA(control.hWnd(), BM_CLICK, 0, 0); }
   static bool Enabled(const quorvane::Control& control) { return IsWindowEnabled(control.hWnd()) != FALSE; }
   std::string Status() const { return WindowTextOf(window.lblPingStatus.hWnd()); }
   // Ticks until the count wraps: the ticks from one ping to the next.
   void TickPeriods(int periods) {
-    for (int tick = 0; tick < periods * window.PingPeriodTicks(); ++tick) window.tmrPinger_Timer();
+    for (int tick = 0; tick < periods * engine.PingPeriodTicks(); ++tick) engine.Tick();
   }
 
-  RecordingEffects effects;
-  FakePingNetwork network;
-  quorvane::frmNetPingerSettings window;
+  quorvane::frmNetPingerSettings window{engine};
 };
 
 }  // namespace testing

@@ -27,8 +27,8 @@ void CALLBACK Probe(HWND, UINT, UINT_PTR, DWORD) {
     d.status = d.h->Status();
     InvalidateRect(window.hWnd(), nullptr, FALSE);
     PingerHarness::Click(window.cmdPingNow);
-    window.tmrPinger_Timer();  // counted
-    window.tmrPinger_Timer();  // due: skipped
+    d.h->engine.Tick();  // counted
+    d.h->engine.Tick();  // due: skipped
   }
   if (d.rounds == 6) d.repainted = !GetUpdateRect(window.hWnd(), nullptr, FALSE);
 }
@@ -64,8 +64,8 @@ TEST_CASE("during a slow echo the window answers, and no second echo starts") {
   CHECK(h.Status().find("127.0.0.1: reply in 7 ms at ") == 0);
 
   // The count went on: the next period pings as usual.
-  CHECK(h.window.PingTickCount() == 0);
-  CHECK_FALSE(h.window.PingInFlight());
+  CHECK(h.engine.PingTickCount() == 0);
+  CHECK_FALSE(h.engine.PingInFlight());
   h.network.echoMs = 0;
   h.TickPeriods(1);
   CHECK(h.network.echoes == 2);

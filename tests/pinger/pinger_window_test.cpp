@@ -25,9 +25,8 @@ TEST_CASE("first start: pinger off, automatic mode showing its 6-minute interval
                                                           &h.window.chkSound, &h.window.cmdSave})
     CHECK_FALSE(PingerHarness::Enabled(*control));
   CHECK(PingerHarness::Enabled(h.window.chkDoPinging));
-  CHECK_FALSE(h.window.tmrPinger.Running());
-  CHECK(h.window.tmrPinger.Interval() == 60000);  // a tick is a minute
-  CHECK(h.window.PingPeriodTicks() == 6);
+  CHECK_FALSE(h.engine.Ticker().Running());
+  CHECK(h.engine.PingPeriodTicks() == 6);
   CHECK_FALSE(testing::KeyExists(HKEY_LOCAL_MACHINE, kNetPingerSection));
 }
 
@@ -60,9 +59,10 @@ TEST_CASE("stored settings load; values the controls cannot take load as the def
     CHECK(h.window.optManual.Value() == c.manual);
     CHECK(h.window.optAuto.Value() == !c.manual);
     CHECK(h.window.cmbPingInterval.ListIndex() == c.index);
-    CHECK(h.window.PingPeriodTicks() == c.index + 1);
-    CHECK(h.window.PingHostName() == (c.manual ? "saved.invalid" : ""));
-    CHECK(h.window.tmrPinger.Running());
+    CHECK(h.engine.PingPeriodTicks() == c.index + 1);
+    CHECK(h.engine.PingHostName() == (c.manual ? "saved.invalid" : ""));
+    CHECK(h.engine.Ticker().Running());
+    CHECK(h.engine.Ticker().Interval() == 60000);  // a tick is a minute
     CHECK_FALSE(PingerHarness::Enabled(h.window.cmdSave));
   }
 }
@@ -73,7 +73,7 @@ TEST_CASE("Save writes the six values and is the only way to start or stop the t
   h.Load();
   PingerHarness::Click(h.window.chkDoPinging);
   CHECK(PingerHarness::Enabled(h.window.cmdSave));
-  CHECK_FALSE(h.window.tmrPinger.Running());
+  CHECK_FALSE(h.engine.Ticker().Running());
 
   PingerHarness::Click(h.window.optManual);  // automatic mode's host is the manual default
   CHECK(testing::WindowTextOf(h.window.txtPingHost.hWnd()) == "192.0.2.1");
@@ -81,9 +81,9 @@ TEST_CASE("Save writes the six values and is the only way to start or stop the t
   h.window.cmbPingInterval.SetListIndex(59);
   PingerHarness::Click(h.window.chkSound);
   PingerHarness::Click(h.window.cmdSave);
-  CHECK(h.window.tmrPinger.Running());
+  CHECK(h.engine.Ticker().Running());
   CHECK_FALSE(PingerHarness::Enabled(h.window.cmdSave));
-  CHECK(h.window.PingPeriodTicks() == 60);
+  CHECK(h.engine.PingPeriodTicks() == 60);
 
   const std::string stored = testing::RegQuery(std::string("\"HKLM\\") + kNetPingerSection + "\"");
   CAPTURE(stored);
@@ -98,12 +98,12 @@ TEST_CASE("Save writes the six values and is the only way to start or stop the t
   CHECK(testing::WindowTextOf(h.window.txtPingHost.hWnd()) == "127.0.0.1");  // no gateway
   PingerHarness::Click(h.window.optAuto);
   PingerHarness::Click(h.window.chkDoPinging);
-  CHECK(h.window.tmrPinger.Running());
+  CHECK(h.engine.Ticker().Running());
   PingerHarness::Click(h.window.cmdSave);
-  CHECK_FALSE(h.window.tmrPinger.Running());
+  CHECK_FALSE(h.engine.Ticker().Running());
   CHECK(testing::ReadText(HKEY_LOCAL_MACHINE, kNetPingerSection, "txtPingHost") == "Automatic");
   CHECK(testing::ReadText(HKEY_LOCAL_MACHINE, kNetPingerSection, "cmbPingInterval") == "5");
-  CHECK(h.window.PingPeriodTicks() == 6);
+  CHECK(h.engine.PingPeriodTicks() == 6);
 }
 
 TEST_CASE("the timer pings every N ticks: the first entry, the last, and automatic mode's gateway") {
@@ -125,10 +125,10 @@ TEST_CASE("the timer pings every N ticks: the first entry, the last, and automat
     PingerHarness::Store("cmbPingInterval", c.interval);
     PingerHarness::Store("chkSound", "1");
     h.Load();
-    REQUIRE(h.window.PingPeriodTicks() == c.period);
-    for (int tick = 1; tick < c.period; ++tick) h.window.tmrPinger_Timer();
+    REQUIRE(h.engine.PingPeriodTicks() == c.period);
+    for (int tick = 1; tick < c.period; ++tick) h.engine.Tick();
     CHECK(h.network.echoes == 0);
-    h.window.tmrPinger_Timer();
+    h.engine.Tick();
     CHECK(h.network.echoes == 1);
     h.TickPeriods(2);
     CHECK(h.network.echoes == 3);
@@ -138,7 +138,7 @@ TEST_CASE("the timer pings every N ticks: the first entry, the last, and automat
     // Saving keeps the period (and the count).
     PingerHarness::Click(h.window.chkSound);
     PingerHarness::Click(h.window.cmdSave);
-    CHECK(h.window.PingPeriodTicks() == c.period);
+    CHECK(h.engine.PingPeriodTicks() == c.period);
   }
 }
 
@@ -264,7 +264,7 @@ TEST_CASE("a Save the registry refuses is told, and Save stays enabled to try ag
   REQUIRE(h.effects.messageBoxes.size() == 1);
   CHECK(h.effects.messageBoxes[0].text.find("chkDoPinging could not be saved") != std::string::npos);
   CHECK(PingerHarness::Enabled(h.window.cmdSave));
-  CHECK(h.window.tmrPinger.Running());  // the window shows it on: it runs for this session
+  CHECK(h.engine.Ticker().Running());  // the window shows it on: it runs for this session
   CHECK(testing::ReadText(HKEY_LOCAL_MACHINE, kNetPingerSection, "chkDoPinging") == "0");
 }
 
@@ -301,7 +301,7 @@ TEST_CASE("the host typed, shown and stored: a dotted address or a host name, an
     if (c.stored) {
       CHECK(h.effects.messageBoxes.empty());
       CHECK(stored == shown);
-      CHECK(h.window.PingHostName() == shown);
+      CHECK(h.engine.PingHostName() == shown);
       CHECK(h.Status() == "Settings saved.");
       continue;
     }
@@ -327,4 +327,20 @@ TEST_CASE("Manual brings back the last saved manual host and interval; the defau
   PingerHarness::Click(h.window.optManual);
   CHECK(testing::WindowTextOf(h.window.txtPingHost.hWnd()) == "127.0.0.2");
   CHECK(h.window.cmbPingInterval.ListIndex() == 9);
+}
+
+TEST_CASE("a window made after the engine pinged shows that ping, and the engine's settings, at once") {
+  testing::EngineHarness h;
+  h.network.gateway = "127.0.0.1";
+  h.engine.Start();
+  h.engine.PingNow();
+  NetPingerSettings unstored = h.engine.Settings();  // as after a Save the registry refused
+  unstored.enabled = true;
+  h.engine.Apply(unstored, false);
+  frmNetPingerSettings window(h.engine);
+  testing::ShowQuietly(window);
+  CHECK(window.chkDoPinging.Value() == kChecked);
+  CHECK(testing::WindowTextOf(window.lblPingStatus.hWnd())
+            .starts_with("Automatic: 127.0.0.1, your default gateway: reply in 7 ms at "));
+  window.Unload();
 }
