@@ -6,6 +6,7 @@
 #include "common/TextCase.h"
 #include "pinger/DottedAddress.h"
 #include "registry/AppSettings.h"
+#include "ui/SettingsBinding.h"
 
 namespace quorvane {
 
@@ -13,13 +14,6 @@ namespace {
 
 // Missing reads as empty, which no value takes: its default.
 std::string Stored(const char* name) { return GetAppSetting(kNetPingerSection, name, ""); }
-
-// Other tools write "2", a grayed box: it shows as checked.
-std::optional<bool> CheckBoxValue(const std::string& stored) {
-  if (stored == "0") return false;
-  if (stored == "1" || stored == "2") return true;
-  return std::nullopt;
-}
 
 std::optional<bool> OptionValue(const std::string& stored) {
   if (EqualNoCase(stored, "true")) return true;
@@ -35,13 +29,13 @@ int NetPingerSettings::PeriodTicks() const {
 
 NetPingerSettings ReadNetPingerSettings() {
   NetPingerSettings settings;
-  settings.enabled = CheckBoxValue(Stored("chkDoPinging")).value_or(settings.enabled);
+  settings.enabled = StoredCheckBoxChecked(Stored("chkDoPinging")).value_or(settings.enabled);
   // The options load in turn and a set one clears the other, so optAuto's own value never decides.
   settings.automatic = !OptionValue(Stored("optManual")).value_or(false);
   if (const std::string host = Stored("txtPingHost"); IsPingHostText(host)) settings.host = host;
   const std::optional<int64_t> index = ParseWholeNumber(Stored("cmbPingInterval"));
   if (index && *index >= 0 && *index < kPingIntervalCount) settings.intervalIndex = static_cast<int>(*index);
-  settings.sound = CheckBoxValue(Stored("chkSound")).value_or(settings.sound);
+  settings.sound = StoredCheckBoxChecked(Stored("chkSound")).value_or(settings.sound);
   if (settings.automatic) {
     settings.host = kAutomaticHostText;
     settings.intervalIndex = kAutoPingIntervalIndex;

@@ -8,6 +8,7 @@
 #include "optimizer/advanced/frmAdvancedMode.h"
 #include "optimizer/backup/frmBackUp.h"
 #include "optimizer/frmWizardMode.h"
+#include "pinger/NetPinger.h"
 #include "pinger/frmNetPingerSettings.h"
 #include "startup/StartupOptions.h"
 #include "startup/frmMainSettings.h"
@@ -20,15 +21,17 @@ class Engines : public ProgramEngines {
  public:
   void Start(ToolWindowHost& host) override {
     startupOptions.Start();
+    pinger.Start();
     // No message box at start-up, which may be straight to the tray: the home line says it.
     if (!startupOptions.LogonProblem().empty())
       host.ShowHomeNote(std::string("Windows could not be told to start ") + kProgramName + ": " +
                         startupOptions.LogonProblem());
   }
-  void Stop() override {}
+  void Stop() override { pinger.Shutdown(); }
   bool StartsInTray() const override { return startupOptions.RunsInTray(); }
 
   StartupOptions startupOptions;
+  NetPinger pinger;
 };
 
 template <typename Window, typename... Engine>
@@ -46,7 +49,7 @@ void InstallProgramParts(frmMain& main) {
   slots.Install(ToolWindow::WizardMode, MakerOf<frmWizardMode>());
   slots.Install(ToolWindow::AdvancedMode, MakerOf<frmAdvancedMode>());
   slots.Install(ToolWindow::BackUp, MakerOf<frmBackUp>());
-  slots.Install(ToolWindow::NetPingerSettings, MakerOf<frmNetPingerSettings>());
+  slots.Install(ToolWindow::NetPingerSettings, MakerOf<frmNetPingerSettings>(engines.pinger));
   slots.Install(ToolWindow::SystemStatus, MakerOf<frmSystemStatus>());
   slots.Install(ToolWindow::RamConfiguration, MakerOf<frmRamConfiguration>());
   slots.Install(ToolWindow::MainSettings, MakerOf<frmMainSettings>());

@@ -145,8 +145,8 @@ void frmMain::Form_Unload() { EndProgram(kHideOrder); }
 
 void frmMain::EndProgram(const ToolWindowOrder& order) {
   UnloadAll(order);
+  Tray1.Show(false);  // gone at once, though a ping in flight may keep the engines a few seconds
   if (engines_) engines_->Stop();
-  Tray1.Show(false);
   CurrentEffects().EndProcess(0);
 }
 
