@@ -15,7 +15,6 @@ constexpr int kOptimizeMessageRounds = 6;
 // A speed slider's value v gives ticks every 1300 - v ms: further right is faster.
 constexpr int kSpeedBase = 1300;
 
-
 // The hourglass over the window for as long as the work runs, whichever way it ends.
 class Hourglass {
  public:
