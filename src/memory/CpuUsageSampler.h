@@ -1,6 +1,6 @@
 // How busy the processor has been, measured by whichever sampler fits the
-// running Windows. The status window owns one and the low-memory alarm borrows
-// it, so each Query covers the time since the previous Query of either caller.
+// running Windows. The system monitor owns one and the low-memory alarm asks
+// it too, so each Query covers the time since the previous Query of either caller.
 #pragma once
 
 #include <cstdint>

@@ -10,6 +10,9 @@ namespace quorvane {
 
 inline constexpr int kMostMegabytesPerPass = 1000;
 inline constexpr int kMostProcessorLimit = 100;
+inline constexpr int kLeastCheckIntervalMs = 100;
+inline constexpr int kMostCheckIntervalMs = 65535;
+inline constexpr int kMostFreeingPasses = 20;
 // After an alarm that freed memory, automatic freeing rests this long.
 inline constexpr uint32_t kFreeingRestMs = 60000;
 

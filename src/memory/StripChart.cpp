@@ -57,6 +57,15 @@ void StripChart::Setvalue(double percent) {
   RedrawIfShown();
 }
 
+void StripChart::SetSamples(const std::deque<double>& samples, int64_t added) {
+  const size_t kept = std::min(samples.size(), static_cast<size_t>(maxlines_));
+  samples_.clear();
+  for (auto sample = samples.end() - static_cast<std::ptrdiff_t>(kept); sample != samples.end(); ++sample)
+    samples_.push_back(std::isnan(*sample) ? 0.0 : std::clamp(*sample, 0.0, 100.0));
+  added_ = added;
+  RedrawIfShown();
+}
+
 void StripChart::RedrawIfShown() {
   if (!hWnd() || !IsWindowVisible(hWnd())) return;
   if (!ownDc_) ownDc_ = GetDC(hWnd());  // the window's own, kept until it goes

@@ -55,6 +55,9 @@ class StripChart : public OwnDrawnControl {
   void Setvalue(double percent);
 
   const std::deque<double>& Samples() const { return samples_; }
+  // Replaces the samples (oldest first, the newest kept up to maxlines), as if
+  // `added` samples had been added in all: the grid scrolls on from there.
+  void SetSamples(const std::deque<double>& samples, int64_t added);
   // How often the window has painted itself (WM_PAINT), for checks on its cost.
   int PaintCount() const { return paintCount_; }
 

@@ -1,16 +1,10 @@
 #include "memory/frmRamConfiguration.h"
 
-#include <algorithm>
 #include <string>
 
-#include "common/NumberText.h"
 #include "common/ProgramName.h"
-#include "memory/MemoryUnits.h"
-#include "memory/RamAlarmRules.h"
 #include "registry/AppSettings.h"
 #include "system/Effects.h"
-#include "system/ProgramFolder.h"
-#include "ui/MessageLoop.h"
 
 namespace quorvane {
 
@@ -30,14 +24,20 @@ SettingsBinding::TextRule UpDownRule(const SkinLabel& label, const UpDown& upDow
 
 }  // namespace
 
-frmRamConfiguration::frmRamConfiguration()
-    : ToolForm("frmRamConfiguration", "RAM Booster", {5400, 3660}), settings_(kRamSettingsSection, cmdSave) {
+frmRamConfiguration::frmRamConfiguration(LowMemoryAlarm& alarm)
+    : ToolForm("frmRamConfiguration", "RAM Booster", {5400, 3660}), alarm_(alarm), settings_(kRamSettingsSection, cmdSave) {
   chkSoundon.Click = [this] { chkSoundon_Click(); };
   chkAutomatic.Click = [this] { chkAutomatic_Click(); };
   txtAlarm.Change = [this] { txtAlarm_Change(); };
   txtFreeAlarm.Change = [this] { txtFreeAlarm_Change(); };
-  optMB.Click = [this] { SetModified(true); };
-  optPer.Click = [this] { SetModified(true); };
+  optMB.Click = [this] {
+    SetModified(true);
+    HandUnsavedChoices();
+  };
+  optPer.Click = [this] {
+    SetModified(true);
+    HandUnsavedChoices();
+  };
   updnTimeCheck.Change = [this] { SetModified(true); };
   UpDownRetryOptimization.Change = [this] { SetModified(true); };
   UpDownRunOnly.Change = [this] { SetModified(true); };
@@ -45,23 +45,18 @@ frmRamConfiguration::frmRamConfiguration()
   txtRetryOptimization.Change = [this] { SetModified(true); };
   txtRunOnly.Change = [this] { SetModified(true); };
   cmdSave.Click = [this] { cmdSave_Click(); };
-  tmrAlarm.Tick = [this] { tmrAlarm_Timer(); };
-  tmrSoundPlayer.Tick = [this] { tmrSoundPlayer_Timer(); };
 
-  settings_.Bind(chkSoundon, "0")
-      .Bind(chkAutomatic, "0")
-      .Bind(txtAlarm, "250", AlarmLevelRule())
-      .Bind(txtFreeAlarm, "10", SettingsBinding::WholeNumber(FieldName(lblRamFree), 0, kMostMegabytesPerPass))
-      .Bind(txtTimeCheck, "100", UpDownRule(lblCheckTime, updnTimeCheck))
-      .Bind(optPer, "false")
-      .Bind(optMB, "true")
-      .Bind(txtRunOnly, "2", UpDownRule(lblrunOnly, UpDownRunOnly))
-      .Bind(txtRetryOptimization, "10", UpDownRule(lblTimeToRetry, UpDownRetryOptimization));
-}
-
-int64_t frmRamConfiguration::InstalledMB() const {
-  const int64_t installed = memoryAccess_.Make().GetTotalPhysical() / kBytesPerMegabyte;
-  return installed > 0 ? installed : int64_t{INT32_MAX} + 1;  // unknown: the count's own limit
+  // The alarm reads the same values with the same defaults and rules.
+  settings_.Bind(chkSoundon, kSoundOnSetting.defaultText)
+      .Bind(chkAutomatic, kAutomaticSetting.defaultText)
+      .Bind(txtAlarm, kAlarmLevelSetting.defaultText, AlarmLevelRule())
+      .Bind(txtFreeAlarm, kFreeAmountSetting.defaultText,
+            SettingsBinding::WholeNumber(FieldName(lblRamFree), 0, kMostMegabytesPerPass))
+      .Bind(txtTimeCheck, kCheckIntervalSetting.defaultText, UpDownRule(lblCheckTime, updnTimeCheck))
+      .Bind(optPer, kPercentSetting.defaultText)
+      .Bind(optMB, kMegabytesSetting.defaultText)
+      .Bind(txtRunOnly, kProcessorLimitSetting.defaultText, UpDownRule(lblrunOnly, UpDownRunOnly))
+      .Bind(txtRetryOptimization, kPassesSetting.defaultText, UpDownRule(lblTimeToRetry, UpDownRetryOptimization));
 }
 
 SettingsBinding::TextRule frmRamConfiguration::AlarmLevelRule() {
@@ -69,10 +64,10 @@ SettingsBinding::TextRule frmRamConfiguration::AlarmLevelRule() {
   return {FieldName(lblAlramLeve),
           [this](const std::string& text) {
             const std::optional<int32_t> level = AlarmLevelFromText(text);
-            return level && *level < InstalledMB();
+            return level && *level < alarm_.InstalledMB();
           },
           [this] {
-            return "a whole number of megabytes below the installed memory (" + std::to_string(InstalledMB()) +
+            return "a whole number of megabytes below the installed memory (" + std::to_string(alarm_.InstalledMB()) +
                    " MB)";
           }};
 }
@@ -82,21 +77,20 @@ void frmRamConfiguration::Form_Load() {
   LoadRamSettings();
 }
 
-bool frmRamConfiguration::TrayToolTipInPercent() {
-  if (!IsLoaded()) Load();
-  return optPer.Value();
-}
+// Unsaved choices go with the window that held them.
+void frmRamConfiguration::Form_Unload() { alarm_.UseUnsaved({}); }
 
 void frmRamConfiguration::LoadRamSettings() {
+  alarm_.LoadSettings();
   settings_.Load();
-  AlarmLevelMB = AlarmLevelFromText(txtAlarm.Text()).value_or(0);
-  FreeAmountMB = FreeAmountFromText(txtFreeAlarm.Text()).value_or(0);
+  alarm_.UseUnsaved({});
   chkAutomatic_Click();
   chkSoundon_Click();
-  tmrAlarm.SetInterval(static_cast<UINT>(updnTimeCheck.Value()));
-  CpuThreshold = static_cast<uint8_t>(UpDownRunOnly.Value());
-  RetryCount = static_cast<uint8_t>(UpDownRetryOptimization.Value());
   SetModified(false);
+}
+
+void frmRamConfiguration::HandUnsavedChoices() {
+  alarm_.UseUnsaved({FreeAmountFromText(txtFreeAlarm.Text()), optPer.Value()});
 }
 
 bool frmRamConfiguration::SaveRamSettings() {
@@ -134,55 +128,14 @@ void frmRamConfiguration::chkAutomatic_Click() {
 }
 
 void frmRamConfiguration::txtAlarm_Change() {
-  if (!AlarmLevelFromText(txtAlarm.Text())) txtAlarm.PutBack(std::to_string(AlarmLevelMB));
+  if (!AlarmLevelFromText(txtAlarm.Text())) txtAlarm.PutBack(std::to_string(alarm_.Settings().alarmLevelMB));
   SetModified(true);
 }
 
 void frmRamConfiguration::txtFreeAlarm_Change() {
-  if (!FreeAmountFromText(txtFreeAlarm.Text())) txtFreeAlarm.PutBack(std::to_string(FreeAmountMB));
+  if (!FreeAmountFromText(txtFreeAlarm.Text())) txtFreeAlarm.PutBack(std::to_string(alarm_.Settings().freeAmountMB));
   SetModified(true);
-}
-
-bool frmRamConfiguration::BelowLevel(FreeRAM& ram) const {
-  return static_cast<double>(ram.GetFreePhysical()) / kBytesPerMegabyte < AlarmLevelMB;
-}
-
-void frmRamConfiguration::tmrAlarm_Timer() {
-  // The check lets messages through, so this timer's next tick may come inside it:
-  // one alarm frees once, not once for each tick that came in between.
-  if (checking_) return;
-  checking_ = true;
-  struct Done {
-    bool& flag;
-    ~Done() { flag = false; }
-  } done{checking_};
-  FreeRAM ram = memoryAccess_.Make();
-  LowMemorySoundDue = BelowLevel(ram) && chkSoundon.Value() == kChecked;
-  if (chkAutomatic.Value() != kChecked || !BelowLevel(ram)) return;
-  // One freeing per rest period: writing the amount again and again would only
-  // drive a machine that is really short of memory into paging.
-  if (lastFreeing_ && clock_() - *lastFreeing_ < kFreeingRestMs) return;
-  DoEvents();
-  FreeMemoryUntilLevel(ram);
-}
-
-void frmRamConfiguration::FreeMemoryUntilLevel(FreeRAM& ram) {
-  // Read from the box at each alarm, saved or not.
-  const int64_t amount = FreeAmountFromText(txtFreeAlarm.Text()).value_or(FreeAmountMB) * kBytesPerMegabyte;
-  const int usage = processorUsage_ ? processorUsage_->QueryProcessorUsage() : -1;
-  if (!ProcessorAllowsFreeing(CpuThreshold, usage)) return;
-  const int passes = std::max<int>(RetryCount, 1);
-  for (int pass = 0; pass < passes; ++pass) {
-    DoEvents();
-    if (!ram.FreeUpMemory(static_cast<uint32_t>(amount))) return;  // not even half could be had
-    lastFreeing_ = clock_();
-    DoEvents();
-    if (!BelowLevel(ram)) return;
-  }
-}
-
-void frmRamConfiguration::tmrSoundPlayer_Timer() {
-  if (LowMemorySoundDue) CurrentEffects().PlaySoundFile(ProgramFolder() + "\\low-memory.wav");
+  HandUnsavedChoices();
 }
 
 }  // namespace quorvane

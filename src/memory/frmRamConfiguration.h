@@ -1,50 +1,32 @@
-// The RAM configuration window and the low-memory alarm it holds: a timer that
-// watches free physical memory and, below the alarm level, sounds a warning and
-// can free memory, provided the processor is idle enough. It also keeps the
-// choice of the tray tool-tip's unit, which the status window reads. Hosted in
-// the main window; both timers run from start-up whether it is shown or not.
+// The RAM configuration window: the low-memory alarm's settings, shown as
+// saved and saved back to the alarm, and the choice of the tray tool-tip's
+// unit. Hosted in the main window; the alarm runs whether it exists or not.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdint>
-#include <functional>
-#include <optional>
-
-#include "memory/FreeRAM.h"
+#include "memory/LowMemoryAlarm.h"
 #include "memory/RamAlarmRules.h"
 #include "ui/Buttons.h"
 #include "ui/Frame.h"
 #include "ui/Label.h"
 #include "ui/SettingsBinding.h"
 #include "ui/TextBox.h"
-#include "ui/Timer.h"
 #include "ui/ToolWindowHost.h"
 #include "ui/UpDown.h"
 
 namespace quorvane {
 
-class frmRamConfiguration : public ToolForm, public TrayToolTipChoiceWindow {
+class frmRamConfiguration : public ToolForm {
  public:
-  frmRamConfiguration();
-
-  // Before loading: other memory figures and claims (tests).
-  void UseMemory(MemoryAccess access) { memoryAccess_ = std::move(access); }
-  // The status window, whose sampler the alarm borrows.
-  void UseProcessorUsage(ProcessorUsageWindow& window) { processorUsage_ = &window; }
-  // The clock of the freeing rest, in milliseconds (tests set their own).
-  void UseClock(std::function<uint32_t()> clock) { clock_ = std::move(clock); }
-
-  // TrayToolTipChoiceWindow: loads the window first when needed.
-  bool TrayToolTipInPercent() override;
+  explicit frmRamConfiguration(LowMemoryAlarm& alarm);
 
   void chkSoundon_Click();
   void chkAutomatic_Click();
   void txtAlarm_Change();
   void txtFreeAlarm_Change();
   void cmdSave_Click();
-  void tmrAlarm_Timer();
-  void tmrSoundPlayer_Timer();
+  // The saved settings, into the alarm and the window.
   void LoadRamSettings();
   // False when a value could not be written (the user was told which).
   bool SaveRamSettings();
@@ -58,12 +40,6 @@ class frmRamConfiguration : public ToolForm, public TrayToolTipChoiceWindow {
     cmdSave_Click();
     return !Modified();
   }
-
-  int32_t AlarmLevelMB = 0;
-  int32_t FreeAmountMB = 0;
-  uint8_t CpuThreshold = 0;
-  uint8_t RetryCount = 0;
-  bool LowMemorySoundDue = false;
 
   Frame frameRamConfiguration{*this, "frameRamConfiguration", {0, 0, 5340, 3585}, "Ram Configuration"};
   Frame framOnOffSettings{frameRamConfiguration, "framOnOffSettings", {90, 210, 5160, 1440}, "On/Off settings"};
@@ -79,10 +55,10 @@ class frmRamConfiguration : public ToolForm, public TrayToolTipChoiceWindow {
   Frame framOpt{frameRamConfiguration, "framOpt", {90, 1680, 5160, 1350}, "Automatic Optimization"};
   SkinLabel lblCheckTime{framOpt, "lblCheckTime", {120, 270, 3600, 255}, "Do check every (in Milliseconds)"};
   TextBox txtTimeCheck{framOpt, "txtTimeCheck", {3810, 225, 1140, 300}, {}, kNumberBox};
-  UpDown updnTimeCheck{txtTimeCheck, "updnTimeCheck", 100, 65535};
+  UpDown updnTimeCheck{txtTimeCheck, "updnTimeCheck", kLeastCheckIntervalMs, kMostCheckIntervalMs};
   SkinLabel lblTimeToRetry{framOpt, "lblTimeToRetry", {120, 600, 3600, 255}, "Times to retry optimization"};
   TextBox txtRetryOptimization{framOpt, "txtRetryOptimization", {3810, 555, 1140, 300}, {}, kNumberBox};
-  UpDown UpDownRetryOptimization{txtRetryOptimization, "UpDownRetryOptimization", 0, 20};
+  UpDown UpDownRetryOptimization{txtRetryOptimization, "UpDownRetryOptimization", 0, kMostFreeingPasses};
   SkinLabel lblrunOnly{framOpt, "lblrunOnly", {120, 885, 3600, 390},
                        "Run ONLY if CPU-Usage is below this (0=detection not in use)"};
   TextBox txtRunOnly{framOpt, "txtRunOnly", {3810, 915, 1140, 300}, {}, kNumberBox};
@@ -94,26 +70,19 @@ class frmRamConfiguration : public ToolForm, public TrayToolTipChoiceWindow {
   CommandButton cmdSave{frameRamConfiguration, "cmdSave", {4560, 3150, 690, 360}, "Save"};
   // Says when the settings were saved, at the right of the frame's caption line.
   SkinLabel lblSaveStatus{frameRamConfiguration, "lblSaveStatus", {2700, 0, 2550, 210}, "", TextAlign::Right};
-  Timer tmrAlarm{*this, "tmrAlarm", 100};
-  Timer tmrSoundPlayer{*this, "tmrSoundPlayer", 65535};
 
  protected:
   void Form_Load() override;
+  void Form_Unload() override;
 
  private:
-  // The automatic freeing of one alarm: passes until free memory reaches the level.
-  void FreeMemoryUntilLevel(FreeRAM& ram);
-  bool BelowLevel(FreeRAM& ram) const;
   void UpdateEnabledStates();
-  int64_t InstalledMB() const;
+  // The amount per pass and the tool-tip's unit apply before they are saved.
+  void HandUnsavedChoices();
   SettingsBinding::TextRule AlarmLevelRule();
 
+  LowMemoryAlarm& alarm_;
   SettingsBinding settings_;
-  MemoryAccess memoryAccess_;
-  ProcessorUsageWindow* processorUsage_ = nullptr;
-  std::function<uint32_t()> clock_ = [] { return static_cast<uint32_t>(GetTickCount()); };
-  std::optional<uint32_t> lastFreeing_;  // when an alarm last freed memory
-  bool checking_ = false;                // an alarm check is under way
 };
 
 }  // namespace quorvane

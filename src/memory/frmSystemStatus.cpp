@@ -15,8 +15,6 @@ constexpr int kOptimizeMessageRounds = 6;
 // A speed slider's value v gives ticks every 1300 - v ms: further right is faster.
 constexpr int kSpeedBase = 1300;
 
-std::string WholePercent(double percent) { return std::to_string(std::lround(percent)); }
-
 // The hourglass over the window for as long as the work runs, whichever way it ends.
 class Hourglass {
  public:
@@ -31,9 +29,8 @@ class Hourglass {
 
 }  // namespace
 
-frmSystemStatus::frmSystemStatus() : ToolForm("frmSystemStatus", "System Status", {5400, 3660}) {
-  tmrCPU.Tick = [this] { tmrCPU_Timer(); };
-  tmrMemory.Tick = [this] { tmrMemory_Timer(); };
+frmSystemStatus::frmSystemStatus(SystemMonitor& monitor)
+    : ToolForm("frmSystemStatus", "System Status", {5400, 3660}), monitor_(monitor) {
   sldCPUSpeed.Click = [this] { sldCPUSpeed_Click(); };
   sldMemorySpeed.Click = [this] { sldMemorySpeed_Click(); };
   sldCPUZoom.Click = [this] { sldCPUZoom_Click(); };
@@ -41,7 +38,6 @@ frmSystemStatus::frmSystemStatus() : ToolForm("frmSystemStatus", "System Status"
   sldFreeMomoryReq.Change = [this] { sldFreeMomoryReq_Change(); };
   cmdOptimaize.Click = [this] { cmdOptimaize_Click(); };
   for (Slider* speed : {&sldCPUSpeed, &sldMemorySpeed}) {
-    speed->SetValue(kSpeedBase - static_cast<int>(kChartStartInterval));
     speed->SetSmallChange(50);
     speed->SetLargeChange(100);
     speed->SetTickFrequency(100);
@@ -55,65 +51,47 @@ frmSystemStatus::frmSystemStatus() : ToolForm("frmSystemStatus", "System Status"
 
 void frmSystemStatus::Form_Load() {
   Host().SkinToolWindow(*this);
-  QueryObject = makeSampler_();
-  QueryObject->Initialize();
   SetupMemorySlider();
   sldFreeMomoryReq_Change();
+  sldCPUSpeed.SetValue(kSpeedBase - static_cast<int>(monitor_.ProcessorInterval()));
+  sldMemorySpeed.SetValue(kSpeedBase - static_cast<int>(monitor_.MemoryInterval()));
+  // The charts start with what the monitor kept while the window was not there.
+  ShowProcessorReading();
+  ShowMemoryReading();
+  monitor_.Watch([this] { ShowProcessorReading(); }, [this] { ShowMemoryReading(); });
 }
 
-void frmSystemStatus::Form_Unload() {
-  // The 9x kernel counter keeps counting until it is stopped.
-  if (QueryObject) QueryObject->Terminate();
-  QueryObject.reset();
-}
-
-FreeRAM& frmSystemStatus::Memory() {
-  if (!fmem) fmem.emplace(memoryAccess_.Make());
-  return *fmem;
-}
-
-int frmSystemStatus::QueryProcessorUsage() {
-  if (!IsLoaded()) Load();
-  return QueryObject ? QueryObject->Query() : -1;
-}
+void frmSystemStatus::Form_Unload() { monitor_.Watch({}, {}); }
 
 void frmSystemStatus::SetupMemorySlider() {
-  TotalMB = WholeMegabytes(Memory().GetTotalPhysical());
+  TotalMB = WholeMegabytes(monitor_.Memory().GetTotalPhysical());
   sldFreeMomoryReq.SetRange(0, static_cast<int>(std::min<int64_t>(TotalMB, kMostMegabytesToFree)));
   sldFreeMomoryReq.SetSmallChange(1);
   sldFreeMomoryReq.SetLargeChange(16);
   sldFreeMomoryReq.SetTickFrequency(128);
 }
 
-void frmSystemStatus::tmrCPU_Timer() {
-  const int usage = QueryObject ? QueryObject->Query() : -1;
-  if (usage < 0) {
-    // No sample for a failed reading: the line would drop to -1 % and back.
+void frmSystemStatus::ShowProcessorReading() {
+  const SystemMonitor::Samples& samples = monitor_.ProcessorSamples();
+  histCPU.SetSamples(samples.last, samples.taken);
+  if (monitor_.ProcessorUnavailable())
     frameCPUUsage.SetCaption("Processor usage (unavailable).");
-    return;
-  }
-  histCPU.Setvalue(usage);
-  frameCPUUsage.SetCaption("Processor usage (" + WholePercent(histCPU.value()) + "%).");
+  else if (!samples.last.empty())
+    frameCPUUsage.SetCaption("Processor usage (" + std::to_string(std::lround(histCPU.value())) + "%).");
 }
 
-void frmSystemStatus::tmrMemory_Timer() {
-  FreeMB = WholeMegabytes(Memory().GetFreePhysical());
-  if (TotalMB > 0) histMemory.Setvalue(static_cast<double>(FreeMB) / static_cast<double>(TotalMB) * 100.0);
-  const std::string percent = WholePercent(histMemory.value());
-  fameMemoryUsage.SetCaption("Free Memory (" + percent + "%).");
-  const bool inPercent = toolTipChoice_ && toolTipChoice_->TrayToolTipInPercent();
-  std::string toolTip = inPercent ? "Free Memory (" + percent + "%)." : "Free Memory (" + std::to_string(FreeMB) + "MB).";
-  if (toolTip == trayToolTip_) return;
-  trayToolTip_ = toolTip;
-  Host().SetTrayToolTip(toolTip);
+void frmSystemStatus::ShowMemoryReading() {
+  const SystemMonitor::Samples& samples = monitor_.MemorySamples();
+  histMemory.SetSamples(samples.last, samples.taken);
+  if (monitor_.MemorySampled()) fameMemoryUsage.SetCaption(monitor_.FreeMemoryText(true));
 }
 
 void frmSystemStatus::sldCPUSpeed_Click() {
-  tmrCPU.SetInterval(static_cast<UINT>(kSpeedBase - sldCPUSpeed.Value()));
+  monitor_.SetProcessorInterval(static_cast<UINT>(kSpeedBase - sldCPUSpeed.Value()));
 }
 
 void frmSystemStatus::sldMemorySpeed_Click() {
-  tmrMemory.SetInterval(static_cast<UINT>(kSpeedBase - sldMemorySpeed.Value()));
+  monitor_.SetMemoryInterval(static_cast<UINT>(kSpeedBase - sldMemorySpeed.Value()));
 }
 
 void frmSystemStatus::sldCPUZoom_Click() { histCPU.Setzoom(sldCPUZoom.Value()); }
@@ -138,9 +116,9 @@ void frmSystemStatus::cmdOptimaize_Click() {
   int64_t after = 0;
   {
     Hourglass hourglass(*this);
-    before = WholeMegabytes(Memory().GetFreePhysical());
-    freed = Memory().FreeUpMemory(static_cast<uint32_t>(megabytes) * static_cast<uint32_t>(kBytesPerMegabyte));
-    after = WholeMegabytes(Memory().GetFreePhysical());
+    before = WholeMegabytes(monitor_.Memory().GetFreePhysical());
+    freed = monitor_.Memory().FreeUpMemory(static_cast<uint32_t>(megabytes) * static_cast<uint32_t>(kBytesPerMegabyte));
+    after = WholeMegabytes(monitor_.Memory().GetFreePhysical());
   }
   DoEvents(kOptimizeMessageRounds);
   if (!freed) {

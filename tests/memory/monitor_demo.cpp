@@ -9,6 +9,8 @@
 #include <cstring>
 #include <string>
 
+#include "memory/LowMemoryAlarm.h"
+#include "memory/SystemMonitor.h"
 #include "memory/frmRamConfiguration.h"
 #include "memory/frmSystemStatus.h"
 #include "registry/AppSettings.h"
@@ -28,10 +30,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "0");
 
   frmMain main;
-  frmSystemStatus status;
-  frmRamConfiguration ramConfiguration;
-  ramConfiguration.UseProcessorUsage(status);
-  status.UseToolTipChoice(ramConfiguration);
+  SystemMonitor monitor([&main](const std::string& text) { main.SetTrayToolTip(text); });
+  LowMemoryAlarm alarm(monitor);
+  monitor.Start();
+  alarm.Start();
+  frmSystemStatus status(monitor);
+  frmRamConfiguration ramConfiguration(alarm);
   main.ToolWindowSlots.Install(ToolWindow::SystemStatus, status);
   main.ToolWindowSlots.Install(ToolWindow::RamConfiguration, ramConfiguration);
   main.Load();
@@ -45,5 +49,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
 
   const int code = testing::RunMessageLoopFor(seconds);
   main.Unload();
+  monitor.Stop();
   return code;
 }

@@ -1,15 +1,16 @@
-// Stand-ins for the monitor windows' tests: memory figures the test sets, a
-// processor sampler that answers from a list, and a host that records what
-// the windows asked of it.
+// Stand-ins for the monitor's tests: memory figures the test sets, a
+// processor sampler that answers from a list, and a monitor built on them.
 #pragma once
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "memory/CpuUsageSampler.h"
 #include "memory/FreeRAM.h"
+#include "memory/SystemMonitor.h"
 #include "support/RecordingHost.h"
 #include "ui/ToolWindowHost.h"
 
@@ -56,6 +57,23 @@ class ListSampler : public quorvane::CpuUsageSampler {
  private:
   std::deque<int32_t>& answers_;
   int& terminated_;
+};
+
+// A system monitor, not started, on the fakes above: the tool-tips it sent,
+// and the unit they take.
+struct MonitorHarness {
+  FakeMemory memory{128 * kMB, 512 * kMB};
+  std::deque<int32_t> usage;
+  int terminated = 0;
+  std::vector<std::string> toolTips;
+  bool percent = false;
+  quorvane::SystemMonitor monitor{[this](const std::string& text) { toolTips.push_back(text); }};
+
+  MonitorHarness() {
+    monitor.UseMemory(memory.Access());
+    monitor.UseSampler([this] { return std::make_unique<ListSampler>(usage, terminated); });
+    monitor.UseToolTipUnit([this] { return percent; });
+  }
 };
 
 }  // namespace testing

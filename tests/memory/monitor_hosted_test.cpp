@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "memory/LowMemoryAlarm.h"
+#include "memory/SystemMonitor.h"
 #include "memory/frmRamConfiguration.h"
 #include "memory/frmSystemStatus.h"
 #include "memory/monitor_fakes.h"
@@ -15,7 +17,7 @@
 using namespace quorvane;
 using testing::kMB;
 
-TEST_CASE("end to end: hosted in the main window, loaded hidden at start-up with timers running; the movie shows them") {
+TEST_CASE("end to end: the engines run beside the main window, which hosts their views; the movie shows them") {
   testing::RecordingEffects effects;
   testing::DeleteKeyTree(HKEY_LOCAL_MACHINE, kRamSettingsSection);
   SaveAppSetting(kMainSettingsSection, "chkRunProgramMini", "0");
@@ -23,26 +25,24 @@ TEST_CASE("end to end: hosted in the main window, loaded hidden at start-up with
   SaveAppSetting(kRamSettingsSection, "optMB", "False");
   testing::FakeMemory memory{128 * kMB, 512 * kMB};
   frmMain main;
-  frmSystemStatus status;
-  frmRamConfiguration ram;
-  status.UseMemory(memory.Access());
-  ram.UseMemory(memory.Access());
-  ram.UseProcessorUsage(status);
-  status.UseToolTipChoice(ram);
+  SystemMonitor monitor([&main](const std::string& text) { main.SetTrayToolTip(text); });
+  LowMemoryAlarm alarm(monitor);
+  monitor.UseMemory(memory.Access());
+  alarm.UseMemory(memory.Access());
+  frmSystemStatus status(monitor);
+  frmRamConfiguration ram(alarm);
   main.ToolWindowSlots.Install(ToolWindow::SystemStatus, status);
   main.ToolWindowSlots.Install(ToolWindow::RamConfiguration, ram);
+  monitor.Start();
+  alarm.Start();
   main.Load();
 
-  CHECK(status.IsLoaded());
-  CHECK(ram.IsLoaded());
   CHECK_FALSE(status.Visible());
-  CHECK(status.tmrCPU.Running());
-  CHECK(status.tmrMemory.Running());
-  CHECK(ram.tmrAlarm.Running());
-  CHECK(ram.tmrSoundPlayer.Running());
+  CHECK(monitor.Running());
+  CHECK(alarm.Running());
 
-  // hidden, the memory timer still keeps the tray icon's tool-tip current
-  status.tmrMemory.Fire();
+  // with no window shown, the monitor keeps the tray icon's tool-tip current
+  monitor.SampleMemory();
   CHECK(std::string(main.Tray1.IconData().szTip).find("Free Memory (25%).") != std::string::npos);
 
   main.Flash_FSCommand("IDC_FS_systemstatus", "");
@@ -53,5 +53,6 @@ TEST_CASE("end to end: hosted in the main window, loaded hidden at start-up with
   CHECK_FALSE(status.Visible());
   CHECK(GetParent(ram.hWnd()) == main.framChildWindow.hWnd());
   main.Unload();
+  monitor.Stop();
   testing::DeleteKeyTree(HKEY_LOCAL_MACHINE, kRamSettingsSection);
 }

@@ -19,30 +19,20 @@ using testing::kMB;
 
 namespace {
 
-struct FixedUsage : ProcessorUsageWindow {
-  int usage = 0;
-  int queries = 0;
-  int QueryProcessorUsage() override {
-    ++queries;
-    return usage;
-  }
-};
-
-// The RAM window alone, from no settings, with memory the test sets.
-struct RamHarness {
+// The RAM window alone, from no settings, with memory the test sets; the alarm not started.
+struct RamHarness : testing::MonitorHarness {
   testing::RecordingEffects effects;
-  testing::FakeMemory memory{100 * kMB, 512 * kMB};
-  FixedUsage processor;
   uint32_t now = 1000;
   testing::RecordingHost host;
-  frmRamConfiguration ram;
+  LowMemoryAlarm alarm{monitor};
+  frmRamConfiguration ram{alarm};
 
   explicit RamHarness(bool fakeMemory = true) {
+    memory.freeBytes = 100 * kMB;
     testing::DeleteKeyTree(HKEY_LOCAL_MACHINE, kRamSettingsSection);
     ram.AttachHost(host);
-    if (fakeMemory) ram.UseMemory(memory.Access());
-    ram.UseProcessorUsage(processor);
-    ram.UseClock([this] { return now; });
+    if (fakeMemory) alarm.UseMemory(memory.Access());
+    alarm.UseClock([this] { return now; });
     testing::ShowQuietly(ram);
   }
   ~RamHarness() {
@@ -81,13 +71,11 @@ TEST_CASE("first start without settings: the defaults, and the level box usable 
   CHECK(r.txtRunOnly.Text() == "2");
   CHECK(r.txtRetryOptimization.Text() == "10");
   CHECK(r.optMB.Value());
-  CHECK_FALSE(r.TrayToolTipInPercent());
-  CHECK(r.AlarmLevelMB == 250);
-  CHECK(r.CpuThreshold == 2);
-  CHECK(r.RetryCount == 10);
-  CHECK(r.tmrAlarm.Interval() == 100);
-  CHECK(r.tmrAlarm.Running());
-  CHECK(r.tmrSoundPlayer.Running());
+  CHECK_FALSE(h.alarm.TrayToolTipInPercent());
+  CHECK(h.alarm.Settings().alarmLevelMB == 250);
+  CHECK(h.alarm.Settings().processorLimit == 2);
+  CHECK(h.alarm.Settings().passes == 10);
+  CHECK(h.alarm.CheckInterval() == 100);
   CHECK_FALSE(r.Modified());
   CHECK_FALSE(h.Enabled(r.cmdSave));
   for (const Control* box : {static_cast<const Control*>(&r.txtAlarm), static_cast<const Control*>(&r.txtFreeAlarm),
@@ -243,11 +231,11 @@ TEST_CASE("Save writes the nine values, as reg.exe sees them, and a level of 400
     CAPTURE(line);
     CHECK(stored.find(line) != std::string::npos);
   }
-  CHECK(h.ram.AlarmLevelMB == 400);
-  CHECK(h.ram.TrayToolTipInPercent());
+  CHECK(h.alarm.Settings().alarmLevelMB == 400);
+  CHECK(h.alarm.TrayToolTipInPercent());
   h.ram.Unload();
   h.ram.Load();
-  CHECK(h.ram.AlarmLevelMB == 400);
+  CHECK(h.alarm.Settings().alarmLevelMB == 400);
 }
 
 TEST_CASE("the alarm: exactly at the level is quiet, one byte below sounds at the sound timer's next tick") {
@@ -255,13 +243,13 @@ TEST_CASE("the alarm: exactly at the level is quiet, one byte below sounds at th
   h.ram.chkSoundon.SetValue(kChecked);
   h.ram.cmdSave_Click();
   h.memory.freeBytes = 250 * kMB;
-  h.ram.tmrAlarm_Timer();
-  CHECK_FALSE(h.ram.LowMemorySoundDue);
+  h.alarm.Check();
+  CHECK_FALSE(h.alarm.SoundDue());
   h.memory.freeBytes = 250 * kMB - 1;
-  h.ram.tmrAlarm_Timer();
-  CHECK(h.ram.LowMemorySoundDue);
+  h.alarm.Check();
+  CHECK(h.alarm.SoundDue());
   CHECK(h.effects.sounds.empty());
-  h.ram.tmrSoundPlayer_Timer();
+  h.alarm.PlaySoundIfDue();
   REQUIRE(h.effects.sounds.size() == 1);
   CHECK(h.effects.sounds[0].ends_with("\\low-memory.wav"));
   CHECK(h.memory.claims.empty());  // sound only: nothing freed
@@ -282,9 +270,9 @@ TEST_CASE("automatic freeing: the processor limit, the passes, and the amount re
     CAPTURE(c.passes);
     RamHarness h;
     h.Automatic("250", "10", c.limit, c.passes);
-    h.processor.usage = c.usage;
+    h.usage = {c.usage};
     h.ram.txtFreeAlarm.SetText("20");  // not saved: used all the same
-    h.ram.tmrAlarm_Timer();
+    h.alarm.Check();
     CHECK(h.memory.claims == std::vector<uint64_t>(c.claims, 40 * kMB));
   }
 }
@@ -293,15 +281,15 @@ TEST_CASE("no freeing storm: passes stop at the level, and freeing rests 60 s af
   RamHarness h;
   h.Automatic("250", "10", "0", "10");
   h.memory.freedPerClaim = 50 * kMB;  // 100 MB free: three passes reach 250
-  h.ram.tmrAlarm_Timer();
+  h.alarm.Check();
   CHECK(h.memory.claims.size() == 3);
 
   h.memory.freeBytes = 100 * kMB;
   h.now += 59999;
-  h.ram.tmrAlarm_Timer();
+  h.alarm.Check();
   CHECK(h.memory.claims.size() == 3);
   h.now += 1;
-  h.ram.tmrAlarm_Timer();
+  h.alarm.Check();
   CHECK(h.memory.claims.size() == 6);
 }
 
@@ -314,6 +302,6 @@ TEST_CASE("end to end: an alarm above the machine's free memory really writes me
   h.Automatic(highest.c_str(), "250", "0", "1");  // just below the installed memory: always below
   const SIZE_T before = PeakWorkingSet();
   REQUIRE(before < 490 * kMB);
-  h.ram.tmrAlarm_Timer();
+  h.alarm.Check();
   CHECK(PeakWorkingSet() >= 490 * kMB);  // 250 MB of 2-byte blanks
 }

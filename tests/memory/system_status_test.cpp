@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <deque>
 #include <stdexcept>
 
 #include "memory/frmSystemStatus.h"
@@ -14,26 +13,12 @@ using testing::kMB;
 
 namespace {
 
-struct PercentChoice : TrayToolTipChoiceWindow {
-  bool percent = false;
-  bool TrayToolTipInPercent() override { return percent; }
-};
-
 // The status window alone, with memory and processor readings the test sets.
-struct StatusHarness {
-  testing::FakeMemory memory{128 * kMB, 512 * kMB};
-  std::deque<int32_t> usage;
-  int terminated = 0;
+struct StatusHarness : testing::MonitorHarness {
   testing::RecordingHost host;
-  PercentChoice choice;
-  frmSystemStatus status;
+  frmSystemStatus status{monitor};
 
-  StatusHarness() {
-    status.AttachHost(host);
-    status.UseMemory(memory.Access());
-    status.UseSampler([this] { return std::make_unique<testing::ListSampler>(usage, terminated); });
-    status.UseToolTipChoice(choice);
-  }
+  StatusHarness() { status.AttachHost(host); }
   ~StatusHarness() { status.Unload(); }
 };
 
@@ -42,20 +27,20 @@ struct StatusHarness {
 TEST_CASE("the memory chart plots free memory as a share, and the tray tool-tip follows the chosen unit") {
   StatusHarness h;
   h.status.Load();
-  h.status.tmrMemory_Timer();
+  h.monitor.SampleMemory();
   CHECK(h.status.histMemory.value() == 25);
   CHECK(h.status.fameMemoryUsage.Caption() == "Free Memory (25%).");
-  CHECK(h.host.toolTips == std::vector<std::string>{"Free Memory (128MB)."});
-  h.status.tmrMemory_Timer();  // same text: not sent again
-  CHECK(h.host.toolTips.size() == 1);
+  CHECK(h.toolTips == std::vector<std::string>{"Free Memory (128MB)."});
+  h.monitor.SampleMemory();  // same text: not sent again
+  CHECK(h.toolTips.size() == 1);
 
   h.memory.freeBytes = 123 * kMB;
-  h.status.tmrMemory_Timer();
-  CHECK(h.host.toolTips.back() == "Free Memory (123MB).");
-  h.choice.percent = true;
-  h.status.tmrMemory_Timer();
-  CHECK(h.host.toolTips.back() == "Free Memory (24%).");  // 24.02, a whole number
-  CHECK(h.host.toolTips.size() == 3);
+  h.monitor.SampleMemory();
+  CHECK(h.toolTips.back() == "Free Memory (123MB).");
+  h.percent = true;
+  h.monitor.SampleMemory();
+  CHECK(h.toolTips.back() == "Free Memory (24%).");  // 24.02, a whole number
+  CHECK(h.toolTips.size() == 3);
 }
 
 TEST_CASE("memories beyond 32 GB are counted whole, and the amount to free stops at 2047 MB") {
@@ -65,9 +50,9 @@ TEST_CASE("memories beyond 32 GB are counted whole, and the amount to free stops
   h.status.Load();
   CHECK(h.status.TotalMB == 40960);
   CHECK(h.status.sldFreeMomoryReq.Max() == 2047);
-  h.status.tmrMemory_Timer();
-  CHECK(h.status.FreeMB == 33000);
-  CHECK(h.host.toolTips.back() == "Free Memory (33000MB).");
+  h.monitor.SampleMemory();
+  CHECK(h.monitor.FreeMB() == 33000);
+  CHECK(h.toolTips.back() == "Free Memory (33000MB).");
 
   h.status.Unload();
   h.memory.totalBytes = 512 * kMB;
@@ -75,32 +60,34 @@ TEST_CASE("memories beyond 32 GB are counted whole, and the amount to free stops
   CHECK(h.status.sldFreeMomoryReq.Max() == 512);
 }
 
-TEST_CASE("a failed processor reading adds no sample and says so; unloading stops the sampler") {
+TEST_CASE("a failed processor reading adds no sample and says so; stopping the monitor stops the sampler") {
   StatusHarness h;
   h.usage = {42, -1, 7};
   h.status.Load();
-  h.status.tmrCPU_Timer();
+  h.monitor.SampleProcessor();
   CHECK(h.status.frameCPUUsage.Caption() == "Processor usage (42%).");
-  h.status.tmrCPU_Timer();
+  h.monitor.SampleProcessor();
   CHECK(h.status.histCPU.Samples().size() == 1);
   CHECK(h.status.histCPU.value() == 42);
   CHECK(h.status.frameCPUUsage.Caption() == "Processor usage (unavailable).");
-  CHECK(h.status.QueryProcessorUsage() == 7);  // the alarm's reading comes from the same sampler
+  CHECK(h.monitor.QueryProcessorUsage() == 7);  // the alarm's reading comes from the same sampler
   h.status.Unload();
+  CHECK(h.terminated == 0);  // the monitor samples on without the window
+  h.monitor.Stop();
   CHECK(h.terminated == 1);
 }
 
 TEST_CASE("speed and zoom sliders work from the keyboard and set the timers and charts") {
   StatusHarness h;
   testing::ShowQuietly(h.status);
-  CHECK(h.status.tmrMemory.Interval() == 300);
-  CHECK(h.status.tmrCPU.Interval() == 300);
+  CHECK(h.monitor.MemoryInterval() == 300);
+  CHECK(h.monitor.ProcessorInterval() == 300);
   testing::PressKey(h.status.sldMemorySpeed.hWnd(), VK_HOME);
-  CHECK(h.status.tmrMemory.Interval() == 1000);
+  CHECK(h.monitor.MemoryInterval() == 1000);
   testing::PressKey(h.status.sldMemorySpeed.hWnd(), VK_END);
-  CHECK(h.status.tmrMemory.Interval() == 300);
+  CHECK(h.monitor.MemoryInterval() == 300);
   testing::PressKey(h.status.sldCPUSpeed.hWnd(), VK_HOME);
-  CHECK(h.status.tmrCPU.Interval() == 1000);
+  CHECK(h.monitor.ProcessorInterval() == 1000);
   testing::PressKey(h.status.sldCPUZoom.hWnd(), VK_END);
   CHECK(h.status.histCPU.zoom() == 100);
   testing::PressKey(h.status.sldMemoryZoom.hWnd(), VK_RIGHT);
@@ -130,9 +117,10 @@ TEST_CASE("the hourglass goes when freeing fails") {
   MemoryAccess access = memory.Access();
   access.claimBlock = [](uint64_t) -> bool { throw std::runtime_error("no memory"); };
   testing::RecordingHost host;
-  frmSystemStatus status;
+  SystemMonitor monitor;
+  monitor.UseMemory(access);
+  frmSystemStatus status(monitor);
   status.AttachHost(host);
-  status.UseMemory(access);
   status.Load();
   status.sldFreeMomoryReq.SetValue(10);
   CHECK_THROWS(status.cmdOptimaize_Click());
