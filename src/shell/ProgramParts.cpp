@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "common/ProgramName.h"
+#include "memory/LowMemoryAlarm.h"
+#include "memory/SystemMonitor.h"
 #include "memory/frmRamConfiguration.h"
 #include "memory/frmSystemStatus.h"
 #include "optimizer/advanced/frmAdvancedMode.h"
@@ -20,18 +22,32 @@ namespace {
 class Engines : public ProgramEngines {
  public:
   void Start(ToolWindowHost& host) override {
+    host_ = &host;
     startupOptions.Start();
     pinger.Start();
+    monitor.Start();
+    alarm.Start();  // after the monitor, whose sampler it asks
     // No message box at start-up, which may be straight to the tray: the home line says it.
     if (!startupOptions.LogonProblem().empty())
       host.ShowHomeNote(std::string("Windows could not be told to start ") + kProgramName + ": " +
                         startupOptions.LogonProblem());
   }
-  void Stop() override { pinger.Shutdown(); }
+  void Stop() override {
+    alarm.Stop();
+    monitor.Stop();  // the 9x processor counter keeps counting until it is stopped
+    pinger.Shutdown();
+  }
   bool StartsInTray() const override { return startupOptions.RunsInTray(); }
 
   StartupOptions startupOptions;
   NetPinger pinger;
+  SystemMonitor monitor{[this](const std::string& text) {
+    if (host_) host_->SetTrayToolTip(text);
+  }};
+  LowMemoryAlarm alarm{monitor};
+
+ private:
+  ToolWindowHost* host_ = nullptr;
 };
 
 template <typename Window, typename... Engine>
@@ -50,8 +66,8 @@ void InstallProgramParts(frmMain& main) {
   slots.Install(ToolWindow::AdvancedMode, MakerOf<frmAdvancedMode>());
   slots.Install(ToolWindow::BackUp, MakerOf<frmBackUp>());
   slots.Install(ToolWindow::NetPingerSettings, MakerOf<frmNetPingerSettings>(engines.pinger));
-  slots.Install(ToolWindow::SystemStatus, MakerOf<frmSystemStatus>());
-  slots.Install(ToolWindow::RamConfiguration, MakerOf<frmRamConfiguration>());
+  slots.Install(ToolWindow::SystemStatus, MakerOf<frmSystemStatus>(engines.monitor));
+  slots.Install(ToolWindow::RamConfiguration, MakerOf<frmRamConfiguration>(engines.alarm));
   slots.Install(ToolWindow::MainSettings, MakerOf<frmMainSettings>());
 }
 

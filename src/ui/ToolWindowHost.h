@@ -1,5 +1,5 @@
-// What a tool window asks of the window that hosts it, and what one tool window
-// offers another. The main window implements the host and hands it to each tool
+// What a tool window asks of the window that hosts it, and what the backup
+// manager offers it. The main window implements the host and hands it to each tool
 // window when it installs it, so the tool windows never see the main window
 // itself (and tests host a window with a small recording host instead).
 #pragma once
@@ -49,24 +49,6 @@ class BackupListWindow {
  public:
   virtual ~BackupListWindow() = default;
   virtual void intializeList() = 0;
-};
-
-// The status window owns the program's one processor-usage sampler; the
-// low-memory alarm borrows it, so each query covers the time since the
-// previous one of either caller.
-class ProcessorUsageWindow {
- public:
-  virtual ~ProcessorUsageWindow() = default;
-  // Usage in percent, or -1 when the system could not say.
-  virtual int QueryProcessorUsage() = 0;
-};
-
-// The RAM configuration says whether the tray tool-tip shows free memory in
-// percent or in megabytes.
-class TrayToolTipChoiceWindow {
- public:
-  virtual ~TrayToolTipChoiceWindow() = default;
-  virtual bool TrayToolTipInPercent() = 0;  // "Percentage of Free RAM" is set
 };
 
 }  // namespace quorvane
