@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs Quorvane silently into a fresh Wine prefix, runs the installed program's
 # command-line mode from there, checks the files, the Start-menu shortcuts and the
-# Add/Remove Programs entry (Wine's reg.exe); checks that the uninstaller stops for
+# Add/Remove Programs entry (Wine's reg.exe) and the logon task the program registers
+# when started with its start-up option on; checks that the uninstaller stops for
 # a running copy on any desktop but not for another program holding its names;
-# uninstalls silently, deleting the backups, and checks that links planted in the
-# Backups folder were not followed.
+# uninstalls silently, deleting the backups and the task, and checks that links
+# planted in the Backups folder were not followed.
 #   install_roundtrip.sh SETUP_EXE PREFIX VERSION PROBE_EXE
 set -uo pipefail
 setup=$1 prefix=$2 version=$3 probe=$4
@@ -12,6 +13,13 @@ source "$(dirname "$0")/../support/checks.sh"
 source "$(dirname "$0")/../../scripts/lib/wine-process.sh"
 expect_file() { if [ -e "$2" ]; then pass; else fail "$1: $2 missing"; fi; }
 expect_gone() { if [ ! -e "$2" ]; then pass; else fail "$1: $2 still there"; fi; }
+
+# "present" while the logon task is registered: Wine keeps it as a file in system32's
+# tasks folder (named "tasks" there, so compared case-insensitively).
+logon_task() {
+  find "$WINEPREFIX/drive_c/windows/system32" -maxdepth 2 -ipath '*/system32/tasks/quorvane' | grep -q . &&
+    echo present || echo missing
+}
 
 # The data of one value as `reg query` shows it, or "missing".
 reg_data() {
@@ -24,6 +32,9 @@ wineserver -k >/dev/null 2>&1
 rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
+# Wine goes on setting the prefix up after wineboot returns; used before that ends,
+# its services (the Task Scheduler among them) time out at every start.
+wineserver -w
 
 program='C:\Program Files\Quorvane'
 folder="$WINEPREFIX/drive_c/Program Files/Quorvane"
@@ -56,8 +67,7 @@ out=$(wine "$program\\quorvane.exe" /backup 2>&1 | tr -d '\r')
 expect_eq "/backup output" "$out" "Backup: $program\\Backups\\001.BCK"
 expect_file "backup written" "$folder/Backups/001.BCK"
 
-# What the program leaves in the registry when used: the Run entry and its settings.
-wine reg add "$run" /v Quorvane /d "\"$program\\quorvane.exe\"" /f >/dev/null 2>&1
+# What the program leaves in the registry when used: its settings (and the task, below).
 wine reg add "$run" /v Neighbour /d 'C:\neighbour.exe' /f >/dev/null 2>&1
 wine reg add "$settings\\Settings\\MainSettings" /v chkRunMainProgram /d 1 /f >/dev/null 2>&1
 
@@ -74,6 +84,10 @@ for desktop in "this desktop" "another desktop"; do
   fi
   running=$!
   for i in $(seq 1 100); do wine "$probe" running && break; sleep 0.2; done
+  if [ "$desktop" = "this desktop" ]; then  # the option on: start-up registers the task
+    for i in $(seq 1 150); do [ "$(logon_task)" = present ] && break; sleep 0.2; done
+    expect_eq "logon task registered at start-up" "$(logon_task)" present
+  fi
   sleep 2  # its window up: what the uninstaller once looked for
   wine cmd /c 'C:\uninstall-in-place.bat' >/dev/null 2>&1
   expect_eq "uninstall while running on $desktop: status" "$?" 2
@@ -95,6 +109,9 @@ echo kept >"$outside/linked.BCK"
 ln -s "$outside" "$folder/Backups/folder-link.BCK"
 ln -s "$outside/linked.BCK" "$folder/Backups/002.BCK"
 
+# A Run value an older Quorvane left on Windows XP: the uninstaller removes it too.
+wine reg add "$run" /v Quorvane /d "\"$program\\quorvane.exe\"" /f >/dev/null 2>&1
+
 # --- uninstall: the uninstaller runs from a copy of itself, so wait for every process ---
 wine "$folder/uninstall.exe" /S /DELETEBACKUPS >/dev/null 2>&1
 expect_eq "silent uninstall's status" "$?" 0
@@ -110,6 +127,7 @@ expect_gone "shortcuts" "$shortcuts"
 expect_eq "uninstall entry" "$(wine reg query "$uninstall" >/dev/null 2>&1 && echo present || echo gone)" "gone"
 expect_eq "settings key" "$(wine reg query "$settings" >/dev/null 2>&1 && echo present || echo gone)" "gone"
 expect_eq "Run value" "$(reg_data "$run" Quorvane)" "missing"
+expect_eq "logon task" "$(logon_task)" missing
 expect_eq "other Run values" "$(reg_data "$run" Neighbour)" 'C:\neighbour.exe'
 
 wineserver -k >/dev/null 2>&1
