@@ -5,7 +5,9 @@
 # level that makes it free, the tray tool-tip following. Samples the program's
 # private memory (its own figure, and the kernel's anonymous resident memory of
 # the Wine process), its handles and, where the system reports them, its GDI and
-# USER objects every SAMPLE seconds, then prints each figure's growth per hour.
+# USER objects (Wine reports none of these four: the kernel's figures stand in,
+# the process's open file descriptors for handles), and the windows of the
+# program every SAMPLE seconds, then prints each figure's growth per hour.
 # Target: flat, within 1 % of the starting figure per hour, no count that only rises.
 # A benchmark, not a test: CI does not run it.
 #   scripts/soak.sh [MINUTES] [SAMPLE_SECONDS]
@@ -30,13 +32,16 @@ pid=$(wine_process_of bench_soak.exe)
 echo "soak: $minutes min, a sample every $sample s (Wine process $pid)"
 kernel=$(mktemp)
 while kill -0 "$pid" 2>/dev/null; do
-  awk -v t="$SECONDS" '$1 == "RssAnon:" { print t "\t" $2 }' "/proc/$pid/status" >>"$kernel" 2>/dev/null || true
+  fds=$(ls "/proc/$pid/fd" 2>/dev/null | wc -l)
+  awk -v t="$SECONDS" -v fds="$fds" '$1 == "RssAnon:" { print t "\t" $2 "\t" fds }' "/proc/$pid/status" >>"$kernel" 2>/dev/null || true
   sleep "$sample"
 done
 wait "$runner" || true
 
-echo "seconds  private KB  handles  GDI  USER  (the program's own figures)"
-awk -F'\t' '$1 == "sample" { printf "%7d  %10d  %7d  %4d  %4d\n", $2, $3, $4, $5, $6 }' "$log"
+echo "seconds  private KB  handles  GDI  USER  windows  (the program's own figures)"
+awk -F'\t' '$1 == "sample" { printf "%7d  %10d  %7d  %4d  %4d  %7d\n", $2, $3, $4, $5, $6, $7 }' "$log"
+echo "seconds  anonymous resident KB  file descriptors  (the kernel's figures)"
+awk -F'\t' '{ printf "%7d  %21d  %16d\n", $1, $2, $3 }' "$kernel"
 # Growth per hour of each figure from its first sample to its last; "only rises"
 # when no sample is lower than the one before and the last is higher than the first.
 growth() {  # NAME FILE COLUMN-OF-SECONDS COLUMN-OF-FIGURE [FILTER]
@@ -60,5 +65,7 @@ growth "anonymous resident (kernel, KB)" "$kernel" 1 2
 growth "handles" "$log" 2 4 sample
 growth "GDI objects" "$log" 2 5 sample
 growth "USER objects" "$log" 2 6 sample
+growth "windows" "$log" 2 7 sample
+growth "file descriptors (kernel)" "$kernel" 1 3
 rm -f "$log" "$kernel"
 wineserver -k

@@ -2,8 +2,10 @@
 // every minute to 127.0.0.1 only, the system status window shown at its highest
 // speed, the low-memory alarm checking every 100 ms at a level that always
 // frees, the tray tool-tip following. Every SAMPLE seconds it prints one line:
-//   sample<TAB>seconds<TAB>private KB<TAB>handles<TAB>GDI objects<TAB>USER objects
-// (a count of 0 where the system does not report it). scripts/soak.sh runs it.
+//   sample<TAB>seconds<TAB>private KB<TAB>handles<TAB>GDI objects<TAB>USER objects<TAB>windows
+// (a count of 0 where the system does not report it; Wine reports none of the
+// first four) and the windows of the program's thread, children included, which
+// it counts itself. scripts/soak.sh runs it.
 //   bench_soak.exe MINUTES [SAMPLE_SECONDS]
 #include <windows.h>
 
@@ -27,15 +29,29 @@ namespace {
 DWORD g_started = 0;
 int g_minutes = 60;
 
+BOOL CALLBACK CountChildren(HWND, LPARAM count) {
+  ++*reinterpret_cast<unsigned long*>(count);
+  return TRUE;
+}
+
+BOOL CALLBACK CountWithChildren(HWND window, LPARAM count) {
+  ++*reinterpret_cast<unsigned long*>(count);
+  EnumChildWindows(window, CountChildren, count);
+  return TRUE;
+}
+
 void PrintSample() {
+  unsigned long windows = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountWithChildren, reinterpret_cast<LPARAM>(&windows));
   PROCESS_MEMORY_COUNTERS_EX memory{};
   memory.cb = sizeof memory;
   GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
   DWORD handles = 0;
   GetProcessHandleCount(GetCurrentProcess(), &handles);
-  std::printf("sample\t%lu\t%lu\t%lu\t%lu\t%lu\n", (GetTickCount() - g_started) / 1000,
+  std::printf("sample\t%lu\t%lu\t%lu\t%lu\t%lu\t%lu\n", (GetTickCount() - g_started) / 1000,
               static_cast<unsigned long>(memory.PrivateUsage / 1024), handles,
-              GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
+              GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS),
+              windows);
   std::fflush(stdout);
 }
 
