@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "common/ProgramName.h"
 #include "memory/LowMemoryAlarm.h"
 #include "memory/SystemMonitor.h"
 #include "memory/frmRamConfiguration.h"
@@ -28,9 +27,7 @@ class Engines : public ProgramEngines {
     monitor.Start();
     alarm.Start();  // after the monitor, whose sampler it asks
     // No message box at start-up, which may be straight to the tray: the home line says it.
-    if (!startupOptions.LogonProblem().empty())
-      host.ShowHomeNote(std::string("Windows could not be told to start ") + kProgramName + ": " +
-                        startupOptions.LogonProblem());
+    if (!startupOptions.LogonProblem().empty()) host.ShowHomeNote(startupOptions.LogonProblem());
   }
   void Stop() override {
     alarm.Stop();

@@ -1,5 +1,6 @@
 #include "startup/LogonStart.h"
 
+#include "common/ProgramName.h"
 #include "common/SystemError.h"
 #include "startup/LogonTask.h"
 #include "startup/RunEntry.h"
@@ -17,6 +18,11 @@ std::string SetStartAtLogon(bool on) {
   // A Run value left from Windows XP or an earlier version would only fail here.
   const LONG status = RemoveRunEntry();
   return status == ERROR_SUCCESS ? "" : SystemErrorText(status);
+}
+
+std::string StartAtLogonFailure(bool on, const std::string& reason) {
+  return std::string(on ? "Windows could not be told to start " : "Windows could not be told to stop starting ") +
+         kProgramName + ": " + reason;
 }
 
 }  // namespace quorvane

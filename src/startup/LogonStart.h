@@ -11,4 +11,8 @@ namespace quorvane {
 // running Windows. Empty when done, else the system's reason for a person.
 std::string SetStartAtLogon(bool on);
 
+// What a person is told when that failed: "Windows could not be told to start
+// Quorvane: <reason>".
+std::string StartAtLogonFailure(bool on, const std::string& reason);
+
 }  // namespace quorvane

@@ -18,7 +18,8 @@ bool SavedBoxChecked(const char* name) {
 void StartupOptions::Start() {
   runsInTray_ = SavedBoxChecked("chkRunProgramMini");
   logonProblem_.clear();
-  if (SavedBoxChecked("chkRunMainProgram")) logonProblem_ = SetStartAtLogon(true);
+  if (!SavedBoxChecked("chkRunMainProgram")) return;
+  if (const std::string reason = SetStartAtLogon(true); !reason.empty()) logonProblem_ = StartAtLogonFailure(true, reason);
 }
 
 }  // namespace quorvane

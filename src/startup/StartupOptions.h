@@ -14,7 +14,8 @@ class StartupOptions {
   void Start();
   // "Run Program In system tray", as saved when the program started.
   bool RunsInTray() const { return runsInTray_; }
-  // Why the start at logon could not be brought up to date, or empty.
+  // What a person is told when the start at logon could not be brought up to
+  // date ("Windows could not be told to start Quorvane: ..."), or empty.
   const std::string& LogonProblem() const { return logonProblem_; }
 
  private:

@@ -31,8 +31,7 @@ bool frmMainSettings::SaveMainSettings() {
   const bool runAtLogon = chkRunMainProgram.Value() == kChecked;
   if (const std::string logon = SetStartAtLogon(runAtLogon); !logon.empty()) {
     if (!problem.empty()) problem += "\r\n";
-    problem += std::string(runAtLogon ? "Windows could not be told to start " : "Windows could not be told to stop starting ") +
-               kProgramName + ": " + logon;
+    problem += StartAtLogonFailure(runAtLogon, logon);
   }
   if (problem.empty()) return true;
   CurrentEffects().ShowMessageBox(hWnd(), problem, kProgramName, MB_OK | MB_ICONEXCLAMATION);

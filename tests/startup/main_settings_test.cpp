@@ -225,6 +225,11 @@ TEST_CASE("on Vista and later a task schtasks refuses is reported with its words
   REQUIRE(f.effects.messageBoxes.size() == 1);
   CHECK(f.effects.messageBoxes[0].text == "Windows could not be told to start Quorvane: ERROR: Access is denied.");
   CHECK(IsWindowEnabled(window.cmdSave.hWnd()));
+  // At start-up the same words, for the home line: no message box, which could stop a start in the tray.
+  StartupOptions options;
+  options.Start();
+  CHECK(options.LogonProblem() == f.effects.messageBoxes[0].text);
+  CHECK(f.effects.messageBoxes.size() == 1);
 }
 
 // Wine's Task Scheduler keeps a registered task (it runs none): the file appears in
