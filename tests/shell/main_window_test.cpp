@@ -173,6 +173,9 @@ TEST_CASE("start-up runs its eleven steps in order and makes no tool window; one
   CHECK(h.MovieInFront());
   CHECK(h.main.Flash.CurrentPage() == "home");
   CHECK(ModePresets[3].RWIN == 5432);
+  TcpSettings working = ModePresets[0];
+  working.NDICacheSize = 0;
+  CHECK(CurrentSettings == working);  // what the two wizards start from, with neither made
   for (ToolWindow slot : kLoadOrder) CHECK_FALSE(h.main.ToolWindowSlots.Loaded(slot));
   // Hosted from the start: it never shows on the desktop, hidden until shown.
   CHECK(GetParent(h.Window(ToolWindow::BackUp).hWnd()) == h.main.framChildWindow.hWnd());
