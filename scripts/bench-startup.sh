@@ -23,7 +23,7 @@ done
 
 source "$root/scripts/lib/build.sh"
 quorvane_build "$root" "$build" quorvane bench_startup bench_startup_steps bench_minimal_window \
-  bench_minimal_window_same_libraries
+  bench_minimal_window_same_libraries bench_minimal_window_text
 
 # The second reference must import exactly the DLLs the program imports.
 objdump=$(command -v "$(basename "$build" | grep -q x86_64 && echo x86_64 || echo i686)-w64-mingw32-objdump")
@@ -43,7 +43,8 @@ settings='HKLM\SOFTWARE\Kestavo\Quorvane'
 wine reg delete "$settings" /f >/dev/null 2>&1 || true
 bin=$(winepath -w "$build/bin")
 wine "$build/bin/bench_startup.exe" "$bin\\quorvane.exe" "$bin\\bench_minimal_window.exe" \
-  --same-libraries "$bin\\bench_minimal_window_same_libraries.exe" --reps "$reps"
+  --same-libraries "$bin\\bench_minimal_window_same_libraries.exe" \
+  --with-text "$bin\\bench_minimal_window_text.exe" --reps "$reps"
 
 echo
 echo "Where Quorvane's start-up goes, medians of $reps runs (ms; bench_startup_steps):"
@@ -86,7 +87,7 @@ kib() { awk -v k="$2" '$1 == k ":" { print $2 }' "/proc/$1/status"; }
 
 echo
 echo "Footprint idle after start-up (no tool window made yet), medians of 3 runs:"
-for exe in quorvane.exe bench_minimal_window.exe bench_minimal_window_same_libraries.exe; do
+for exe in quorvane.exe bench_minimal_window.exe bench_minimal_window_same_libraries.exe bench_minimal_window_text.exe; do
   rss=() anon=()
   for _ in 1 2 3; do
     (cd "$build/bin" && exec wine "$exe" >/dev/null 2>&1 &) 2>/dev/null

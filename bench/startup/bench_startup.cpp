@@ -2,7 +2,7 @@
 // is shown and the program waits for input, side by side with a minimal program
 // that shows one window of the same size, or with another build of Quorvane.
 //
-//   bench_startup QUORVANE_EXE MINIMAL_EXE [--same-libraries EXE] [--reps N]
+//   bench_startup QUORVANE_EXE MINIMAL_EXE [--same-libraries EXE] [--with-text EXE] [--reps N]
 //   bench_startup QUORVANE_EXE OTHER_QUORVANE_EXE --against NAME [--reps N]
 // (The idle figure comes from the kernel's own accounting: scripts/bench-startup.sh.)
 #include <windows.h>
@@ -100,7 +100,8 @@ struct Program {
 int main(int argc, char** argv) {
   if (argc < 3) {
     std::fprintf(stderr,
-                 "usage: bench_startup QUORVANE_EXE MINIMAL_EXE [--same-libraries EXE] [--against NAME] [--reps N]\n");
+                 "usage: bench_startup QUORVANE_EXE MINIMAL_EXE [--same-libraries EXE] [--with-text EXE] [--against NAME] "
+                 "[--reps N]\n");
     return 2;
   }
   std::vector<Program> programs{{"Quorvane", argv[1], {}}, {"minimal window", argv[2], {}}};
@@ -111,6 +112,7 @@ int main(int argc, char** argv) {
     if (option == "--reps") reps = std::max(1, std::atoi(argv[i + 1]));
     if (option == "--against") against = argv[i + 1];
     if (option == "--same-libraries") programs.push_back({"minimal window, same system libraries", argv[i + 1], {}});
+    if (option == "--with-text") programs.push_back({"the same, drawing a line of text", argv[i + 1], {}});
   }
   if (!against.empty()) programs[0].name = "this build", programs[1].name = against;
 

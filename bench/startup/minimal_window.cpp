@@ -3,7 +3,10 @@
 // bare, and importing the same system libraries as quorvane.exe
 // (QUORVANE_SAME_LIBRARIES), so the difference between the two is what the
 // platform charges for those libraries alone. scripts/bench-startup.sh checks that
-// the second imports exactly the DLLs the program imports.
+// the second imports exactly the DLLs the program imports. A third build
+// (QUORVANE_DRAWS_TEXT, same libraries) also draws one line of text in Tahoma,
+// as any window with a word on it does: the first text pays for Wine's font
+// system (the font list, the font files opened), which the others never touch.
 #include <windows.h>
 
 #ifdef QUORVANE_SAME_LIBRARIES
@@ -13,6 +16,19 @@
 
 namespace {
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+#ifdef QUORVANE_DRAWS_TEXT
+  if (message == WM_PAINT) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
+    HGDIOBJ old = SelectObject(dc, font);
+    TextOutA(dc, 20, 20, "Welcome", 7);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    EndPaint(window, &paint);
+    return 0;
+  }
+#endif
   if (message == WM_DESTROY) {
     PostQuitMessage(0);
     return 0;
