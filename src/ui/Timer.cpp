@@ -1,6 +1,7 @@
 #include "ui/Timer.h"
 
 #include "ui/Form.h"
+#include "ui/SkipNested.h"
 
 namespace quorvane {
 
@@ -33,13 +34,7 @@ void Timer::Disarm() {
 }
 
 void Timer::Fire() {
-  if (ticking_) return;
-  struct Reset {
-    bool& flag;
-    ~Reset() { flag = false; }
-  } reset{ticking_};
-  ticking_ = true;
-  Tick.Raise(*this);
+  RunUnlessRunning(ticking_, [this] { Tick.Raise(*this); });
 }
 
 }  // namespace quorvane

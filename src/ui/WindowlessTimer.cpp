@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "ui/SkipNested.h"
+
 namespace quorvane {
 
 namespace {
@@ -30,13 +32,9 @@ void WindowlessTimer::Stop() {
 }
 
 void WindowlessTimer::Fire() {
-  if (ticking_) return;
-  struct Reset {
-    bool& flag;
-    ~Reset() { flag = false; }
-  } reset{ticking_};
-  ticking_ = true;
-  if (tick_) tick_();
+  RunUnlessRunning(ticking_, [this] {
+    if (tick_) tick_();
+  });
 }
 
 void CALLBACK WindowlessTimer::OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
