@@ -51,7 +51,7 @@ void PlayPingSound() { CurrentEffects().PlaySoundFile(ProgramFolder() + "\\Ping.
 }  // namespace
 
 void NetPinger::Start() {
-  shutDown_ = false;  // started again after a shutdown (a main window made again)
+  shutDown_ = false;
   settings_ = ReadNetPingerSettings();
   RememberManualChoice();
   Arm();

@@ -38,7 +38,8 @@ class NetPinger {
   NetPinger(const NetPinger&) = delete;
   NetPinger& operator=(const NetPinger&) = delete;
 
-  // Reads the saved settings and ticks when the pinger is on. Once, at program start.
+  // Reads the saved settings and ticks when the pinger is on: at program start,
+  // and again after a Shutdown when a main window is made again (tests).
   void Start();
   // New settings, from the window's Save; stored: the registry holds them (the
   // status line says so), otherwise they hold for this run. The tick keeps its
