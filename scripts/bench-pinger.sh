@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The pinger's cost: what loading its window adds to the main window's Load
-# (inside one process, against the stand-in it replaces), start-up of this
+# The pinger's cost: what starting its engine adds to the main window's Load
+# (inside one process; its window is made only when shown), start-up of this
 # build against the base it grew from (another Quorvane built from BASE,
 # measured side by side, whole processes), and the processor
 # time each takes while idle over the same seconds, with the pinger enabled in
