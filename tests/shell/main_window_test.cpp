@@ -19,7 +19,9 @@
 #include "startup/StartupOptions.h"
 #include "dialogs/balloon_test_support.h"
 #include "support/MovieClicks.h"
+#include "memory/frmSystemStatus.h"
 #include "support/RecordingEffects.h"
+#include "support/RunningProgram.h"
 #include "system/ProgramFolder.h"
 #include "system/mdlOSVersion.h"
 #include "ui/Label.h"
@@ -620,4 +622,19 @@ TEST_CASE("on the 9x family hiding to the tray shows the balloon window near the
   CHECK(testing::PixelsOf(testing::BalloonControl("aPic").hWnd()) == icon);
   CHECK(h.main.Tray1.IconData().uFlags == 7);  // no tray balloon on this family
   notice.Unload();
+}
+
+TEST_CASE("the program's engines run from start-up with no tool window made; a window made later shows what they kept") {
+  testing::RunningProgram p;
+  for (ToolWindow slot : kLoadOrder) CHECK_FALSE(p.main.ToolWindowSlots.Loaded(slot));
+  // The monitor's memory samples reach the tray, and the charts' samples are kept meanwhile.
+  const DWORD start = GetTickCount();
+  while (std::string(p.main.Tray1.IconData().szTip).find("Free Memory (") == std::string::npos &&
+         GetTickCount() - start < 3000)
+    p.Settle();
+  CHECK(std::string(p.main.Tray1.IconData().szTip).find("Free Memory (") != std::string::npos);
+  p.main.Flash_FSCommand("IDC_FS_systemstatus", "");
+  auto* status = dynamic_cast<frmSystemStatus*>(p.main.ToolWindowSlots.Loaded(ToolWindow::SystemStatus));
+  REQUIRE(status);
+  CHECK_FALSE(status->histMemory.Samples().empty());
 }
