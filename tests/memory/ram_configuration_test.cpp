@@ -277,22 +277,6 @@ TEST_CASE("automatic freeing: the processor limit, the passes, and the amount re
   }
 }
 
-TEST_CASE("no freeing storm: passes stop at the level, and freeing rests 60 s after an alarm that freed") {
-  RamHarness h;
-  h.Automatic("250", "10", "0", "10");
-  h.memory.freedPerClaim = 50 * kMB;  // 100 MB free: three passes reach 250
-  h.alarm.Check();
-  CHECK(h.memory.claims.size() == 3);
-
-  h.memory.freeBytes = 100 * kMB;
-  h.now += 59999;
-  h.alarm.Check();
-  CHECK(h.memory.claims.size() == 3);
-  h.now += 1;
-  h.alarm.Check();
-  CHECK(h.memory.claims.size() == 6);
-}
-
 TEST_CASE("end to end: an alarm above the machine's free memory really writes memory") {
   RamHarness h(false);
   MEMORYSTATUSEX status{};
